@@ -1,0 +1,118 @@
+// The HART link: the request template, the reply record, the result codes and the one
+// request/response exchange every command goes through.
+//
+// Command 1 to manufacturer 0x26, type 0x05, id 01 02 03 from the primary master:
+//   FF FF FF FF FF  82  A6 05 01 02 03  01  00  20
+//   preambles       delim  address      cmd bc  check (xor from delimiter on)
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "Clock.h"
+#include "SerialPort.h"
+
+// Result codes of an exchange and of every HartCmdN wrapper.
+enum : int {
+  HART_OK = 1,
+  HART_WRITE_FAILED = 2,
+  HART_NO_REPLY = 3,
+  HART_BAD_CHECKSUM = 4,
+  // 5 is the "Unknown error" slot.
+  HART_DEVICE_ERROR = 6,        // the device answered with an error response code
+  HART_SHORT_REPLY = 7,         // success code but fewer data bytes than the command carries
+  HART_DEVICE_COMM_ERROR = 8,   // the device saw our request corrupted (status bit 7)
+};
+
+struct HartRequest {
+  uint8_t preambleCount;
+  uint8_t longFrame;
+  uint8_t masterBit;
+  uint8_t burstBit;
+  uint8_t pollingAddress;
+  uint8_t manufacturerId;
+  uint8_t deviceType;
+  uint8_t deviceId[3];
+  uint8_t command;
+  uint8_t byteCount;
+  uint8_t data[32];
+};
+static_assert(sizeof(HartRequest) == 44);
+
+struct HartResponse {
+  uint8_t preambleCount;
+  uint8_t longFrame;
+  uint8_t masterBit;
+  uint8_t burstBit;
+  uint8_t pollingAddress;
+  uint8_t manufacturerId;
+  uint8_t deviceType;
+  uint8_t deviceId[3];
+  uint8_t command;
+  uint8_t byteCount;
+  uint8_t responseCode;
+  uint8_t deviceStatus;
+  uint8_t data[32];
+  uint8_t checksum;
+};
+static_assert(sizeof(HartResponse) == 47);
+
+// The process-wide link record: the lock that serialises all traffic, the port and the
+// request template every frame is built from.
+struct DeviceState {
+  DeviceState();
+  ~DeviceState();  // HartClosePort
+  DeviceState(const DeviceState&) = delete;
+  DeviceState& operator=(const DeviceState&) = delete;
+
+  std::mutex lock;
+  int32_t portIndex = 0;
+  SerialPort* portHandle = nullptr;  // the open port, or null
+  HartRequest request{};
+
+  // Seams: the port backend HartOpenPort opens (the system's serial port unless a test or
+  // tool installs another), the port name used instead of COM(portIndex + 1) when set
+  // (hartctl's --port with a path), and the clock of every wait.
+  std::unique_ptr<SerialPort> port;
+  std::string portNameOverride;
+  Clock* clock = nullptr;  // null: TheClock()
+
+  Clock& Time() { return clock ? *clock : TheClock(); }
+};
+
+// The process's DeviceState (the GUI's); tools and tests may make their own.
+DeviceState& TheDeviceState();
+
+// Opens (or re-opens) COM(portIndex + 1) and configures it. Takes the lock.
+bool HartOpenPort(DeviceState& ds);
+// Closes the port if open. Runs at exit.
+void HartClosePort(DeviceState& ds);
+
+// Sends ds.request once and parses one reply into `out`. The caller holds ds.lock.
+int HartSendCommand(DeviceState& ds, HartResponse& out);
+
+// Builds the request frame into `frame` (at least 64 bytes); returns its length.
+int HartBuildFrame(const HartRequest& request, uint8_t* frame);
+
+// Milliseconds the link waits after writing an n-byte frame: (n - 10) * 9.5 + 100.
+int HartSendWaitMs(int frameLength);
+
+// The text of a result code, shown after "Communication Failure:". For HART_DEVICE_ERROR
+// it is the device's response text for `responseCode` of command `command`.
+std::string HartResultText(int result, int responseCode = 0, int command = -1);
+// The device's response text for an error or warning response code of a command.
+std::string HartResponseCodeText(int responseCode, int command);
+// Warning response codes: the command was carried out.
+bool HartIsWarningCode(int responseCode);
+
+// The last failed exchange on this thread that the device answered with an error: its
+// response code and command, so a caller can word "Communication Failure:%s".
+struct HartLastError {
+  int responseCode = 0;
+  int command = -1;
+};
+HartLastError& HartThreadLastError();
+// "Communication Failure:%s" (or with a blank after the colon) for a result of this thread.
+std::string HartFailureMessage(int result, bool blankAfterColon = false);
