@@ -21,6 +21,10 @@ using HartRequestFiller = std::function<void(HartRequest&)>;
 // HART_SHORT_REPLY. Returns the last result.
 int HartTransact(DeviceState& ds, uint8_t command, uint8_t byteCount, const HartRequestFiller& fill,
                  int minReplyData, HartResponse& reply, int attempts = 4);
+// The same for a caller that already holds ds.lock.
+int HartTransactLocked(DeviceState& ds, uint8_t command, uint8_t byteCount,
+                       const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
+                       int attempts = 4);
 // The same with the request data given as bytes.
 int HartExchange(DeviceState& ds, uint8_t command, const uint8_t* data, uint8_t byteCount,
                  int minReplyData, HartResponse& reply, int attempts = 4);

@@ -21,9 +21,9 @@ enum : int {
   HART_NO_REPLY = 3,
   HART_BAD_CHECKSUM = 4,
   // 5 is the "Unknown error" slot.
-  HART_DEVICE_ERROR = 6,        // the device answered with an error response code
-  HART_SHORT_REPLY = 7,         // success code but fewer data bytes than the command carries
-  HART_DEVICE_COMM_ERROR = 8,   // the device saw our request corrupted (status bit 7)
+  HART_DEVICE_ERROR = 6,       // the device answered with an error response code
+  HART_SHORT_REPLY = 7,        // success code but fewer data bytes than the command carries
+  HART_DEVICE_COMM_ERROR = 8,  // the device saw our request corrupted (status bit 7)
 };
 
 struct HartRequest {

@@ -1,0 +1,254 @@
+#include "HartLink.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kQuietAllowanceMs = 1250;  // silence allowed per exchange, in total
+constexpr int kReadChunk = 16;           // bytes taken from the port at a time
+constexpr int kRxSize = 64;
+constexpr int kHuntLimit = 32;  // a frame must start within the first 32 bytes received
+constexpr uint8_t kLongAck = 0x86;
+constexpr uint8_t kShortAck = 0x06;
+
+// The receive state machine. It resumes where it stopped whenever more bytes arrive.
+class ReplyParser {
+ public:
+  explicit ReplyParser(HartResponse& out) : out_(out) {}
+
+  // Appends up to `room()` bytes; the caller never offers more.
+  void Append(const uint8_t* bytes, int n) {
+    std::memcpy(rx_ + received_, bytes, static_cast<size_t>(n));
+    received_ += n;
+  }
+  int room() const { return kRxSize - received_; }
+
+  // Runs the states over the unparsed bytes. 0 while the reply is incomplete, else a result.
+  int Run() {
+    for (;;) {
+      const int avail = received_ - pos_;
+      switch (state_) {
+        case kHunt: {
+          while (pos_ < received_) {
+            const uint8_t b = rx_[pos_];
+            if (b == 0xFF) {
+              ++preambles_;
+              ++pos_;
+              continue;
+            }
+            if (preambles_ >= 2 && preambles_ <= 20) {
+              out_.preambleCount = static_cast<uint8_t>(preambles_);
+              state_ = kDelimiter;  // the delimiter is examined by the next state
+              break;
+            }
+            // A lone 0xFF is noise; a run longer than 20 is never accepted.
+            if (preambles_ <= 1) preambles_ = 0;
+            ++pos_;
+          }
+          if (received_ > kHuntLimit) return HART_NO_REPLY;
+          if (state_ == kHunt) return 0;
+          break;
+        }
+        case kDelimiter: {
+          if (avail < 1) return 0;
+          const uint8_t b = rx_[pos_];
+          if (b != kLongAck && b != kShortAck) {
+            preambles_ = 0;  // hunt again from this very byte
+            state_ = kHunt;
+            break;
+          }
+          acc_ ^= b;
+          out_.longFrame = static_cast<uint8_t>(b >> 7);
+          ++pos_;
+          state_ = kAddress;
+          break;
+        }
+        case kAddress: {
+          const int need = out_.longFrame ? 5 : 1;
+          if (avail < need) return 0;
+          const uint8_t* a = rx_ + pos_;
+          out_.masterBit = (a[0] >> 7) & 1;
+          out_.burstBit = (a[0] >> 6) & 1;
+          if (out_.longFrame) {
+            out_.manufacturerId = a[0] & 0x3F;
+            out_.deviceType = a[1];
+            std::memcpy(out_.deviceId, a + 2, 3);
+          } else {
+            out_.pollingAddress = a[0] & 0x0F;
+          }
+          Fold(need);
+          state_ = kCommand;
+          break;
+        }
+        case kCommand:
+          if (avail < 1) return 0;
+          out_.command = rx_[pos_];
+          Fold(1);
+          state_ = kByteCount;
+          break;
+        case kByteCount:
+          if (avail < 1) return 0;
+          out_.byteCount = rx_[pos_];
+          Fold(1);
+          // The count includes the two status bytes; more data than the record holds is a
+          // reply we never complete.
+          if (out_.byteCount < 2 || out_.byteCount - 2 > static_cast<int>(sizeof out_.data))
+            return HART_NO_REPLY;
+          dataLength_ = out_.byteCount - 2;
+          state_ = kStatus;
+          break;
+        case kStatus:
+          if (avail < 2) return 0;
+          out_.responseCode = rx_[pos_];
+          out_.deviceStatus = rx_[pos_ + 1];
+          Fold(2);
+          state_ = kData;
+          break;
+        case kData:
+          if (avail < dataLength_) return 0;
+          std::memcpy(out_.data, rx_ + pos_, static_cast<size_t>(dataLength_));
+          Fold(dataLength_);
+          state_ = kCheck;
+          break;
+        case kCheck:
+          if (avail < 1) return 0;
+          if (rx_[pos_] != acc_) return HART_BAD_CHECKSUM;
+          out_.checksum = rx_[pos_];
+          return HART_OK;
+      }
+    }
+  }
+
+ private:
+  enum State { kHunt, kDelimiter, kAddress, kCommand, kByteCount, kStatus, kData, kCheck };
+
+  void Fold(int n) {
+    for (int i = 0; i < n; ++i)
+      acc_ ^= rx_[pos_ + i];
+    pos_ += n;
+  }
+
+  HartResponse& out_;
+  uint8_t rx_[kRxSize] = {};
+  int received_ = 0;
+  int pos_ = 0;
+  State state_ = kHunt;
+  int preambles_ = 0;
+  int dataLength_ = 0;
+  uint8_t acc_ = 0;
+};
+
+int ReceiveReply(SerialPort& port, Clock& clock, HartResponse& out) {
+  ReplyParser parser(out);
+  int quietLeft = kQuietAllowanceMs;
+  for (;;) {
+    const int waiting = port.BytesWaiting();
+    if (waiting <= 0) {
+      if (quietLeft <= 0) return HART_NO_REPLY;
+      const int64_t start = clock.NowMs();
+      const bool readable = port.WaitReadable(quietLeft);
+      if (!readable) return HART_NO_REPLY;  // the whole allowance passed in silence
+      quietLeft -= std::max<int64_t>(clock.NowMs() - start, 1);
+      continue;
+    }
+    // A reply that overflows the receive buffer is never complete.
+    const int want = std::min({waiting, kReadChunk, parser.room()});
+    if (want <= 0) return HART_NO_REPLY;
+    uint8_t chunk[kReadChunk];
+    const int got = port.Read(chunk, want);
+    if (got < 0) return HART_NO_REPLY;
+    parser.Append(chunk, got);
+    if (const int result = parser.Run()) return result;
+  }
+}
+
+}  // namespace
+
+DeviceState::DeviceState() {
+  request.preambleCount = 5;
+  request.masterBit = 1;
+}
+
+DeviceState::~DeviceState() {
+  HartClosePort(*this);
+}
+
+DeviceState& TheDeviceState() {
+  static DeviceState state;
+  return state;
+}
+
+bool HartOpenPort(DeviceState& ds) {
+  std::lock_guard<std::mutex> hold(ds.lock);
+  if (ds.portHandle) {
+    ds.portHandle->Close();
+    ds.portHandle = nullptr;
+  }
+  if (!ds.port) ds.port = MakeSystemSerialPort();
+  const std::string name =
+      ds.portNameOverride.empty() ? PortNameForIndex(ds.portIndex) : ds.portNameOverride;
+  if (!ds.port->Open(name)) return false;
+  ds.portHandle = ds.port.get();
+  return true;
+}
+
+void HartClosePort(DeviceState& ds) {
+  std::lock_guard<std::mutex> hold(ds.lock);
+  if (ds.portHandle) ds.portHandle->Close();
+  ds.portHandle = nullptr;
+}
+
+int HartBuildFrame(const HartRequest& r, uint8_t* frame) {
+  int n = 0;
+  for (int i = 0; i < r.preambleCount; ++i)
+    frame[n++] = 0xFF;
+  const int start = n;
+  const uint8_t masterBurst =
+      static_cast<uint8_t>(((r.masterBit & 1) << 7) | ((r.burstBit & 1) << 6));
+  if (r.longFrame) {
+    frame[n++] = 0x82;
+    frame[n++] = static_cast<uint8_t>(masterBurst | (r.manufacturerId & 0x3F));
+    frame[n++] = r.deviceType;
+    for (uint8_t b : r.deviceId)
+      frame[n++] = b;
+  } else {
+    frame[n++] = 0x02;
+    frame[n++] = static_cast<uint8_t>(masterBurst | r.pollingAddress);
+  }
+  frame[n++] = r.command;
+  const int count = std::min<int>(r.byteCount, sizeof r.data);
+  frame[n++] = static_cast<uint8_t>(count);
+  std::memcpy(frame + n, r.data, static_cast<size_t>(count));
+  n += count;
+  uint8_t check = 0;
+  for (int i = start; i < n; ++i)
+    check ^= frame[i];
+  frame[n++] = check;
+  return n;
+}
+
+int HartSendWaitMs(int frameLength) {
+  return static_cast<int>((frameLength - 10) * 9.5 + 100);
+}
+
+int HartSendCommand(DeviceState& ds, HartResponse& out) {
+  SerialPort* port = ds.portHandle;
+  if (!port) return HART_WRITE_FAILED;
+  uint8_t tx[64] = {};
+  const int n = HartBuildFrame(ds.request, tx);
+
+  port->Purge();
+  port->SetRts(true);
+  bool written = false;
+  for (int attempt = 0; attempt < 3 && !written; ++attempt)
+    written = port->Write(tx, n) == n;
+  if (!written) {
+    port->SetRts(false);  // never leave the modem keyed after giving up
+    return HART_WRITE_FAILED;
+  }
+  // Let the frame leave the wire before the modem is switched to receive.
+  ds.Time().SleepMs(HartSendWaitMs(n));
+  port->SetRts(false);
+  return ReceiveReply(*port, ds.Time(), out);
+}
