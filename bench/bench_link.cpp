@@ -5,8 +5,8 @@
 
 #include <chrono>
 
+#include "../tests/SimProcess.h"
 #include "Commands.h"
-#include "SimProcess.h"
 
 namespace {
 

@@ -1,0 +1,123 @@
+// hartctl against hart-sim over a pseudo-terminal, both as the programs a user runs.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "SimProcess.h"
+
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class HartctlAgainstSim : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    sim_ = new SimProcess("--address 0 --address 5 --pressure 50 --no-pacing");
+  }
+  static void TearDownTestSuite() {
+    delete sim_;
+    sim_ = nullptr;
+  }
+
+  static Outcome Hartctl(const std::string& args) {
+    const std::string out = sim_->dir() + "/out", err = sim_->dir() + "/err";
+    const std::string cmd = std::string(HARTCTL_PATH) + " --port " + sim_->link() + " " + args +
+                            " >" + out + " 2>" + err;
+    const int status = std::system(cmd.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+  }
+
+  static inline SimProcess* sim_ = nullptr;
+};
+
+TEST_F(HartctlAgainstSim, IdentifiesAndReadsTheDevice) {
+  ASSERT_TRUE(sim_->ready()) << "hart-sim did not start";
+  Outcome r = Hartctl("identify");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Device id: 0x"), std::string::npos) << r.out;
+
+  r = Hartctl("pv");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("PV: "), std::string::npos) << r.out;
+
+  r = Hartctl("loop");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find(" mA"), std::string::npos) << r.out;
+}
+
+TEST_F(HartctlAgainstSim, WritesReadBackThroughOtherCommands) {
+  Outcome r = Hartctl("message \"line check 7\"");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("upper case"), std::string::npos);
+  r = Hartctl("message");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Message: LINE CHECK 7                    \n"), std::string::npos) << r.out;
+
+  r = Hartctl("range 12 150 -10");
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = Hartctl("output");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Upper range value: 150.0000"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Lower range value: -10.0000"), std::string::npos) << r.out;
+
+  r = Hartctl("assembly 4660");
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = Hartctl("assembly");
+  EXPECT_NE(r.out.find("Final assembly number: 4660"), std::string::npos) << r.out;
+}
+
+TEST_F(HartctlAgainstSim, MultiDropAndBroadcastAddressing) {
+  Outcome at5 = Hartctl("--address 5 identify");
+  Outcome at0 = Hartctl("identify");
+  ASSERT_EQ(at5.status, 0) << at5.err;
+  EXPECT_NE(at5.out, at0.out);  // another device id
+  Outcome broadcast = Hartctl("--broadcast raw 1");
+  EXPECT_EQ(broadcast.status, 0) << broadcast.err;
+  EXPECT_NE(broadcast.out.find("Response code: 0"), std::string::npos) << broadcast.out;
+}
+
+TEST_F(HartctlAgainstSim, DeviceRefusalsAndBadInput) {
+  Outcome r = Hartctl("raw 126");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("Response code: 64"), std::string::npos) << r.out;
+  EXPECT_EQ(r.err, "Command not implemented\n");
+
+  r = Hartctl("range 12 0 100");  // lower above upper
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(r.err.empty());
+
+  r = Hartctl("damping fast");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("usage"), std::string::npos);
+  r = Hartctl("--address 16 pv");
+  EXPECT_EQ(r.status, 2);
+}
+
+}  // namespace
+
+TEST(HartSim, RemovesItsLinkWhenInterrupted) {
+  SimProcess sim("--no-pacing");
+  ASSERT_TRUE(sim.ready());
+  EXPECT_TRUE(sim.Stop(SIGINT));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(sim.link())));
+}
