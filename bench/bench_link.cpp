@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstring>
 
 #include "../tests/SimProcess.h"
 #include "Commands.h"
@@ -41,6 +42,44 @@ void BM_Command1RoundTrip(benchmark::State& state) {
   state.counters["failures"] = failures;
 }
 BENCHMARK(BM_Command1RoundTrip)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// Reading the whole 2000-byte configuration image: 250 blocks of command 245, as the
+// upload does. Floor per block: the send wait of the 15-byte request, the turnaround and the
+// 25-byte reply (5 preambles, 10 bytes of header and status, 9 data bytes, check byte).
+void BM_ConfigurationUpload(benchmark::State& state) {
+  SimProcess sim;
+  DeviceState ds;
+  ds.portNameOverride = sim.link();
+  HartIdentity id{};
+  if (!sim.ready() || !HartOpenPort(ds) || HartCmd0(ds, 0, id) != HART_OK) {
+    state.SkipWithError("hart-sim did not answer");
+    return;
+  }
+  constexpr int kBlocks = 250;
+  const double floorMs = kBlocks * (HartSendWaitMs(15) + kTurnaroundMs + WireMs(25));
+  double totalMs = 0;
+  int failures = 0;
+  for (auto _ : state) {
+    uint8_t image[kBlocks * 8];
+    const auto start = std::chrono::steady_clock::now();
+    for (int k = 0; k < kBlocks; ++k) {
+      HartResponse reply;
+      const uint8_t index = static_cast<uint8_t>(k);
+      if (HartExchange(ds, 245, &index, 1, 9, reply) != HART_OK) ++failures;
+      std::memcpy(image + 8 * k, reply.data + 1, 8);
+    }
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    benchmark::DoNotOptimize(image);
+    state.SetIterationTime(took.count() / 1000.0);
+    totalMs += took.count();
+  }
+  const double meanMs = totalMs / static_cast<double>(state.iterations());
+  state.counters["mean_ms"] = meanMs;
+  state.counters["floor_ms"] = floorMs;
+  state.counters["ratio"] = meanMs / floorMs;
+  state.counters["failures"] = failures;
+}
+BENCHMARK(BM_ConfigurationUpload)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
