@@ -13,15 +13,27 @@ namespace {
 
 constexpr int kTurnaroundMs = 20;
 
+// Opens the simulator's port and identifies the device at address 0.
+bool Connect(SimProcess& sim, DeviceState& ds, benchmark::State& state) {
+  ds.portNameOverride = sim.link();
+  HartIdentity id{};
+  if (sim.ready() && HartOpenPort(ds) && HartCmd0(ds, 0, id) == HART_OK) return true;
+  state.SkipWithError("hart-sim did not answer");
+  return false;
+}
+
+void Report(benchmark::State& state, double totalMs, double floorMs, int failures) {
+  const double meanMs = totalMs / static_cast<double>(state.iterations());
+  state.counters["mean_ms"] = meanMs;
+  state.counters["floor_ms"] = floorMs;
+  state.counters["ratio"] = meanMs / floorMs;
+  state.counters["failures"] = failures;
+}
+
 void BM_Command1RoundTrip(benchmark::State& state) {
   SimProcess sim;
   DeviceState ds;
-  ds.portNameOverride = sim.link();
-  HartIdentity id{};
-  if (!sim.ready() || !HartOpenPort(ds) || HartCmd0(ds, 0, id) != HART_OK) {
-    state.SkipWithError("hart-sim did not answer");
-    return;
-  }
+  if (!Connect(sim, ds, state)) return;
   // Request: 5 preambles + 8 header + check = 14 bytes. Reply: 5 preambles + delimiter,
   // 5 address, command, byte count, 2 status, 5 data, check = 21 bytes.
   const double floorMs = HartSendWaitMs(14) + kTurnaroundMs + WireMs(21);
@@ -35,11 +47,7 @@ void BM_Command1RoundTrip(benchmark::State& state) {
     state.SetIterationTime(took.count() / 1000.0);
     totalMs += took.count();
   }
-  const double meanMs = totalMs / static_cast<double>(state.iterations());
-  state.counters["mean_ms"] = meanMs;
-  state.counters["floor_ms"] = floorMs;
-  state.counters["ratio"] = meanMs / floorMs;
-  state.counters["failures"] = failures;
+  Report(state, totalMs, floorMs, failures);
 }
 BENCHMARK(BM_Command1RoundTrip)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
@@ -49,12 +57,7 @@ BENCHMARK(BM_Command1RoundTrip)->UseManualTime()->Iterations(20)->Unit(benchmark
 void BM_ConfigurationUpload(benchmark::State& state) {
   SimProcess sim;
   DeviceState ds;
-  ds.portNameOverride = sim.link();
-  HartIdentity id{};
-  if (!sim.ready() || !HartOpenPort(ds) || HartCmd0(ds, 0, id) != HART_OK) {
-    state.SkipWithError("hart-sim did not answer");
-    return;
-  }
+  if (!Connect(sim, ds, state)) return;
   constexpr int kBlocks = 250;
   const double floorMs = kBlocks * (HartSendWaitMs(15) + kTurnaroundMs + WireMs(25));
   double totalMs = 0;
@@ -73,11 +76,7 @@ void BM_ConfigurationUpload(benchmark::State& state) {
     state.SetIterationTime(took.count() / 1000.0);
     totalMs += took.count();
   }
-  const double meanMs = totalMs / static_cast<double>(state.iterations());
-  state.counters["mean_ms"] = meanMs;
-  state.counters["floor_ms"] = floorMs;
-  state.counters["ratio"] = meanMs / floorMs;
-  state.counters["failures"] = failures;
+  Report(state, totalMs, floorMs, failures);
 }
 BENCHMARK(BM_ConfigurationUpload)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
