@@ -1,0 +1,55 @@
+// The program's settings: one record for the process, read from "Morvane.ini" in the
+// working directory at start and written back at exit (section "MorvaneDlg", 14 keys).
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+
+struct AppSettings {
+  AppSettings();  // the defaults of a missing file
+  AppSettings(const AppSettings&) = delete;
+  AppSettings& operator=(const AppSettings&) = delete;
+
+  int portIndex;                 // "Port" minus 1: 2 is COM3
+  std::atomic<int> pollAddress;  // "Addr"; the search worker writes it
+  int displayMode;               // "DisplayMode"
+  int displayPrecision;          // "DisplayPrecision"
+  int powerWay;                  // "PowerWay"
+  int rangeCode;                 // "RangeCode"
+  int rangeUnits;                // "RangeUnits"
+  int sensorType;                // "SensorType"
+  int alarm;                     // "Alarm"
+  double rangeZero;              // "RangeZero"
+  double rangeFull;              // "RangeFull"
+  int outputCharacteristic;      // "OutputCharacteristic"
+  int onlineTestAll;             // "OnlineTestAll": 1 "Normal", else "Broadcast"
+  double dampingTime;            // "DampingTime"
+};
+
+// The process's settings.
+AppSettings& TheAppSettings();
+
+// "Morvane.ini" in the current working directory, taken anew at every call.
+std::filesystem::path SettingsFilePath();
+
+// Fills every field from the settings file; a missing file or key gives its default, a
+// value that is not a number reads as 0.
+void LoadSettings(AppSettings& settings);
+// Writes every key back, integers as "%d" and the reals as "%f"; other sections and keys
+// of the file stay. A failure to write is not reported.
+void SaveSettings(const AppSettings& settings);
+
+// Loads the settings when constructed and saves them when destroyed: the lifetime of the
+// settings file in the process.
+class SettingsFileScope {
+ public:
+  explicit SettingsFileScope(AppSettings& settings) : settings_(settings) {
+    LoadSettings(settings_);
+  }
+  ~SettingsFileScope() { SaveSettings(settings_); }
+  SettingsFileScope(const SettingsFileScope&) = delete;
+  SettingsFileScope& operator=(const SettingsFileScope&) = delete;
+
+ private:
+  AppSettings& settings_;
+};

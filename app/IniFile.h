@@ -1,0 +1,42 @@
+// A profile (INI) file kept as its lines, so that writing one key leaves every other
+// section, key, comment and the order of the file as they were.
+//
+//   [MorvaneDlg]
+//   Port=3
+//   RangeZero=-6.000000
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class IniFile {
+ public:
+  // An unreadable or missing file reads as empty.
+  void Load(const std::filesystem::path& file);
+  // False when the file cannot be written.
+  bool Save(const std::filesystem::path& file) const;
+
+  void Parse(const std::string& text);
+  std::string Text() const;
+
+  // The value of `key` in `section` (names match without regard to case), or `fallback`
+  // when there is none. Blanks around the value and one pair of enclosing quotes are
+  // dropped.
+  std::string Get(const std::string& section, const std::string& key,
+                  const std::string& fallback) const;
+  // Replaces the value in place, or adds the key at the end of its section (the section at
+  // the end of the file when it is new).
+  void Set(const std::string& section, const std::string& key, const std::string& value);
+
+ private:
+  // Index of the section's header line, or -1.
+  int FindSection(const std::string& section) const;
+  // Index of the key's line inside the section starting after `header`, or -1.
+  int FindKey(int header, const std::string& key) const;
+  // One past the last key or blank line that belongs to the section of `header`.
+  int SectionEnd(int header) const;
+
+  std::vector<std::string> lines_;
+  std::string eol_ = "\n";
+};
