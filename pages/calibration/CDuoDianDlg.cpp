@@ -1,0 +1,3 @@
+#include "CDuoDianDlg.h"
+
+CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Pressure Calibration") {}

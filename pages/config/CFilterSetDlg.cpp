@@ -1,0 +1,3 @@
+#include "CFilterSetDlg.h"
+
+CFilterSetDlg::CFilterSetDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 151, "Filter") {}

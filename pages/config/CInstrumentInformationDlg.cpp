@@ -1,0 +1,4 @@
+#include "CInstrumentInformationDlg.h"
+
+CInstrumentInformationDlg::CInstrumentInformationDlg(CMorvaneDlg* mainDlg)
+    : PageDialog(mainDlg, 141, "Instrument Detail") {}

@@ -1,0 +1,3 @@
+#include "CSVParamDlg.h"
+
+CSVParamDlg::CSVParamDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 153, "SV Settings") {}

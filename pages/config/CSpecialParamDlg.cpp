@@ -1,0 +1,4 @@
+#include "CSpecialParamDlg.h"
+
+CSpecialParamDlg::CSpecialParamDlg(CMorvaneDlg* mainDlg)
+    : PageDialog(mainDlg, 152, "Special Parameters Settings") {}

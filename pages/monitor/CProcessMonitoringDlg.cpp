@@ -1,0 +1,4 @@
+#include "CProcessMonitoringDlg.h"
+
+CProcessMonitoringDlg::CProcessMonitoringDlg(CMorvaneDlg* mainDlg)
+    : PageDialog(mainDlg, 157, "Monitor Process") {}

@@ -1,0 +1,4 @@
+#include "CDeviceInfDlg.h"
+
+CDeviceInfDlg::CDeviceInfDlg(CMorvaneDlg* mainDlg)
+    : PageDialog(mainDlg, 161, "Hardware/Software Infomations") {}
