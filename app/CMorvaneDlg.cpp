@@ -1,0 +1,479 @@
+#include "CMorvaneDlg.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QThread>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "AppIcon.h"
+#include "AppSettings.h"
+#include "CAboutDlg.h"
+#include "CDeviceInfDlg.h"
+#include "CMyTabCtrl.h"
+#include "DeviceSearch.h"
+#include "DialogUnits.h"
+#include "NavigationTree.h"
+#include "Prompts.h"
+#include "calibration/CDuoDianDlg.h"
+#include "config/CDampingTimeDlg.h"
+#include "config/CFilterSetDlg.h"
+#include "config/CInstrumentInformationDlg.h"
+#include "config/CInstrumentNumberDlg.h"
+#include "config/COutputCharacteristicDlg.h"
+#include "config/CSVParamDlg.h"
+#include "config/CSpecialParamDlg.h"
+#include "monitor/CMonitorCurrentDlg.h"
+#include "monitor/CMonitorPercentDlg.h"
+#include "monitor/CMonitorPressureDlg.h"
+#include "monitor/CProcessMonitoringDlg.h"
+#include "ranging/CComprehensiveParamDlg.h"
+#include "ranging/CIOCalibrationDlg.h"
+#include "ranging/CPassiveMigrationDlg.h"
+#include "ranging/CTwoFineTuningDlg.h"
+
+namespace {
+
+// Item data of the navigation tree: what a click on the item does.
+enum TreeAction {
+  kGroup = 0,
+  kFirstCalibrationPage = 11,  // 11..13: pages 0..2
+  kLastCalibrationPage = 13,
+  kFirstSettingsPage = 21,  // 21..29: pages 3..11
+  kLastSettingsPage = 29,
+  kMonitorProcess = 30,
+  kDeviceReset = 40,
+  kOnlineTest = 50,
+  kPollingDevice = 60,
+  kStopCommunication = 70,
+};
+
+constexpr int kProcessMonitorPage = 12;
+
+}  // namespace
+
+CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("Tellavo V3.6.en");
+  setWindowIcon(MorvaneIcon());
+  setSizeGripEnabled(false);
+
+  const DialogUnits du(font());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
+
+  m_menuBar = new QMenuBar(this);
+  layout->setMenuBar(m_menuBar);
+  BuildMenu();
+
+  // The bottom row ends at 324 units; the status bar comes below it.
+  m_client = new QWidget(this);
+  m_client->setFixedSize(du.X(574), du.Y(330));
+  layout->addWidget(m_client);
+
+  m_tree = new NavigationTree(m_client);
+  m_tree->setObjectName("1000");
+  m_tree->setAccessibleName("Functions");
+  m_tree->setGeometry(du.Rect(5, 2, 110, 303));
+  BuildTree();
+
+  m_tabCtrl = new CMyTabCtrl(m_client);
+  m_tabCtrl->setObjectName("1001");
+  m_tabCtrl->setGeometry(du.Rect(122, 7, 447, 298));
+
+  auto* stationLabel = new QLabel(QString::fromUtf8("Station number："), m_client);
+  m_stationBox = new QComboBox(m_client);
+  m_stationBox->setObjectName("1087");
+  m_stationBox->setAccessibleName(stationLabel->text());
+  stationLabel->setBuddy(m_stationBox);
+  // The box sits at 61 units unless the label needs more room in this font.
+  const int labelWidth = stationLabel->sizeHint().width();
+  const int boxLeft = std::max(du.X(61), du.X(5) + labelWidth + 4);
+  stationLabel->setGeometry(du.X(5), du.Y(312), labelWidth, du.Y(12));
+  m_stationBox->setGeometry(boxLeft, du.Y(312), std::min(du.X(34), du.X(122) - boxLeft), du.Y(12));
+  connect(m_stationBox, &QComboBox::activated, this, &CMorvaneDlg::OnStationSelected);
+
+  m_progress = new QProgressBar(m_client);
+  m_progress->setObjectName("1002");
+  m_progress->setAccessibleName("Progress");
+  m_progress->setGeometry(du.Rect(124, 313, 444, 11));
+  m_progress->setTextVisible(false);
+  m_progress->setRange(0, 100);
+  m_progress->setValue(0);
+
+  m_statusBar = new QStatusBar(this);
+  m_statusBar->setSizeGripEnabled(false);
+  const int paneWidths[5] = {200, 200, 200, 200, 150};
+  for (int i = 0; i < 5; ++i) {
+    m_panes[i] = new QLabel(m_statusBar);
+    m_panes[i]->setObjectName(QString("statusPane%1").arg(i));
+    m_panes[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panes[i]->setMinimumWidth(paneWidths[i]);
+    if (i < 4) m_panes[i]->setMaximumWidth(paneWidths[i]);
+    m_statusBar->addWidget(m_panes[i], i == 4 ? 1 : 0);
+  }
+  m_panes[0]->setText("Ready");
+  layout->addWidget(m_statusBar);
+
+  BuildPages();
+  ApplySettings();
+}
+
+CMorvaneDlg::~CMorvaneDlg() {
+  m_bJobRun = 0;
+  m_bLoopRun = 0;
+  WaitForWorkers();
+}
+
+void CMorvaneDlg::BuildMenu() {
+  // Items whose work comes with later parts of the program are present and do nothing yet.
+  auto item = [](QMenu* menu, const char* text, const char* id) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(id);
+    return action;
+  };
+
+  QMenu* file = m_menuBar->addMenu("File(&F)");
+  item(file, "Update to computer", "32839");
+  item(file, "Downloads to Device", "32840");
+  connect(item(file, "Exit", "menuExit"), &QAction::triggered, this, &CMorvaneDlg::RequestClose);
+
+  QMenu* settings = m_menuBar->addMenu("Settings(&S)");
+  connect(item(settings, "Two point Trim", "menuTwoPointTrim"), &QAction::triggered, this,
+          [this] { ShowPage(6); });
+  item(settings, "Cancel Linear Compensation", "menuCancelLinear");
+  item(settings, "Cancel Thermal Compensation", "menuCancelThermal");
+  item(settings, "Restore Thermal Compensation", "menuRestoreThermal");
+
+  QMenu* monitor = m_menuBar->addMenu("Monitor(&M)");
+  item(monitor, "Reset Device", "menuResetDevice");
+  connect(item(monitor, "Monitor PV", "32807"), &QAction::triggered, this,
+          [this] { ShowPage(13); });
+  connect(item(monitor, "Monitor Loop", "32808"), &QAction::triggered, this,
+          [this] { ShowPage(14); });
+  connect(item(monitor, "Monitor Percentage", "32809"), &QAction::triggered, this,
+          [this] { ShowPage(15); });
+  connect(item(monitor, "Monitor All", "32806"), &QAction::triggered, this,
+          [this] { ShowPage(kProcessMonitorPage); });
+
+  QMenu* tools = m_menuBar->addMenu("Tools(&T)");
+  connect(item(tools, "Online Test", "menuOnlineTest"), &QAction::triggered, this,
+          &CMorvaneDlg::OnOnlineTest);
+  connect(item(tools, "Polling", "menuPolling"), &QAction::triggered, this,
+          [this] { StartDeviceSearch(*this, false); });
+  item(tools, "Restore", "menuRestore");
+  item(tools, "Calculator", "32819");
+  item(tools, "Default Parameters", "32814");
+
+  // There is no system menu to carry "About" here: it ends the last menu.
+  QMenu* info = m_menuBar->addMenu("Info Look(&L)");
+  connect(item(info, "Hardware/Software Infomations", "32845"), &QAction::triggered, this,
+          [this] { ShowPage(16); });
+  info->addSeparator();
+  connect(item(info, "About  Tellavo(&A)...", "16"), &QAction::triggered, this,
+          &CMorvaneDlg::OnAbout);
+}
+
+void CMorvaneDlg::BuildTree() {
+  auto add = [this](QTreeWidgetItem* parent, const char* text, int data) {
+    auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
+    node->setText(0, text);
+    node->setData(0, Qt::UserRole, data);
+    return node;
+  };
+  QTreeWidgetItem* calibration = add(nullptr, "Factory Calibration", kGroup);
+  add(calibration, "PV Parameters", 11);
+  add(calibration, "Loop & PGA Settings", 12);
+  add(calibration, "Pressure Calibration", 13);
+  QTreeWidgetItem* subentry = add(nullptr, "Subentry Settings", kGroup);
+  add(subentry, "Instrument Number", 21);
+  add(subentry, "Instrument Detail", 22);
+  add(subentry, "Rerange Without Pressure", 23);
+  add(subentry, "Two Point Trim", 24);
+  add(subentry, "Loop Out Character", 25);
+  add(subentry, "Damping Time", 26);
+  add(subentry, "Filter", 27);
+  add(subentry, "Special Parameters Settings", 28);
+  add(subentry, "SV Settings", 29);
+  add(nullptr, "Monitor Process", kMonitorProcess);
+  add(nullptr, "Device Reset", kDeviceReset);
+  add(nullptr, "Online Test", kOnlineTest);
+  add(nullptr, "Polling Device", kPollingDevice);
+  add(nullptr, "Stop Communication", kStopCommunication);
+  calibration->setExpanded(true);
+  subentry->setExpanded(true);
+  connect(m_tree, &NavigationTree::itemLabelClicked, this, &CMorvaneDlg::OnTreeItemClicked);
+}
+
+void CMorvaneDlg::BuildPages() {
+  // Created once, in index order; the index in the tab is the page index.
+  m_comprehensiveParamDlg = new CComprehensiveParamDlg(this);
+  m_ioCalibrationDlg = new CIOCalibrationDlg(this);
+  m_duoDianDlg = new CDuoDianDlg(this);
+  m_instrumentNumberDlg = new CInstrumentNumberDlg(this);
+  m_instrumentInformationDlg = new CInstrumentInformationDlg(this);
+  m_passiveMigrationDlg = new CPassiveMigrationDlg(this);
+  m_twoFineTuningDlg = new CTwoFineTuningDlg(this);
+  m_outputCharacteristicDlg = new COutputCharacteristicDlg(this);
+  m_dampingTimeDlg = new CDampingTimeDlg(this);
+  m_filterSetDlg = new CFilterSetDlg(this);
+  m_specialParamDlg = new CSpecialParamDlg(this);
+  m_svParamDlg = new CSVParamDlg(this);
+  m_processMonitoringDlg = new CProcessMonitoringDlg(this);
+  m_monitorPressureDlg = new CMonitorPressureDlg(this);
+  m_monitorCurrentDlg = new CMonitorCurrentDlg(this);
+  m_monitorPercentDlg = new CMonitorPercentDlg(this);
+  m_deviceInfDlg = new CDeviceInfDlg(this);
+  const std::array<QWidget*, kPageCount> pages = {m_comprehensiveParamDlg,
+                                                  m_ioCalibrationDlg,
+                                                  m_duoDianDlg,
+                                                  m_instrumentNumberDlg,
+                                                  m_instrumentInformationDlg,
+                                                  m_passiveMigrationDlg,
+                                                  m_twoFineTuningDlg,
+                                                  m_outputCharacteristicDlg,
+                                                  m_dampingTimeDlg,
+                                                  m_filterSetDlg,
+                                                  m_specialParamDlg,
+                                                  m_svParamDlg,
+                                                  m_processMonitoringDlg,
+                                                  m_monitorPressureDlg,
+                                                  m_monitorCurrentDlg,
+                                                  m_monitorPercentDlg,
+                                                  m_deviceInfDlg};
+  for (QWidget* page : pages)
+    m_tabCtrl->AddPage(page);
+  m_tabCtrl->LayoutPages();
+  m_tabCtrl->m_nCurrentPage = 0;
+  m_tabCtrl->setCurrentIndex(0);
+}
+
+void CMorvaneDlg::ApplySettings() {
+  AppSettings& settings = TheAppSettings();
+  m_panes[3]->setText(settings.onlineTestAll == 1 ? "Normal" : "Broadcast");
+  m_panes[4]->setText(QString("Serial Port : COM%1").arg(settings.portIndex + 1));
+  m_stationBox->clear();
+  m_stationBox->addItem(QString::number(settings.pollAddress.load()));
+  m_stationBox->setCurrentIndex(0);
+  DeviceState& ds = TheDeviceState();
+  std::lock_guard<std::mutex> hold(ds.lock);
+  ds.portIndex = settings.portIndex;
+}
+
+void CMorvaneDlg::ShowPage(int index) {
+  Q_ASSERT(index >= 0 && index < kPageCount);
+  m_tabCtrl->Page(m_tabCtrl->m_nCurrentPage)->hide();
+  m_tabCtrl->m_nCurrentPage = index;
+  m_tabCtrl->Page(index)->show();
+  m_tabCtrl->setCurrentIndex(index);
+}
+
+int CMorvaneDlg::CurrentPage() const {
+  return m_tabCtrl->m_nCurrentPage;
+}
+
+void CMorvaneDlg::OnTreeItemClicked(QTreeWidgetItem* item) {
+  m_tree->setCurrentItem(item);
+  // Any click on the tree stops every background job before it acts.
+  m_bJobRun = 0;
+  m_bLoopRun = 0;
+  const int action = item->data(0, Qt::UserRole).toInt();
+  if (action >= kFirstCalibrationPage && action <= kLastCalibrationPage) {
+    ShowPage(action - kFirstCalibrationPage);
+  } else if (action >= kFirstSettingsPage && action <= kLastSettingsPage) {
+    ShowPage(action - kFirstSettingsPage + 3);
+  } else if (action == kMonitorProcess) {
+    ShowPage(kProcessMonitorPage);
+  } else if (action == kOnlineTest) {
+    OnOnlineTest();
+  } else if (action == kPollingDevice) {
+    StartDeviceSearch(*this, true);
+  }
+  // kGroup and kStopCommunication: stopping the jobs is all they do. kDeviceReset comes
+  // with the maintenance commands.
+}
+
+void CMorvaneDlg::OnStationSelected(int index) {
+  if (index < 0) return;
+  TheAppSettings().pollAddress = m_stationBox->itemText(index).toInt();
+}
+
+void CMorvaneDlg::OnOnlineTest() {
+  ConnectDevice();
+}
+
+void CMorvaneDlg::OnAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+// ---- The operation host ----
+
+void CMorvaneDlg::SetProgressRange(int high) {
+  RunOnUi([this, high] { m_progress->setRange(0, high); });
+}
+
+void CMorvaneDlg::SetProgressPos(int pos) {
+  RunOnUi([this, pos] { m_progress->setValue(pos); });
+}
+
+void CMorvaneDlg::ShowMessage(const std::string& text) {
+  ::ShowMessage(QString::fromStdString(text));
+}
+
+int CMorvaneDlg::PollAddress() {
+  return TheAppSettings().pollAddress.load();
+}
+
+bool CMorvaneDlg::NormalAddressing() {
+  return TheAppSettings().onlineTestAll == 1;
+}
+
+bool CMorvaneDlg::JobIdle() {
+  return m_bJobIdle.load() != 0;
+}
+
+bool CMorvaneDlg::Confirm(const std::string& text) {
+  return AskConfirm(QString::fromStdString(text));
+}
+
+bool CMorvaneDlg::ConnectDevice() {
+  return ::ConnectDevice(TheDeviceState(), *this);
+}
+
+bool CMorvaneDlg::PrepareDeviceAddress() {
+  return ::PrepareDeviceAddress(TheDeviceState(), *this);
+}
+
+// ---- The station-number box ----
+
+void CMorvaneDlg::ClearStations() {
+  RunOnUi([this] { m_stationBox->clear(); });
+}
+
+void CMorvaneDlg::AddStation(int address) {
+  RunOnUi([this, address] { m_stationBox->addItem(QString::number(address)); });
+}
+
+void CMorvaneDlg::SelectFirstStation() {
+  RunOnUi([this] {
+    if (m_stationBox->count() > 0) m_stationBox->setCurrentIndex(0);
+  });
+}
+
+// ---- Workers and closing ----
+
+void CMorvaneDlg::RunOnUi(std::function<void()> fn) {
+  if (QThread::currentThread() == thread()) {
+    fn();
+    return;
+  }
+  QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
+}
+
+void CMorvaneDlg::StartWorker(std::function<void()> body) {
+  // Threads that have finished are joined here, the rest when the window goes.
+  std::erase_if(m_workers, [](Worker& w) {
+    if (!w.finished->load()) return false;
+    w.thread.join();
+    return true;
+  });
+  auto finished = std::make_shared<std::atomic<bool>>(false);
+  m_workers.push_back(Worker{std::thread([body = std::move(body), finished] {
+                               body();
+                               finished->store(true);
+                             }),
+                             finished});
+}
+
+void CMorvaneDlg::WaitForWorkers() {
+  // A worker may still wait for a prompt or queue work for this window: keep the events
+  // flowing until each has finished.
+  for (Worker& w : m_workers) {
+    while (!w.finished->load()) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+      QThread::yieldCurrentThread();
+    }
+    w.thread.join();
+  }
+  m_workers.clear();
+}
+
+void CMorvaneDlg::RequestClose() {
+  m_bJobRun = 0;
+  m_bLoopRun = 0;
+  if (m_bJobIdle && m_bLoopIdle) {
+    m_closeApproved = true;
+    QDialog::done(QDialog::Rejected);
+    return;
+  }
+  if (m_closeRecheckPending) return;
+  // Look again in 200 ms, through the event loop, so the workers' queued updates and
+  // prompts still get through meanwhile.
+  m_closeRecheckPending = true;
+  TheClock().SleepMs(200);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        m_closeRecheckPending = false;
+        RequestClose();
+      },
+      Qt::QueuedConnection);
+}
+
+void CMorvaneDlg::accept() {
+  RequestClose();
+}
+
+void CMorvaneDlg::reject() {
+  RequestClose();
+}
+
+void CMorvaneDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Only when the program shows the window, not when the desktop restores it.
+  if (event->spontaneous()) return;
+  m_bJobRun = 0;
+  m_bLoopRun = 0;
+  m_bJobIdle = 1;
+  m_bLoopIdle = 1;
+}
+
+void CMorvaneDlg::closeEvent(QCloseEvent* event) {
+  if (m_closeApproved) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  RequestClose();
+}
+
+void CMorvaneDlg::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    RequestClose();
+    return;
+  }
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    // Enter presses the default button of a page when there is one; otherwise it ends the
+    // window like Esc.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+      if (button->isDefault() && button->isVisible()) {
+        QDialog::keyPressEvent(event);
+        return;
+      }
+    }
+    RequestClose();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,155 @@
+// The main window: navigation tree, page host with the 17 pages, station-number box,
+// progress bar, status bar and menu bar. It routes tree clicks and menu commands, and
+// gives every page the shared services: the progress bar, the job flags and the device
+// addressing step.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "DeviceOperation.h"
+
+class QComboBox;
+class QLabel;
+class QMenuBar;
+class QProgressBar;
+class QStatusBar;
+class QTreeWidgetItem;
+class CMyTabCtrl;
+class NavigationTree;
+
+class CComprehensiveParamDlg;
+class CIOCalibrationDlg;
+class CDuoDianDlg;
+class CInstrumentNumberDlg;
+class CInstrumentInformationDlg;
+class CPassiveMigrationDlg;
+class CTwoFineTuningDlg;
+class COutputCharacteristicDlg;
+class CDampingTimeDlg;
+class CFilterSetDlg;
+class CSpecialParamDlg;
+class CSVParamDlg;
+class CProcessMonitoringDlg;
+class CMonitorPressureDlg;
+class CMonitorCurrentDlg;
+class CMonitorPercentDlg;
+class CDeviceInfDlg;
+
+class CMorvaneDlg : public QDialog, public DeviceOperationHost {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPageCount = 17;
+
+  explicit CMorvaneDlg(QWidget* parent = nullptr);
+  // Stops the jobs and waits for every worker before anything is torn down.
+  ~CMorvaneDlg() override;
+
+  // Hides the visible page and shows page `index` (0..16).
+  void ShowPage(int index);
+  int CurrentPage() const;
+  CMyTabCtrl* TabCtrl() const { return m_tabCtrl; }
+  // The parent of the pages: the window's area between menu bar and status bar.
+  QWidget* ClientArea() const { return m_client; }
+
+  // The operation host; safe to call from a worker (the UI work is queued or, for
+  // prompts, waited for).
+  void SetProgressRange(int high) override;
+  void SetProgressPos(int pos) override;
+  void ShowMessage(const std::string& text) override;
+  int PollAddress() override;
+  bool NormalAddressing() override;
+  bool JobIdle() override;
+  bool Confirm(const std::string& text) override;
+
+  // The addressing steps of every operation, driving this window's progress bar.
+  bool ConnectDevice();
+  bool PrepareDeviceAddress();
+
+  // Port, station number and addressing mode from the settings into the window and the
+  // link: at start and after the default parameters change.
+  void ApplySettings();
+
+  // The station-number box; from any thread.
+  void ClearStations();
+  void AddStation(int address);
+  void SelectFirstStation();
+
+  // Ends the window once no job runs: clears the run flags, and while a worker is still
+  // busy looks again every 200 ms. Closing, "Exit", Enter and Esc all come here.
+  void RequestClose();
+
+  // Runs `body` on a worker thread the window joins before it is destroyed.
+  void StartWorker(std::function<void()> body);
+  // Runs `fn` on the UI thread: at once when called there, queued otherwise.
+  void RunOnUi(std::function<void()> fn);
+
+  // Background jobs: a worker loops while its run flag is 1 and holds its idle flag at 0
+  // while it runs. The Loop pair belongs to the calibration page's live AD display.
+  std::atomic<int> m_bJobRun{0};
+  std::atomic<int> m_bJobIdle{1};
+  std::atomic<int> m_bLoopRun{0};
+  std::atomic<int> m_bLoopIdle{1};
+
+  // The pages, in index order.
+  CComprehensiveParamDlg* m_comprehensiveParamDlg = nullptr;
+  CIOCalibrationDlg* m_ioCalibrationDlg = nullptr;
+  CDuoDianDlg* m_duoDianDlg = nullptr;
+  CInstrumentNumberDlg* m_instrumentNumberDlg = nullptr;
+  CInstrumentInformationDlg* m_instrumentInformationDlg = nullptr;
+  CPassiveMigrationDlg* m_passiveMigrationDlg = nullptr;
+  CTwoFineTuningDlg* m_twoFineTuningDlg = nullptr;
+  COutputCharacteristicDlg* m_outputCharacteristicDlg = nullptr;
+  CDampingTimeDlg* m_dampingTimeDlg = nullptr;
+  CFilterSetDlg* m_filterSetDlg = nullptr;
+  CSpecialParamDlg* m_specialParamDlg = nullptr;
+  CSVParamDlg* m_svParamDlg = nullptr;
+  CProcessMonitoringDlg* m_processMonitoringDlg = nullptr;
+  CMonitorPressureDlg* m_monitorPressureDlg = nullptr;
+  CMonitorCurrentDlg* m_monitorCurrentDlg = nullptr;
+  CMonitorPercentDlg* m_monitorPercentDlg = nullptr;
+  CDeviceInfDlg* m_deviceInfDlg = nullptr;
+
+ public slots:
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildMenu();
+  void BuildTree();
+  void BuildPages();
+  void OnTreeItemClicked(QTreeWidgetItem* item);
+  void OnStationSelected(int index);
+  void OnOnlineTest();
+  void OnAbout();
+  void WaitForWorkers();
+
+  struct Worker {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> finished;
+  };
+
+  QWidget* m_client = nullptr;
+  QMenuBar* m_menuBar = nullptr;
+  NavigationTree* m_tree = nullptr;
+  CMyTabCtrl* m_tabCtrl = nullptr;
+  QComboBox* m_stationBox = nullptr;
+  QProgressBar* m_progress = nullptr;
+  QStatusBar* m_statusBar = nullptr;
+  std::array<QLabel*, 5> m_panes{};
+  std::vector<Worker> m_workers;
+  bool m_closeRecheckPending = false;
+  bool m_closeApproved = false;
+};

@@ -1,0 +1,12 @@
+// Finding the device to talk to: a search of polling addresses 0..15 on a worker thread
+// that fills the station-number box with the addresses that answer.
+#pragma once
+
+class CMorvaneDlg;
+
+// On the UI thread: asks "Online Device Searching?" first when `askFirst`, refuses while a
+// job runs, opens the port and starts DeviceSearchThread; returns at once.
+void StartDeviceSearch(CMorvaneDlg& dlg, bool askFirst);
+
+// The worker: command 0 to each address while the job's run flag holds, then the result.
+void DeviceSearchThread(CMorvaneDlg* dlg);

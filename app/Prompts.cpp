@@ -1,0 +1,82 @@
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QThread>
+#include <atomic>
+
+namespace {
+
+// The title of every message box.
+const char* const kTitle = "Morvane";
+
+std::atomic<Prompts*> installedPrompts{nullptr};
+
+Prompts& CurrentPrompts() {
+  static DialogPrompts dialogs;
+  Prompts* p = installedPrompts.load();
+  return p ? *p : dialogs;
+}
+
+// Runs `ask` on the UI thread; a worker blocks until it has run.
+template <typename Fn>
+void OnUiThread(Fn&& ask) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() == app->thread()) {
+    ask();
+    return;
+  }
+  QMetaObject::invokeMethod(app, std::forward<Fn>(ask), Qt::BlockingQueuedConnection);
+}
+
+int RunBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, kTitle, text, buttons, QApplication::activeWindow());
+  box.setWindowModality(Qt::ApplicationModal);
+  return box.exec();
+}
+
+}  // namespace
+
+void DialogPrompts::Message(const QString& text) {
+  RunBox(QMessageBox::Information, text, QMessageBox::Ok);
+}
+
+bool DialogPrompts::Confirm(const QString& text) {
+  return RunBox(QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+         QMessageBox::Ok;
+}
+
+QString DialogPrompts::SaveFile(const QString& filter, const QString& defaultName) {
+  return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), defaultName, filter);
+}
+
+QString DialogPrompts::OpenFile(const QString& filter, const QString& defaultName) {
+  return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), defaultName, filter);
+}
+
+void SetThePrompts(Prompts* prompts) {
+  installedPrompts.store(prompts);
+}
+
+void ShowMessage(const QString& text) {
+  OnUiThread([&] { CurrentPrompts().Message(text); });
+}
+
+bool AskConfirm(const QString& text) {
+  bool ok = false;
+  OnUiThread([&] { ok = CurrentPrompts().Confirm(text); });
+  return ok;
+}
+
+QString AskSaveFile(const QString& filter, const QString& defaultName) {
+  QString path;
+  OnUiThread([&] { path = CurrentPrompts().SaveFile(filter, defaultName); });
+  return path;
+}
+
+QString AskOpenFile(const QString& filter, const QString& defaultName) {
+  QString path;
+  OnUiThread([&] { path = CurrentPrompts().OpenFile(filter, defaultName); });
+  return path;
+}
