@@ -1,0 +1,220 @@
+// One simulated smart pressure transmitter on a HART loop: its identity, its configuration
+// memory (SimImage), the live process (applied pressure, die temperature, AD counts, PV,
+// loop current) and the faults it can be told to commit. Thread-safe: every public method
+// takes the device's own lock, so a test thread may change the pressure or the faults while
+// a worker talks to the device.
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "SimFrame.h"
+#include "SimImage.h"
+#include "SimReply.h"
+
+// What command 0, 162 and 212 report and what long frames are matched against.
+struct SimIdentity {
+  uint8_t manufacturerId = 0x26;  // only the low 6 bits travel in a long address
+  uint8_t deviceType = 0x05;
+  uint32_t deviceId = 0;  // 24 bits
+  uint8_t minPreambles = 5;
+  uint8_t universalRevision = 5;
+  uint8_t deviceRevision = 1;
+  uint8_t softwareRevision = 3;
+  uint8_t hardwareRevision = 2;   // 5 bits
+  uint8_t physicalSignaling = 0;  // 3 bits: 0 = Bell 202 current
+  uint8_t flags = 0;
+  uint8_t distributor = 0x26;  // private-label distributor code of command 15
+  uint8_t softwareVersion[3] = {2, 0, 5};
+  uint8_t hardwareVersion[3] = {1, 2, 3};
+  std::string lotId = "24B00123";  // 8 plain ASCII characters (year 2, month 1, lot 5)
+};
+
+// Misbehaviour on demand. Counters ("next K") count down with each reply actually sent
+// (silence counts requests heard); the other fields hold until changed.
+struct SimFaults {
+  bool silent = false;      // hears nothing at all
+  int silentRequests = 0;   // ignores the next K requests addressed to it (and does not act)
+  int badCheckReplies = 0;  // the next K replies carry a wrong check byte
+  // The reply (leading bytes included) cut into pieces of these sizes, the rest in a last
+  // piece; each piece arrives pieceGapMs after the previous one.
+  std::vector<size_t> pieceSizes;
+  int pieceGapMs = 10;
+  std::vector<uint8_t> leadingBytes;  // noise, or a whole other frame, ahead of every reply
+  int preambles = 5;
+  int replyDataBytes = -1;  // >= 0: every reply carries exactly this many data bytes
+                            // (zero-padded or cut), e.g. 40 for a byte count above 34
+  // The next K replies carry this response code. An error code means the device did not act
+  // on the request and sends no data; a warning (8, 14, 24-27, 30, 31, 96-111) is sent with
+  // the command done and its data.
+  int forcedResponseCode = -1;
+  int forcedResponseReplies = 0;
+  // The next K replies report a communication error: this first status byte (bit 7 is set
+  // regardless), no data, the request not acted on.
+  uint8_t commErrorStatus = 0x88;
+  int commErrorReplies = 0;
+  uint8_t statusBits = 0;  // or-ed into the device status of every reply
+  int replyDelayMs = 20;   // turnaround: end of request to first reply byte
+};
+
+// Device status bits (second status byte).
+enum SimStatus : uint8_t {
+  kStatusMalfunction = 0x80,
+  kStatusConfigChanged = 0x40,
+  kStatusColdStart = 0x20,
+  kStatusMoreStatus = 0x10,
+  kStatusCurrentFixed = 0x08,
+  kStatusCurrentSaturated = 0x04,
+  kStatusNonPvOutOfLimits = 0x02,
+  kStatusPvOutOfLimits = 0x01,
+};
+
+class SimTransmitter {
+ public:
+  SimTransmitter(uint8_t pollingAddress, uint32_t deviceId);
+
+  // ---- Identity and addressing ----
+  SimIdentity Identity() const;
+  void SetIdentity(const SimIdentity& identity);
+  uint8_t PollingAddress() const;
+  void SetPollingAddress(uint8_t address);  // 0..15; non-zero fixes the loop at 4 mA
+  // The 5-byte long address as a master sends it, master and burst bits clear.
+  std::vector<uint8_t> LongAddress() const;
+  bool MatchesLongAddress(const uint8_t* address) const;  // master/burst bits ignored
+  void SetWriteProtected(bool on);
+  bool WriteProtected() const;
+
+  // ---- Process ----
+  void SetPressure(double kPa);  // applied pressure, always in kPa
+  double Pressure() const;
+  void SetDieTemperature(double celsius);  // sensor die temperature, 25 at start
+  double DieTemperature() const;
+  // Replaces the live temperature AD count (e.g. 0 or 0xFFFF for a broken diode).
+  void SetTemperatureAdOverride(std::optional<uint16_t> ad);
+  // A meter in the loop reads dacGain * (setting) + dacOffset mA: an untrimmed output.
+  void SetDacError(double offsetMa, double gain);
+
+  uint32_t PressureAd() const;
+  uint16_t TemperatureAd() const;
+  float PrimaryVariable() const;  // PV in its unit, trims applied, no damping
+  uint8_t PvUnitCode() const;     // HART unit code
+  float LoopCurrent() const;      // the output setting command 2 reports, mA
+  float PercentOfRange() const;
+  float MeasuredLoopCurrent() const;  // what a meter in the loop reads
+  bool FixedCurrentMode() const;
+  uint8_t DeviceStatus() const;  // as the next reply would carry it
+
+  // ---- Memory ----
+  SimImage Image() const;
+  void SetImage(const SimImage& image);
+  void RestoreFactoryDefaults();  // what command 164 does
+  void PowerCycle();              // leaves fixed current mode; cold start set
+
+  // ---- Faults ----
+  SimFaults Faults() const;
+  void SetFaults(const SimFaults& faults);
+  void SetSilent(bool on);
+  void SilenceNext(int requests);
+
+  // ---- Loop side ----
+  // A request that reached this device. It acts on it; when `answer` it returns the reply
+  // pieces (none when silent). A broadcast reaches every device but only one answers.
+  std::vector<SimReplyPiece> Serve(const SimRequest& request, bool answer);
+  int RequestsHeard() const;
+
+  struct Result {
+    uint8_t code = 0;
+    std::vector<uint8_t> data;
+  };
+
+ private:
+  // The command table (SimCommands.cpp).
+  Result Execute(uint8_t command, const std::vector<uint8_t>& data);
+  Result Cmd0();
+  Result Cmd1();
+  Result Cmd2();
+  Result Cmd6(const std::vector<uint8_t>& d);
+  Result Cmd12();
+  Result Cmd13();
+  Result Cmd15();
+  Result Cmd16();
+  Result Cmd17(const std::vector<uint8_t>& d);
+  Result Cmd18(const std::vector<uint8_t>& d);
+  Result Cmd19(const std::vector<uint8_t>& d);
+  Result Cmd34(const std::vector<uint8_t>& d);
+  Result Cmd35(const std::vector<uint8_t>& d);
+  Result Cmd38();
+  Result Cmd40(const std::vector<uint8_t>& d);
+  Result Cmd42();
+  Result Cmd43();
+  Result Cmd45(const std::vector<uint8_t>& d);
+  Result Cmd46(const std::vector<uint8_t>& d);
+  Result Cmd47(const std::vector<uint8_t>& d);
+  Result CmdSensorTrim(const std::vector<uint8_t>& d, bool high);  // 130, 131
+  Result Cmd145();
+  Result Cmd146(const std::vector<uint8_t>& d);
+  Result Cmd147();
+  Result Cmd148();
+  Result Cmd149();
+  Result Cmd150();
+  Result Cmd162();
+  Result Cmd164();
+  Result Cmd166();
+  Result Cmd167(const std::vector<uint8_t>& d);
+  Result Cmd187(const std::vector<uint8_t>& d);
+  Result Cmd190(const std::vector<uint8_t>& d);
+  Result Cmd201();
+  Result Cmd212();
+  Result Cmd215(const std::vector<uint8_t>& d);
+  Result Cmd216();
+  Result Cmd221();
+  Result Cmd223(const std::vector<uint8_t>& d);
+  Result Cmd225(const std::vector<uint8_t>& d);
+  Result Cmd226(const std::vector<uint8_t>& d);
+  Result Cmd227(const std::vector<uint8_t>& d);
+  Result CmdWriteTable(uint8_t index, uint32_t ad);  // 228, 230
+  Result Cmd231();
+  Result Cmd245(const std::vector<uint8_t>& d);
+  Result Cmd246(const std::vector<uint8_t>& d);
+
+  // The physics (SimTransmitter.cpp); callers hold mu_.
+  struct Output {
+    float pv;
+    float percent;
+    float current;
+    bool saturated;
+    bool fixed;
+  };
+  Output ComputeOutput() const;
+  float ComputePv() const;
+  float CalibratedPressure() const;  // PV unit, before sensor and zero trim
+  float SensorTrimmed(float calibrated) const;
+  double KPaPerPvUnit() const;
+  uint32_t PressureAdLocked() const;
+  uint16_t TemperatureAdLocked() const;
+  uint8_t StatusLocked() const;
+  void LoadFactoryConfiguration(bool calibrationToo);
+  void ConvertUnitFields(double factor);
+  uint8_t PressurePoints() const;
+  uint8_t TemperaturePoints() const;
+  void MarkConfigChanged() { configChanged_ = true; }
+
+  mutable std::mutex mu_;
+  SimIdentity identity_;
+  uint8_t pollingAddress_;
+  bool writeProtected_ = false;
+  SimImage image_;
+  double pressureKPa_ = 0.0;
+  double dieTempC_ = 25.0;
+  std::optional<uint16_t> tadOverride_;
+  double dacOffset_ = 0.0;
+  double dacGain_ = 1.0;
+  std::optional<float> fixedCurrent_;
+  bool coldStart_ = true;
+  bool configChanged_ = false;
+  SimFaults faults_;
+  int requestsHeard_ = 0;
+};
