@@ -101,7 +101,7 @@ std::string DescribeFrame(const std::vector<uint8_t>& bytes) {
     }
     uint8_t d = bytes[i];
     bool delimiter = d == 0x02 || d == 0x82 || d == 0x06 || d == 0x86 || d == 0x01 || d == 0x81;
-    if (preambles >= 2 && delimiter) break;
+    if ((preambles >= 2 || i == 0) && delimiter) break;
     preambles = 0;
   }
   if (i >= bytes.size()) return "no frame";

@@ -60,7 +60,8 @@ std::vector<uint8_t> BuildAckFrame(int preambles, bool longFrame, const uint8_t*
                                    uint8_t command, uint8_t responseCode, uint8_t deviceStatus,
                                    const std::vector<uint8_t>& data, bool corruptCheck = false);
 
-// One line naming a frame found in `bytes` (preambles allowed in front): direction,
+// One line naming the first frame in `bytes` (it starts at byte 0 or after two or more
+// preambles; noise ahead is skipped): direction,
 // address, command, byte count and, for replies, response code and status.
 //   "ACK long 26:05:010203 cmd 1 bc 7 rc 0 st 0x00"
 std::string DescribeFrame(const std::vector<uint8_t>& bytes);

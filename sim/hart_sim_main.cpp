@@ -1,0 +1,238 @@
+// hart-sim: a loop of simulated HART transmitters served on a pseudo-terminal, so the real
+// program (or hartctl) talks to it through its real serial port code.
+//
+//   hart-sim --link PATH [--address N]... [--pressure VALUE] [--no-pacing]
+//
+// PATH becomes a symbolic link to the terminal (e.g. ./COM3). Replies leave at the real
+// 1200-baud byte time (11 bits a byte) after a 20 ms device turnaround, unless --no-pacing.
+// Every frame is printed in hex with a one-line decode. SIGINT or SIGTERM stops it and
+// removes the link.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "SimFrame.h"
+#include "SimLoop.h"
+
+namespace {
+
+volatile sig_atomic_t g_stop = 0;
+void OnSignal(int) {
+  g_stop = 1;
+}
+
+constexpr double kByteMs = 11.0 * 1000.0 / 1200.0;
+
+struct Options {
+  std::string link;
+  std::vector<int> addresses;
+  double pressure = 0.0;
+  bool pacing = true;
+};
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: hart-sim --link PATH [--address N]... [--pressure VALUE] [--no-pacing]\n"
+               "  --link PATH      make PATH a link to the simulated port\n"
+               "  --address N      a transmitter at polling address N (0..15); default 0\n"
+               "  --pressure VALUE applied pressure in kPa (default 0)\n"
+               "  --no-pacing      send replies at once instead of at 1200 baud\n");
+  return 2;
+}
+
+bool ParseNumber(const char* text, double& out) {
+  char* end = nullptr;
+  errno = 0;
+  out = std::strtod(text, &end);
+  return errno == 0 && end != text && *end == '\0' && std::isfinite(out);
+}
+
+bool ParseArgs(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    bool hasValue = i + 1 < argc;
+    double v = 0;
+    if (a == "--link" && hasValue) {
+      o.link = argv[++i];
+    } else if (a == "--address" && hasValue) {
+      if (!ParseNumber(argv[++i], v) || v < 0 || v > 15 || v != std::floor(v)) return false;
+      o.addresses.push_back(int(v));
+    } else if (a == "--pressure" && hasValue) {
+      if (!ParseNumber(argv[++i], v)) return false;
+      o.pressure = v;
+    } else if (a == "--no-pacing") {
+      o.pacing = false;
+    } else {
+      return false;
+    }
+  }
+  if (o.addresses.empty()) o.addresses.push_back(0);
+  return !o.link.empty();
+}
+
+double NowMs() {
+  using namespace std::chrono;
+  return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+void PrintFrame(const char* direction, const std::vector<uint8_t>& bytes) {
+  std::printf("%s %s\n    %s\n", direction, HexBytes(bytes).c_str(), DescribeFrame(bytes).c_str());
+  std::fflush(stdout);
+}
+
+// Replaces a link left by an earlier run; never a regular file or anything else.
+bool MakeLink(const std::string& target, const std::string& link) {
+  struct stat st;
+  if (lstat(link.c_str(), &st) == 0) {
+    if (!S_ISLNK(st.st_mode)) {
+      std::fprintf(stderr, "hart-sim: %s exists and is not a link; not replacing it\n",
+                   link.c_str());
+      return false;
+    }
+    if (unlink(link.c_str()) != 0) {
+      std::perror("hart-sim: unlink");
+      return false;
+    }
+  }
+  if (symlink(target.c_str(), link.c_str()) != 0) {
+    std::perror("hart-sim: symlink");
+    return false;
+  }
+  return true;
+}
+
+// Removes the link only while it still points at our terminal.
+void RemoveLink(const std::string& target, const std::string& link) {
+  char buf[512];
+  ssize_t n = readlink(link.c_str(), buf, sizeof buf - 1);
+  if (n < 0) return;
+  buf[n] = '\0';
+  if (target == buf) unlink(link.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options opt;
+  if (!ParseArgs(argc, argv, opt)) return Usage();
+
+  int master = posix_openpt(O_RDWR | O_NOCTTY);
+  if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+    std::perror("hart-sim: pseudo-terminal");
+    return 1;
+  }
+  const char* slaveName = ptsname(master);
+  if (!slaveName) {
+    std::perror("hart-sim: ptsname");
+    return 1;
+  }
+  const std::string slavePath = slaveName;
+  termios tio;
+  if (tcgetattr(master, &tio) == 0) {
+    cfmakeraw(&tio);
+    tcsetattr(master, TCSANOW, &tio);
+  }
+  // Holding the terminal side open keeps the pair alive between the clients' sessions
+  // (otherwise reads fail with EIO once a client closes it).
+  int keepOpen = open(slavePath.c_str(), O_RDWR | O_NOCTTY);
+  if (keepOpen >= 0 && tcgetattr(keepOpen, &tio) == 0) {
+    cfmakeraw(&tio);
+    tcsetattr(keepOpen, TCSANOW, &tio);
+  }
+  int flags = fcntl(master, F_GETFL);
+  fcntl(master, F_SETFL, flags | O_NONBLOCK);
+
+  SimLoop loop;
+  for (int a : opt.addresses)
+    loop.AddDevice(uint8_t(a)).SetPressure(opt.pressure);
+
+  struct sigaction sa {};
+  sa.sa_handler = OnSignal;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+
+  if (!MakeLink(slavePath, opt.link)) return 1;
+  std::printf("hart-sim: %s -> %s, devices at", opt.link.c_str(), slavePath.c_str());
+  for (SimTransmitter* d : loop.Devices())
+    std::printf(" %d (id %06X)", d->PollingAddress(), unsigned(d->Identity().deviceId));
+  std::printf(", pressure %g kPa, %s\n", opt.pressure, opt.pacing ? "paced" : "no pacing");
+  std::fflush(stdout);
+
+  struct Out {
+    double dueMs;
+    uint8_t byte;
+  };
+  std::deque<Out> out;
+  double lastDue = 0;
+  size_t requestsPrinted = 0;
+
+  while (!g_stop) {
+    const double now = NowMs();
+    // Send what is due, in one write per pass.
+    std::vector<uint8_t> batch;
+    while (!out.empty() && out.front().dueMs <= now) {
+      batch.push_back(out.front().byte);
+      out.pop_front();
+    }
+    if (!batch.empty()) {
+      ssize_t w = write(master, batch.data(), batch.size());
+      if (w < 0 && errno != EAGAIN && errno != EINTR) std::perror("hart-sim: write");
+    }
+
+    int timeout = 100;
+    if (!out.empty()) timeout = std::max(0, int(std::ceil(out.front().dueMs - NowMs())));
+    pollfd pfd{master, POLLIN, 0};
+    int r = poll(&pfd, 1, timeout);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      std::perror("hart-sim: poll");
+      break;
+    }
+    if (r == 0 || !(pfd.revents & POLLIN)) {
+      if (pfd.revents & (POLLHUP | POLLERR)) usleep(10000);
+      continue;
+    }
+    uint8_t buf[256];
+    ssize_t n = read(master, buf, sizeof buf);
+    if (n <= 0) continue;
+    const double arrived = NowMs();
+    std::vector<SimReplyPiece> pieces = loop.Receive(buf, size_t(n));
+    const auto& requests = loop.Requests();
+    for (; requestsPrinted < requests.size(); ++requestsPrinted)
+      PrintFrame("<-", requests[requestsPrinted]);
+    std::vector<uint8_t> reply;
+    for (const SimReplyPiece& p : pieces) {
+      reply.insert(reply.end(), p.bytes.begin(), p.bytes.end());
+      // The turnaround counts from the last request byte; each byte then takes its wire time,
+      // due times measured from one start so rounding never accumulates.
+      double start = opt.pacing ? std::max(arrived + p.delayMs, lastDue + kByteMs) : arrived;
+      for (size_t k = 0; k < p.bytes.size(); ++k) {
+        double due = opt.pacing ? start + double(k) * kByteMs : arrived;
+        out.push_back({due, p.bytes[k]});
+        lastDue = due;
+      }
+    }
+    if (!reply.empty()) PrintFrame("->", reply);
+  }
+
+  RemoveLink(slavePath, opt.link);
+  if (keepOpen >= 0) close(keepOpen);
+  close(master);
+  std::printf("hart-sim: stopped\n");
+  return 0;
+}
