@@ -1,0 +1,170 @@
+// The settings file: what a fresh start writes, what an existing file keeps, how values
+// read, and that the file follows the working directory.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "AppSettings.h"
+#include "IniFile.h"
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    oldDir_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+  }
+  void TearDown() override { QDir::setCurrent(oldDir_); }
+
+  static void Write(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  }
+  static QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+  }
+
+  QTemporaryDir dir_;
+  QString oldDir_;
+};
+
+TEST_F(SettingsTest, FreshStartUsesDefaultsAndWritesAllFourteenKeys) {
+  AppSettings s;
+  LoadSettings(s);
+  EXPECT_EQ(s.portIndex, 2);  // COM3
+  EXPECT_EQ(s.pollAddress.load(), 0);
+  EXPECT_EQ(s.onlineTestAll, 1);
+  EXPECT_EQ(s.rangeZero, -6.0);
+  EXPECT_EQ(s.rangeFull, 6.0);
+
+  SaveSettings(s);
+  EXPECT_EQ(Read("Morvane.ini"),
+            "[MorvaneDlg]\n"
+            "Port=3\n"
+            "Addr=0\n"
+            "DisplayMode=0\n"
+            "DisplayPrecision=3\n"
+            "PowerWay=0\n"
+            "RangeCode=1\n"
+            "RangeUnits=0\n"
+            "SensorType=7\n"
+            "Alarm=2\n"
+            "RangeZero=-6.000000\n"
+            "RangeFull=6.000000\n"
+            "OutputCharacteristic=0\n"
+            "OnlineTestAll=1\n"
+            "DampingTime=0.000000\n");
+}
+
+TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
+  Write("Morvane.ini",
+        "; kept\r\n"
+        "[Other]\r\n"
+        "Port=99\r\n"
+        "\r\n"
+        "[morvanedlg]\r\n"
+        "port = 12\r\n"
+        "Extra=keep me\r\n"
+        "RangeFull=\"25.5\"\r\n"
+        "DampingTime=0.25\r\n"
+        "\r\n"
+        "[Last]\r\n"
+        "A=1\r\n");
+  AppSettings s;
+  LoadSettings(s);
+  EXPECT_EQ(s.portIndex, 11);  // COM12
+  EXPECT_EQ(s.rangeFull, 25.5);
+  EXPECT_EQ(s.dampingTime, 0.25);
+  EXPECT_EQ(s.sensorType, 7);  // missing key: default
+
+  s.pollAddress = 5;
+  s.rangeZero = -1.5;
+  SaveSettings(s);
+  // Keys already there are rewritten in place, the missing ones join the end of the
+  // section, and the other sections, comments and line ends stay as they were.
+  EXPECT_EQ(Read("Morvane.ini"),
+            "; kept\r\n"
+            "[Other]\r\n"
+            "Port=99\r\n"
+            "\r\n"
+            "[morvanedlg]\r\n"
+            "Port=12\r\n"
+            "Extra=keep me\r\n"
+            "RangeFull=25.500000\r\n"
+            "DampingTime=0.250000\r\n"
+            "Addr=5\r\n"
+            "DisplayMode=0\r\n"
+            "DisplayPrecision=3\r\n"
+            "PowerWay=0\r\n"
+            "RangeCode=1\r\n"
+            "RangeUnits=0\r\n"
+            "SensorType=7\r\n"
+            "Alarm=2\r\n"
+            "RangeZero=-1.500000\r\n"
+            "OutputCharacteristic=0\r\n"
+            "OnlineTestAll=1\r\n"
+            "\r\n"
+            "[Last]\r\n"
+            "A=1\r\n");
+}
+
+TEST_F(SettingsTest, ValuesReadLikeTheCLibraryConversions) {
+  Write("Morvane.ini",
+        "[MorvaneDlg]\n"
+        "Port=abc\n"     // not a number: 0, so port index -1
+        "Addr=  7xyz\n"  // leading digits count
+        "RangeZero=-2.5e1\n"
+        "RangeFull=--3\n"  // a second sign is not a number
+        "OnlineTestAll=0\n"
+        "DampingTime=1234567890123456789012345678901234.5\n");  // only 31 characters read
+  AppSettings s;
+  LoadSettings(s);
+  EXPECT_EQ(s.portIndex, -1);
+  EXPECT_EQ(s.pollAddress.load(), 7);
+  EXPECT_EQ(s.rangeZero, -25.0);
+  EXPECT_EQ(s.rangeFull, 0.0);
+  EXPECT_EQ(s.onlineTestAll, 0);
+  EXPECT_EQ(s.dampingTime, 1234567890123456789012345678901.0);
+
+  SaveSettings(s);
+  IniFile ini;
+  ini.Load("Morvane.ini");
+  EXPECT_EQ(ini.Get("MorvaneDlg", "Port", ""), "0");
+  EXPECT_EQ(ini.Get("MorvaneDlg", "RangeZero", ""), "-25.000000");
+}
+
+TEST_F(SettingsTest, TheFileFollowsTheWorkingDirectory) {
+  QDir(dir_.path()).mkdir("other");
+  Write("other/Morvane.ini", "[MorvaneDlg]\nAddr=9\n");
+  AppSettings s;
+  LoadSettings(s);
+  EXPECT_EQ(s.pollAddress.load(), 0);
+
+  QDir::setCurrent(dir_.path() + "/other");
+  LoadSettings(s);
+  EXPECT_EQ(s.pollAddress.load(), 9);
+  s.pollAddress = 4;
+  SaveSettings(s);
+  EXPECT_TRUE(Read(dir_.path() + "/other/Morvane.ini").contains("Addr=4"));
+  EXPECT_FALSE(QFile::exists(dir_.path() + "/Morvane.ini"));
+}
+
+TEST_F(SettingsTest, ScopeLoadsAtStartAndSavesAtExit) {
+  Write("Morvane.ini", "[MorvaneDlg]\nAddr=3\n");
+  AppSettings s;
+  {
+    SettingsFileScope scope(s);
+    EXPECT_EQ(s.pollAddress.load(), 3);
+    s.pollAddress = 6;
+    EXPECT_TRUE(Read("Morvane.ini").contains("Addr=3"));  // nothing written while running
+  }
+  EXPECT_TRUE(Read("Morvane.ini").contains("Addr=6"));
+}
+
+}  // namespace
