@@ -19,6 +19,27 @@
 // - Command 42 answers first, then resets: fixed current mode ends and cold start is set.
 // - Command 43 takes the present PV as the zero trim when it is within 10 % of the PV
 //   limits' span of zero (9 too high, 10 too low).
+// - Command 15 reports the alarm type as alarm selection 0 (high), 1 (low) or 251 (none:
+//   the output only saturates), write protection as 0/1, the manufacturer as distributor.
+// - The assembly number lives at 184 as a 32-bit number (its low byte first).
+// - 148 reports the sensor limits (112/120), 149 the PV limits (240/248) that ranging and
+//   the calibration tables use; both in the PV unit.
+// - 130/131 (high/low sensor trim) take a reference value within the PV limits (9/10) in
+//   any pressure unit: one point shifts the reading, both set a two-point line.
+// - 147/187: byte 7 (three times the filter value) is kept as the raw byte; byte 8 is the
+//   excitation code; bytes 9 and 10 of 187 are reserved and ignored. Selections out of range
+//   (alarm > 2, display > 2, format > 3, unknown excitation code) are refused with 2, as
+//   are compensation code > 2 (146), SV display > 3 (167) and pressure mode > 1 (215).
+//   Duty cycle 10..90 % (3/4); inhibition ratio 0..100 % (3/4).
+// - 162 sends byte 3 as 0. 164 restores the user configuration (range, unit, damping,
+//   transfer function, alarm, display, format, zero and sensor trims, filter, SV, density
+//   compensation, pressure mode) and keeps identification, limits, calibration and loop trim.
+// - Calibration: temperature indices must be below T (223, 225, 226), table indices below
+//   T * N and the 128 entries the image holds (227, 228); 230 writes point p of the room
+//   table T / 2. A T-AD of 0xFFFF takes a point out of the thermal compensation; 231 marks
+//   every table entry 0xFFFFFFFF and the device falls back to its sensor's nominal line.
+// - 245/246: blocks 0..249 (2 beyond); a written block takes effect at once.
+#include <algorithm>
 #include <cmath>
 
 #include "SimTransmitter.h"
@@ -40,82 +61,46 @@ void AppendF32(std::vector<uint8_t>& out, float v) {
   out.insert(out.end(), b, b + 4);
 }
 
-struct CommandInfo {
-  uint8_t command;
-  uint8_t minData;
-  bool write;
-};
-
-// Request data each command needs, and whether it changes the device's memory.
-constexpr CommandInfo kCommands[] = {
-    {0, 0, false},  {1, 0, false},  {2, 0, false},  {6, 1, true},   {12, 0, false},
-    {13, 0, false}, {15, 0, false}, {16, 0, false}, {17, 24, true}, {18, 21, true},
-    {19, 3, true},  {34, 4, true},  {35, 9, true},  {38, 0, false}, {40, 4, false},
-    {42, 0, false}, {43, 0, true},  {45, 4, true},  {46, 4, true},  {47, 1, true},
-};
-
-const CommandInfo* FindCommand(uint8_t command) {
-  for (const CommandInfo& c : kCommands)
-    if (c.command == command) return &c;
-  return nullptr;
-}
-
 }  // namespace
 
-Result SimTransmitter::Execute(uint8_t command, const std::vector<uint8_t>& d) {
-  const CommandInfo* info = FindCommand(command);
-  if (!info) return Error(64);
-  if (d.size() < info->minData) return Error(5);
-  if (info->write && writeProtected_) return Error(7);
-  switch (command) {
-    case 0:
-      return Cmd0();
-    case 1:
-      return Cmd1();
-    case 2:
-      return Cmd2();
-    case 6:
-      return Cmd6(d);
-    case 12:
-      return Cmd12();
-    case 13:
-      return Cmd13();
-    case 15:
-      return Cmd15();
-    case 16:
-      return Cmd16();
-    case 17:
-      return Cmd17(d);
-    case 18:
-      return Cmd18(d);
-    case 19:
-      return Cmd19(d);
-    case 34:
-      return Cmd34(d);
-    case 35:
-      return Cmd35(d);
-    case 38:
-      return Cmd38();
-    case 40:
-      return Cmd40(d);
-    case 42:
-      return Cmd42();
-    case 43:
-      return Cmd43();
-    case 45:
-      return Cmd45(d);
-    case 46:
-      return Cmd46(d);
-    case 47:
-      return Cmd47(d);
-    default:
-      return Error(64);
+Result SimTransmitter::Execute(uint8_t command, const Bytes& d) {
+  struct Entry {
+    uint8_t command;
+    uint8_t minData;  // request data bytes the command needs
+    bool write;       // changes the device's memory
+    Result (SimTransmitter::*handler)(const Bytes&);
+  };
+  using T = SimTransmitter;
+  static const Entry kTable[] = {
+      {0, 0, false, &T::Cmd0},     {1, 0, false, &T::Cmd1},     {2, 0, false, &T::Cmd2},
+      {6, 1, true, &T::Cmd6},      {12, 0, false, &T::Cmd12},   {13, 0, false, &T::Cmd13},
+      {15, 0, false, &T::Cmd15},   {16, 0, false, &T::Cmd16},   {17, 24, true, &T::Cmd17},
+      {18, 21, true, &T::Cmd18},   {19, 3, true, &T::Cmd19},    {34, 4, true, &T::Cmd34},
+      {35, 9, true, &T::Cmd35},    {38, 0, false, &T::Cmd38},   {40, 4, false, &T::Cmd40},
+      {42, 0, false, &T::Cmd42},   {43, 0, true, &T::Cmd43},    {45, 4, true, &T::Cmd45},
+      {46, 4, true, &T::Cmd46},    {47, 1, true, &T::Cmd47},    {130, 5, true, &T::Cmd130},
+      {131, 5, true, &T::Cmd131},  {145, 0, false, &T::Cmd145}, {146, 25, true, &T::Cmd146},
+      {147, 0, false, &T::Cmd147}, {148, 0, false, &T::Cmd148}, {149, 0, false, &T::Cmd149},
+      {150, 0, false, &T::Cmd150}, {162, 0, false, &T::Cmd162}, {164, 0, true, &T::Cmd164},
+      {166, 0, false, &T::Cmd166}, {167, 2, true, &T::Cmd167},  {187, 11, true, &T::Cmd187},
+      {190, 4, true, &T::Cmd190},  {201, 0, false, &T::Cmd201}, {212, 0, false, &T::Cmd212},
+      {215, 1, true, &T::Cmd215},  {216, 0, false, &T::Cmd216}, {221, 0, false, &T::Cmd221},
+      {223, 1, false, &T::Cmd223}, {225, 1, false, &T::Cmd225}, {226, 3, true, &T::Cmd226},
+      {227, 1, false, &T::Cmd227}, {228, 5, true, &T::Cmd228},  {230, 5, true, &T::Cmd230},
+      {231, 0, true, &T::Cmd231},  {245, 1, false, &T::Cmd245}, {246, 9, true, &T::Cmd246},
+  };
+  for (const Entry& e : kTable) {
+    if (e.command != command) continue;
+    if (d.size() < e.minData) return Error(5);
+    if (e.write && writeProtected_) return Error(7);
+    return (this->*e.handler)(d);
   }
+  return Error(64);
 }
 
 // ---- Universal commands ----
 
-Result SimTransmitter::Cmd0() {
+Result SimTransmitter::Cmd0(const Bytes&) {
   const SimIdentity& id = identity_;
   std::vector<uint8_t> r = {254,
                             id.manufacturerId,
@@ -133,7 +118,7 @@ Result SimTransmitter::Cmd0() {
   return {0, r};
 }
 
-Result SimTransmitter::Cmd1() {
+Result SimTransmitter::Cmd1(const Bytes&) {
   Result r;
   auto unit = UnitByDeviceCode(image_.U8(image::kUnit));
   r.data.push_back(unit ? unit->hartCode : kHartUnitUnknown);
@@ -141,7 +126,7 @@ Result SimTransmitter::Cmd1() {
   return r;
 }
 
-Result SimTransmitter::Cmd2() {
+Result SimTransmitter::Cmd2(const Bytes&) {
   Output o = ComputeOutput();
   Result r;
   AppendF32(r.data, o.current);
@@ -149,7 +134,7 @@ Result SimTransmitter::Cmd2() {
   return r;
 }
 
-Result SimTransmitter::Cmd6(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd6(const Bytes& d) {
   if (d[0] > 15) return Error(2);
   pollingAddress_ = d[0];
   if (pollingAddress_ != 0) fixedCurrent_.reset();  // multidrop parks the loop at 4 mA
@@ -157,12 +142,12 @@ Result SimTransmitter::Cmd6(const std::vector<uint8_t>& d) {
   return {0, {d[0]}};
 }
 
-Result SimTransmitter::Cmd12() {
+Result SimTransmitter::Cmd12(const Bytes&) {
   const uint8_t* p = image_.Data() + image::kMessage;
   return {0, std::vector<uint8_t>(p, p + 24)};
 }
 
-Result SimTransmitter::Cmd13() {
+Result SimTransmitter::Cmd13(const Bytes&) {
   const uint8_t* m = image_.Data();
   Result r;
   r.data.insert(r.data.end(), m + image::kTag, m + image::kTag + 6);
@@ -173,7 +158,7 @@ Result SimTransmitter::Cmd13() {
   return r;
 }
 
-Result SimTransmitter::Cmd15() {
+Result SimTransmitter::Cmd15(const Bytes&) {
   using namespace image;
   // Alarm selection: 0 high, 1 low, 251 none (the output only saturates).
   static const uint8_t kAlarmCodes[] = {0, 1, 251};
@@ -191,19 +176,19 @@ Result SimTransmitter::Cmd15() {
   return r;
 }
 
-Result SimTransmitter::Cmd16() {
+Result SimTransmitter::Cmd16(const Bytes&) {
   Result r{0, std::vector<uint8_t>(3)};
   simbytes::PutU24BE(r.data.data(), image_.U32(image::kAssembly) & 0xFFFFFF);
   return r;
 }
 
-Result SimTransmitter::Cmd17(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd17(const Bytes& d) {
   std::copy(d.begin(), d.begin() + 24, image_.Data() + image::kMessage);
   MarkConfigChanged();
   return {0, std::vector<uint8_t>(d.begin(), d.begin() + 24)};
 }
 
-Result SimTransmitter::Cmd18(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd18(const Bytes& d) {
   uint8_t* m = image_.Data();
   std::copy(d.begin(), d.begin() + 6, m + image::kTag);
   std::copy(d.begin() + 6, d.begin() + 18, m + image::kDescriptor);
@@ -214,7 +199,7 @@ Result SimTransmitter::Cmd18(const std::vector<uint8_t>& d) {
   return {0, std::vector<uint8_t>(d.begin(), d.begin() + 21)};
 }
 
-Result SimTransmitter::Cmd19(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd19(const Bytes& d) {
   image_.SetU32(image::kAssembly, simbytes::U24BE(d.data()));
   MarkConfigChanged();
   return {0, std::vector<uint8_t>(d.begin(), d.begin() + 3)};
@@ -222,7 +207,7 @@ Result SimTransmitter::Cmd19(const std::vector<uint8_t>& d) {
 
 // ---- Common-practice commands ----
 
-Result SimTransmitter::Cmd34(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd34(const Bytes& d) {
   float damping = F32BE(d.data());
   if (std::isnan(damping)) return Error(2);
   if (damping > 100.0f) return Error(3);
@@ -234,7 +219,7 @@ Result SimTransmitter::Cmd34(const std::vector<uint8_t>& d) {
   return r;
 }
 
-Result SimTransmitter::Cmd35(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd35(const Bytes& d) {
   using namespace image;
   auto unit = UnitByHartCode(d[0]);
   if (!unit) return Error(2);
@@ -262,12 +247,12 @@ Result SimTransmitter::Cmd35(const std::vector<uint8_t>& d) {
   return {code, std::vector<uint8_t>(d.begin(), d.begin() + 9)};
 }
 
-Result SimTransmitter::Cmd38() {
+Result SimTransmitter::Cmd38(const Bytes&) {
   configChanged_ = false;
   return {};
 }
 
-Result SimTransmitter::Cmd40(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd40(const Bytes& d) {
   float current = F32BE(d.data());
   if (std::isnan(current)) return Error(2);
   if (pollingAddress_ != 0) return Error(11);
@@ -283,15 +268,12 @@ Result SimTransmitter::Cmd40(const std::vector<uint8_t>& d) {
   return r;
 }
 
-Result SimTransmitter::Cmd42() {
-  // The reply goes out before the reset takes effect, so it still shows the old state;
-  // the flags below are what the next request sees.
-  fixedCurrent_.reset();
-  coldStart_ = true;
+Result SimTransmitter::Cmd42(const Bytes&) {
+  resetPending_ = true;  // done once the reply has gone out
   return {};
 }
 
-Result SimTransmitter::Cmd43() {
+Result SimTransmitter::Cmd43(const Bytes&) {
   using namespace image;
   const float raw = SensorTrimmed(CalibratedPressure());
   const float window = 0.1f * (image_.F32(kPvUpperLimit) - image_.F32(kPvLowerLimit));
@@ -303,7 +285,7 @@ Result SimTransmitter::Cmd43() {
 }
 
 // Loop current trims. The device corrects its DAC setting: trimmed = gain * setting + offset.
-Result SimTransmitter::Cmd45(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd45(const Bytes& d) {
   using namespace image;
   float measured = F32BE(d.data());
   if (!fixedCurrent_ || pollingAddress_ != 0) return Error(9);
@@ -318,7 +300,7 @@ Result SimTransmitter::Cmd45(const std::vector<uint8_t>& d) {
   return r;
 }
 
-Result SimTransmitter::Cmd46(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd46(const Bytes& d) {
   using namespace image;
   float measured = F32BE(d.data());
   if (!fixedCurrent_ || pollingAddress_ != 0) return Error(9);
@@ -341,9 +323,283 @@ Result SimTransmitter::Cmd46(const std::vector<uint8_t>& d) {
   return r;
 }
 
-Result SimTransmitter::Cmd47(const std::vector<uint8_t>& d) {
+Result SimTransmitter::Cmd47(const Bytes& d) {
   if (d[0] > 1) return Error(2);
   image_.SetU8(image::kTransfer, d[0]);
   MarkConfigChanged();
   return {0, {d[0]}};
+}
+
+// ---- Device-specific commands ----
+
+Result SimTransmitter::Cmd130(const Bytes& d) {
+  return SensorTrim(d, true);
+}
+Result SimTransmitter::Cmd131(const Bytes& d) {
+  return SensorTrim(d, false);
+}
+
+// Sensor trim at the applied pressure: the reference value (in the given unit) becomes what
+// the device reads there. One point shifts the reading; low and high together set a line.
+Result SimTransmitter::SensorTrim(const Bytes& d, bool high) {
+  using namespace image;
+  auto unit = UnitByHartCode(d[0]);
+  if (!unit) return Error(2);
+  const float given = F32BE(&d[1]);
+  if (std::isnan(given)) return Error(2);
+  const float actual = float(given * unit->kPaPerUnit / KPaPerPvUnit());
+  if (actual > image_.F32(kPvUpperLimit)) return Error(9);
+  if (actual < image_.F32(kPvLowerLimit)) return Error(10);
+  const float measured = CalibratedPressure();
+  image_.SetF32(high ? kTrimHighMeasured : kTrimLowMeasured, measured);
+  image_.SetF32(high ? kTrimHighActual : kTrimLowActual, actual);
+  image_.SetU8(kTrimFlags, uint8_t(image_.U8(kTrimFlags) | (high ? 2 : 1)));
+  MarkConfigChanged();
+  return {0, Bytes(d.begin(), d.begin() + 5)};
+}
+
+// Compensation record: density compensation code, thermal effect, thermal loop trim, area,
+// density, height, Pitot coefficient, and the die temperature (read only).
+Result SimTransmitter::Cmd145(const Bytes&) {
+  using namespace image;
+  Result r;
+  r.data.push_back(image_.U8(kCompCode));
+  for (size_t k = 0; k < 6; ++k)
+    AppendF32(r.data, image_.F32(kCompValues + 4 * k));
+  AppendF32(r.data, float(dieTempC_));
+  return r;
+}
+
+Result SimTransmitter::Cmd146(const Bytes& d) {
+  using namespace image;
+  if (d[0] > 2) return Error(2);
+  image_.SetU8(kCompCode, d[0]);
+  for (size_t k = 0; k < 6; ++k)
+    image_.SetF32(kCompValues + 4 * k, F32BE(&d[1 + 4 * k]));
+  MarkConfigChanged();
+  return Cmd145(d);
+}
+
+// Sensor record: zero trim, alarm type, display mode, number format, the filter setting
+// (held as the raw byte: three times the value), the excitation code.
+Result SimTransmitter::Cmd147(const Bytes&) {
+  using namespace image;
+  Result r;
+  AppendF32(r.data, image_.F32(kZeroTrim));
+  r.data.push_back(image_.U8(kAlarmType));
+  r.data.push_back(image_.U8(kDisplayMode));
+  r.data.push_back(image_.U8(kNumberFormat));
+  r.data.push_back(image_.U8(kFilterConfig));
+  r.data.push_back(image_.U8(kExcitation));
+  return r;
+}
+
+Result SimTransmitter::Cmd187(const Bytes& d) {
+  using namespace image;
+  static const uint8_t kExcitationCodes[] = {0xFF, 0xF0, 0xF7, 0xF9, 0xFB, 0xFD};
+  const float zeroTrim = F32BE(d.data());
+  bool knownExcitation = false;
+  for (uint8_t c : kExcitationCodes)
+    knownExcitation |= c == d[8];
+  if (std::isnan(zeroTrim) || d[4] > 2 || d[5] > 2 || d[6] > 3 || !knownExcitation) return Error(2);
+  image_.SetF32(kZeroTrim, zeroTrim);
+  image_.SetU8(kAlarmType, d[4]);
+  image_.SetU8(kDisplayMode, d[5]);
+  image_.SetU8(kNumberFormat, d[6]);
+  image_.SetU8(kFilterConfig, d[7]);
+  image_.SetU8(kExcitation, d[8]);
+  // Bytes 9 and 10 are reserved: accepted and ignored.
+  MarkConfigChanged();
+  return Cmd147(d);
+}
+
+Result SimTransmitter::Cmd148(const Bytes&) {
+  using namespace image;
+  auto unit = UnitByDeviceCode(image_.U8(kUnit));
+  Result r;
+  r.data.push_back(image_.U8(kSensorType));
+  r.data.push_back(unit ? unit->hartCode : kHartUnitUnknown);
+  AppendF32(r.data, image_.F32(kSensorLower));
+  AppendF32(r.data, image_.F32(kSensorUpper));
+  return r;
+}
+
+Result SimTransmitter::Cmd149(const Bytes&) {
+  using namespace image;
+  auto unit = UnitByDeviceCode(image_.U8(kUnit));
+  Result r;
+  AppendF32(r.data, image_.F32(kPvLowerLimit));
+  AppendF32(r.data, image_.F32(kPvUpperLimit));
+  r.data.push_back(unit ? unit->hartCode : kHartUnitUnknown);
+  return r;
+}
+
+Result SimTransmitter::Cmd150(const Bytes&) {
+  Result r;
+  AppendF32(r.data, image_.F32(image::kInhibition));
+  return r;
+}
+
+Result SimTransmitter::Cmd190(const Bytes& d) {
+  const float ratio = F32BE(d.data());
+  if (std::isnan(ratio)) return Error(2);
+  if (ratio > 100.0f) return Error(3);
+  if (ratio < 0.0f) return Error(4);
+  image_.SetF32(image::kInhibition, ratio);
+  MarkConfigChanged();
+  return Cmd150(d);
+}
+
+Result SimTransmitter::Cmd162(const Bytes&) {
+  const SimIdentity& id = identity_;
+  return {0,
+          {id.softwareVersion[0], id.softwareVersion[1], id.softwareVersion[2], 0,
+           id.hardwareVersion[0], id.hardwareVersion[1], id.hardwareVersion[2]}};
+}
+
+Result SimTransmitter::Cmd164(const Bytes&) {
+  LoadFactoryConfiguration(false);
+  MarkConfigChanged();
+  return {};
+}
+
+// Secondary variable (die temperature) display: mode, duty cycle in %, temperature in degC.
+Result SimTransmitter::Cmd166(const Bytes&) {
+  Result r;
+  r.data.push_back(image_.U8(image::kSvDisplay));
+  r.data.push_back(image_.U8(image::kSvDutyCycle));
+  AppendF32(r.data, float(dieTempC_));
+  return r;
+}
+
+Result SimTransmitter::Cmd167(const Bytes& d) {
+  if (d[0] > 3) return Error(2);
+  if (d[1] > 90) return Error(3);
+  if (d[1] < 10) return Error(4);
+  image_.SetU8(image::kSvDisplay, d[0]);
+  image_.SetU8(image::kSvDutyCycle, d[1]);
+  MarkConfigChanged();
+  return {0, {d[0], d[1]}};
+}
+
+Result SimTransmitter::Cmd201(const Bytes&) {
+  Result r{0, Bytes(6)};
+  simbytes::PutU32BE(&r.data[0], PressureAdLocked());
+  simbytes::PutU16LE(&r.data[4], TemperatureAdLocked());
+  return r;
+}
+
+Result SimTransmitter::Cmd212(const Bytes&) {
+  std::string lot = identity_.lotId;
+  lot.resize(8, ' ');
+  return {0, Bytes(lot.begin(), lot.end())};
+}
+
+Result SimTransmitter::Cmd215(const Bytes& d) {
+  if (d[0] > 1) return Error(2);
+  image_.SetU8(image::kPressureMode, d[0]);
+  MarkConfigChanged();
+  return {0, {d[0]}};
+}
+
+Result SimTransmitter::Cmd216(const Bytes&) {
+  return {0, {image_.U8(image::kPressureMode)}};
+}
+
+// ---- Calibration tables ----
+// T temperature points (temperature, T-AD) and T tables of N AD counts; table index
+// t * N + p, only as far as the image holds them (128 entries). The room point is T / 2.
+// A T-AD of 0xFFFF takes a point out of the thermal compensation; an AD count of
+// 0xFFFFFFFF marks a table as cancelled. Indices beyond the counts: 2.
+
+namespace {
+bool TemperatureIndexOk(uint8_t index, uint8_t t) {
+  return index < t && index < image::kMaxTemperaturePoints;
+}
+bool TableIndexOk(size_t index, uint8_t t, uint8_t n) {
+  return index < size_t(t) * n && index < image::kTableEntries;
+}
+}  // namespace
+
+Result SimTransmitter::Cmd221(const Bytes&) {
+  return {0, {image_.U8(image::kTemperaturePoints), image_.U8(image::kPressurePoints)}};
+}
+
+Result SimTransmitter::Cmd223(const Bytes& d) {
+  if (!TemperatureIndexOk(d[0], TemperaturePoints())) return Error(2);
+  Result r{0, {d[0]}};
+  AppendF32(r.data, image_.F32(image::kTemperature0 + 8 * d[0]));
+  return r;
+}
+
+Result SimTransmitter::Cmd225(const Bytes& d) {
+  if (!TemperatureIndexOk(d[0], TemperaturePoints())) return Error(2);
+  Result r{0, {d[0], 0, 0}};
+  simbytes::PutU16LE(&r.data[1], image_.U16(image::kTemperatureAd0 + 8 * d[0]));
+  return r;
+}
+
+Result SimTransmitter::Cmd226(const Bytes& d) {
+  if (!TemperatureIndexOk(d[0], TemperaturePoints())) return Error(2);
+  image_.SetU16(image::kTemperatureAd0 + 8 * d[0], simbytes::U16LE(&d[1]));
+  MarkConfigChanged();
+  return {0, Bytes(d.begin(), d.begin() + 3)};
+}
+
+Result SimTransmitter::Cmd227(const Bytes& d) {
+  if (!TableIndexOk(d[0], TemperaturePoints(), PressurePoints())) return Error(2);
+  Result r{0, {d[0], 0, 0, 0, 0}};
+  simbytes::PutU32BE(&r.data[1], image_.U32(image::kTable0 + 8 * d[0]));
+  return r;
+}
+
+Result SimTransmitter::Cmd228(const Bytes& d) {
+  if (!TableIndexOk(d[0], TemperaturePoints(), PressurePoints())) return Error(2);
+  return WriteTable(d[0], simbytes::U32BE(&d[1]));
+}
+
+// The room-temperature table, by point index alone.
+Result SimTransmitter::Cmd230(const Bytes& d) {
+  const uint8_t n = PressurePoints();
+  const uint8_t t = TemperaturePoints();
+  const size_t index = size_t(t / 2) * n + d[0];
+  if (t == 0 || d[0] >= n || index >= image::kTableEntries) return Error(2);
+  WriteTable(index, simbytes::U32BE(&d[1]));
+  return {0, Bytes(d.begin(), d.begin() + 5)};
+}
+
+Result SimTransmitter::WriteTable(size_t index, uint32_t ad) {
+  image_.SetU32(image::kTable0 + 8 * index, ad);
+  MarkConfigChanged();
+  Result r{0, {uint8_t(index), 0, 0, 0, 0}};
+  simbytes::PutU32BE(&r.data[1], ad);
+  return r;
+}
+
+// Cancels the factory calibration: every table entry is marked empty and the device falls
+// back to its sensor's nominal characteristic.
+Result SimTransmitter::Cmd231(const Bytes&) {
+  const size_t entries =
+      std::min(size_t(TemperaturePoints()) * PressurePoints(), image::kTableEntries);
+  for (size_t i = 0; i < entries; ++i)
+    image_.SetU32(image::kTable0 + 8 * i, 0xFFFFFFFF);
+  MarkConfigChanged();
+  return {};
+}
+
+// ---- Configuration image blocks ----
+
+Result SimTransmitter::Cmd245(const Bytes& d) {
+  if (d[0] >= image::kBlocks) return Error(2);
+  const uint8_t* block = image_.Data() + image::kBlockSize * d[0];
+  Result r{0, {d[0]}};
+  r.data.insert(r.data.end(), block, block + image::kBlockSize);
+  return r;
+}
+
+Result SimTransmitter::Cmd246(const Bytes& d) {
+  if (d[0] >= image::kBlocks) return Error(2);
+  std::copy(d.begin() + 1, d.begin() + 9, image_.Data() + image::kBlockSize * d[0]);
+  MarkConfigChanged();
+  return {0, Bytes(d.begin(), d.begin() + 9)};
 }

@@ -309,10 +309,14 @@ std::vector<SimReplyPiece> SimTransmitter::Serve(const SimRequest& request, bool
     // An error reply carries the status bytes only; a warning keeps its data.
     if (code == 0 || IsWarning(code)) data = std::move(r.data);
   }
-  if (!answer) return {};
+  if (!answer) {
+    ApplyPendingReset();
+    return {};
+  }
 
   uint8_t status = StatusLocked();
   coldStart_ = false;  // reported now
+  ApplyPendingReset();
   if (faults_.replyDataBytes >= 0) data.resize(size_t(faults_.replyDataBytes), 0);
 
   uint8_t address[5];
@@ -349,6 +353,13 @@ std::vector<SimReplyPiece> SimTransmitter::Serve(const SimRequest& request, bool
   if (pos < bytes.size())
     pieces.push_back({delay, std::vector<uint8_t>(bytes.begin() + long(pos), bytes.end())});
   return pieces;
+}
+
+void SimTransmitter::ApplyPendingReset() {
+  if (!resetPending_) return;
+  resetPending_ = false;
+  fixedCurrent_.reset();
+  coldStart_ = true;
 }
 
 int SimTransmitter::RequestsHeard() const {

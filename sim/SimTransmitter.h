@@ -131,54 +131,59 @@ class SimTransmitter {
   };
 
  private:
-  // The command table (SimCommands.cpp).
-  Result Execute(uint8_t command, const std::vector<uint8_t>& data);
-  Result Cmd0();
-  Result Cmd1();
-  Result Cmd2();
-  Result Cmd6(const std::vector<uint8_t>& d);
-  Result Cmd12();
-  Result Cmd13();
-  Result Cmd15();
-  Result Cmd16();
-  Result Cmd17(const std::vector<uint8_t>& d);
-  Result Cmd18(const std::vector<uint8_t>& d);
-  Result Cmd19(const std::vector<uint8_t>& d);
-  Result Cmd34(const std::vector<uint8_t>& d);
-  Result Cmd35(const std::vector<uint8_t>& d);
-  Result Cmd38();
-  Result Cmd40(const std::vector<uint8_t>& d);
-  Result Cmd42();
-  Result Cmd43();
-  Result Cmd45(const std::vector<uint8_t>& d);
-  Result Cmd46(const std::vector<uint8_t>& d);
-  Result Cmd47(const std::vector<uint8_t>& d);
-  Result CmdSensorTrim(const std::vector<uint8_t>& d, bool high);  // 130, 131
-  Result Cmd145();
-  Result Cmd146(const std::vector<uint8_t>& d);
-  Result Cmd147();
-  Result Cmd148();
-  Result Cmd149();
-  Result Cmd150();
-  Result Cmd162();
-  Result Cmd164();
-  Result Cmd166();
-  Result Cmd167(const std::vector<uint8_t>& d);
-  Result Cmd187(const std::vector<uint8_t>& d);
-  Result Cmd190(const std::vector<uint8_t>& d);
-  Result Cmd201();
-  Result Cmd212();
-  Result Cmd215(const std::vector<uint8_t>& d);
-  Result Cmd216();
-  Result Cmd221();
-  Result Cmd223(const std::vector<uint8_t>& d);
-  Result Cmd225(const std::vector<uint8_t>& d);
-  Result Cmd226(const std::vector<uint8_t>& d);
-  Result Cmd227(const std::vector<uint8_t>& d);
-  Result CmdWriteTable(uint8_t index, uint32_t ad);  // 228, 230
-  Result Cmd231();
-  Result Cmd245(const std::vector<uint8_t>& d);
-  Result Cmd246(const std::vector<uint8_t>& d);
+  // The command table (SimCommands.cpp): one handler per command, all alike.
+  using Bytes = std::vector<uint8_t>;
+  Result Execute(uint8_t command, const Bytes& data);
+  Result Cmd0(const Bytes& d);
+  Result Cmd1(const Bytes& d);
+  Result Cmd2(const Bytes& d);
+  Result Cmd6(const Bytes& d);
+  Result Cmd12(const Bytes& d);
+  Result Cmd13(const Bytes& d);
+  Result Cmd15(const Bytes& d);
+  Result Cmd16(const Bytes& d);
+  Result Cmd17(const Bytes& d);
+  Result Cmd18(const Bytes& d);
+  Result Cmd19(const Bytes& d);
+  Result Cmd34(const Bytes& d);
+  Result Cmd35(const Bytes& d);
+  Result Cmd38(const Bytes& d);
+  Result Cmd40(const Bytes& d);
+  Result Cmd42(const Bytes& d);
+  Result Cmd43(const Bytes& d);
+  Result Cmd45(const Bytes& d);
+  Result Cmd46(const Bytes& d);
+  Result Cmd47(const Bytes& d);
+  Result Cmd130(const Bytes& d);
+  Result Cmd131(const Bytes& d);
+  Result Cmd145(const Bytes& d);
+  Result Cmd146(const Bytes& d);
+  Result Cmd147(const Bytes& d);
+  Result Cmd148(const Bytes& d);
+  Result Cmd149(const Bytes& d);
+  Result Cmd150(const Bytes& d);
+  Result Cmd162(const Bytes& d);
+  Result Cmd164(const Bytes& d);
+  Result Cmd166(const Bytes& d);
+  Result Cmd167(const Bytes& d);
+  Result Cmd187(const Bytes& d);
+  Result Cmd190(const Bytes& d);
+  Result Cmd201(const Bytes& d);
+  Result Cmd212(const Bytes& d);
+  Result Cmd215(const Bytes& d);
+  Result Cmd216(const Bytes& d);
+  Result Cmd221(const Bytes& d);
+  Result Cmd223(const Bytes& d);
+  Result Cmd225(const Bytes& d);
+  Result Cmd226(const Bytes& d);
+  Result Cmd227(const Bytes& d);
+  Result Cmd228(const Bytes& d);
+  Result Cmd230(const Bytes& d);
+  Result Cmd231(const Bytes& d);
+  Result Cmd245(const Bytes& d);
+  Result Cmd246(const Bytes& d);
+  Result SensorTrim(const Bytes& d, bool high);
+  Result WriteTable(size_t index, uint32_t ad);
 
   // The physics (SimTransmitter.cpp); callers hold mu_.
   struct Output {
@@ -201,6 +206,7 @@ class SimTransmitter {
   uint8_t PressurePoints() const;
   uint8_t TemperaturePoints() const;
   void MarkConfigChanged() { configChanged_ = true; }
+  void ApplyPendingReset();
 
   mutable std::mutex mu_;
   SimIdentity identity_;
@@ -215,6 +221,7 @@ class SimTransmitter {
   std::optional<float> fixedCurrent_;
   bool coldStart_ = true;
   bool configChanged_ = false;
+  bool resetPending_ = false;
   SimFaults faults_;
   int requestsHeard_ = 0;
 };

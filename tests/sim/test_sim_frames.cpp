@@ -64,6 +64,46 @@ TEST_F(SimFrames, Command35RangeIsEchoed) {
             Hex("FF FF FF FF FF 86 A6 05 01 02 03 23 0B 00 40 0C 42 C8 00 00 00 00 00 00 CB"));
 }
 
+TEST_F(SimFrames, ThermalPointValueIsSentLowByteFirst) {
+  ReportColdStart();
+  // 226: index 2, T-AD 0xFFFF; 225 reads it back with the index echoed.
+  EXPECT_EQ(Send(loop, Hex("FF FF FF FF FF 82 A6 05 01 02 03 E2 03 02 FF FF C2")),
+            Hex("FF FF FF FF FF 86 A6 05 01 02 03 E2 05 00 40 02 FF FF 80"));
+  EXPECT_EQ(Send(loop, Hex("FF FF FF FF FF 82 A6 05 01 02 03 E1 01 02 C3")),
+            Hex("FF FF FF FF FF 86 A6 05 01 02 03 E1 05 00 40 02 FF FF 83"));
+  // In memory: T-AD of point 2 at 832 + 16, low byte first.
+  SimImage m = device->Image();
+  EXPECT_EQ(m.U16(image::kTemperatureAd0 + 16), 0xFFFF);
+}
+
+TEST_F(SimFrames, TableAdCountIsSentHighByteFirst) {
+  ReportColdStart();
+  // 228: table index 5, AD 0x00012345; 227 reads it back.
+  EXPECT_EQ(Send(loop, Hex("FF FF FF FF FF 82 A6 05 01 02 03 E4 05 05 00 01 23 45 A2")),
+            Hex("FF FF FF FF FF 86 A6 05 01 02 03 E4 07 00 40 05 00 01 23 45 E4"));
+  EXPECT_EQ(Send(loop, Hex("FF FF FF FF FF 82 A6 05 01 02 03 E3 01 05 C6")),
+            Hex("FF FF FF FF FF 86 A6 05 01 02 03 E3 07 00 40 05 00 01 23 45 E3"));
+  // In memory at 976 + 8 * 5, low byte first.
+  EXPECT_EQ(device->Image().U32(image::kTable0 + 40), 0x00012345u);
+}
+
+TEST_F(SimFrames, SensorRecordReadAndWrite) {
+  ReportColdStart();
+  // 147: zero trim 0.0, alarm 0, display 0, format 2, filter byte 1E (10 x 3), type F9.
+  EXPECT_EQ(Send(loop, Hex("FF FF FF FF FF 82 A6 05 01 02 03 93 00 B2")),
+            Hex("FF FF FF FF FF 86 A6 05 01 02 03 93 0B 00 00 00 00 00 00 00 00 02 1E F9 58"));
+  // 187: alarm 1, display 2, format 3, excitation 20 sent as 3C, type FB, reserved 00 00.
+  EXPECT_EQ(Send(loop, Hex("FF FF FF FF FF 82 A6 05 01 02 03 BB 0B 00 00 00 00 01 02 03 3C FB "
+                           "00 00 56")),
+            Hex("FF FF FF FF FF 86 A6 05 01 02 03 BB 0B 00 40 00 00 00 00 01 02 03 3C FB 12"));
+  SimImage m = device->Image();
+  EXPECT_EQ(m.U8(image::kAlarmType), 1);
+  EXPECT_EQ(m.U8(image::kDisplayMode), 2);
+  EXPECT_EQ(m.U8(image::kNumberFormat), 3);
+  EXPECT_EQ(m.U8(image::kFilterConfig), 0x3C);
+  EXPECT_EQ(m.U8(image::kExcitation), 0xFB);
+}
+
 TEST_F(SimFrames, ErrorRepliesCarryOnlyTheStatusBytes) {
   ReportColdStart();
   // Command 200 does not exist: 64, byte count 2.
