@@ -191,7 +191,13 @@ int main(int argc, char** argv) {
     }
     if (!batch.empty()) {
       ssize_t w = write(master, batch.data(), batch.size());
-      if (w < 0 && errno != EAGAIN && errno != EINTR) std::perror("hart-sim: write");
+      if (w < 0 && errno != EAGAIN && errno != EINTR) {
+        std::perror("hart-sim: write");  // the reply is lost
+      } else {
+        // Whatever the terminal did not take goes out on the next pass.
+        for (size_t k = batch.size(); k > size_t(std::max<ssize_t>(w, 0)); --k)
+          out.push_front({now, batch[k - 1]});
+      }
     }
 
     int timeout = 100;
