@@ -1,6 +1,8 @@
 // Misbehaviour on demand: each fault changes the reply as described and then wears off.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "SimTestUtil.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The in-process port: replies become readable at their arrival times on the port's clock.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 #include "SimTestUtil.h"
