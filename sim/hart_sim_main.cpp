@@ -179,6 +179,7 @@ int main(int argc, char** argv) {
   };
   std::deque<Out> out;
   double lastDue = 0;
+  double requestWireEnd = 0;  // when the bytes received so far would have left a real wire
   size_t requestsPrinted = 0;
 
   while (!g_stop) {
@@ -217,6 +218,9 @@ int main(int argc, char** argv) {
     ssize_t n = read(master, buf, sizeof buf);
     if (n <= 0) continue;
     const double arrived = NowMs();
+    // A pseudo-terminal delivers the master's burst at once; on a real loop each byte takes
+    // its wire time, so the request ends that much later.
+    requestWireEnd = std::max(requestWireEnd, arrived) + double(n) * kByteMs;
     std::vector<SimReplyPiece> pieces = loop.Receive(buf, size_t(n));
     const auto& requests = loop.Requests();
     for (; requestsPrinted < requests.size(); ++requestsPrinted)
@@ -224,9 +228,10 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> reply;
     for (const SimReplyPiece& p : pieces) {
       reply.insert(reply.end(), p.bytes.begin(), p.bytes.end());
-      // The turnaround counts from the last request byte; each byte then takes its wire time,
-      // due times measured from one start so rounding never accumulates.
-      double start = opt.pacing ? std::max(arrived + p.delayMs, lastDue + kByteMs) : arrived;
+      // The turnaround counts from the last request byte on the wire; each reply byte then
+      // takes its wire time, due times measured from one start so rounding never accumulates.
+      double start =
+          opt.pacing ? std::max(requestWireEnd + p.delayMs, lastDue + kByteMs) : arrived;
       for (size_t k = 0; k < p.bytes.size(); ++k) {
         double due = opt.pacing ? start + double(k) * kByteMs : arrived;
         out.push_back({due, p.bytes[k]});
