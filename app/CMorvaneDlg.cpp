@@ -23,6 +23,7 @@
 #include "DialogUnits.h"
 #include "NavigationTree.h"
 #include "Prompts.h"
+#include "UiThreadQueue.h"
 #include "calibration/CDuoDianDlg.h"
 #include "config/CDampingTimeDlg.h"
 #include "config/CFilterSetDlg.h"
@@ -61,6 +62,7 @@ constexpr int kProcessMonitorPage = 12;
 }  // namespace
 
 CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
+  TheUiQueue();  // workers hand their UI work to it: it must exist before the first starts
   setWindowTitle("Tellavo V3.6.en");
   setWindowIcon(MorvaneIcon());
   setSizeGripEnabled(false);
@@ -377,7 +379,7 @@ void CMorvaneDlg::RunOnUi(std::function<void()> fn) {
     fn();
     return;
   }
-  QMetaObject::invokeMethod(this, std::move(fn), Qt::QueuedConnection);
+  TheUiQueue().Post(std::move(fn));
 }
 
 void CMorvaneDlg::StartWorker(std::function<void()> body) {
@@ -406,6 +408,8 @@ void CMorvaneDlg::WaitForWorkers() {
     w.thread.join();
   }
   m_workers.clear();
+  // What they queued for this window runs while it still exists.
+  TheUiQueue().RunPending();
 }
 
 void CMorvaneDlg::RequestClose() {

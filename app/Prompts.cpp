@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QThread>
 #include <atomic>
+#include <functional>
+
+#include "UiThreadQueue.h"
 
 namespace {
 
@@ -20,14 +23,13 @@ Prompts& CurrentPrompts() {
 }
 
 // Runs `ask` on the UI thread; a worker blocks until it has run.
-template <typename Fn>
-void OnUiThread(Fn&& ask) {
+void OnUiThread(const std::function<void()>& ask) {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app || QThread::currentThread() == app->thread()) {
     ask();
     return;
   }
-  QMetaObject::invokeMethod(app, std::forward<Fn>(ask), Qt::BlockingQueuedConnection);
+  TheUiQueue().Call(ask);
 }
 
 int RunBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
