@@ -43,10 +43,19 @@ TEST_F(DeviceSearchTest, FindsTheDevicesAndTakesTheLowestAsStation) {
   loop.AddDevice(7);
   OpenMainWindow();
   RecordProgress();
+  // By the time the result shows, the worker's earlier updates have reached the window.
+  QStringList itemsAtResult;
+  int progressAtResult = -1;
+  prompts.onPrompt = [&](const QString&) {
+    itemsAtResult = StationItems();
+    progressAtResult = Progress()->value();
+  };
   TriggerMenu("menuPolling");
   ASSERT_TRUE(WaitForJobEnd());
 
   EXPECT_EQ(prompts.texts, QStringList{"Online 2 Device"});
+  EXPECT_EQ(itemsAtResult, (QStringList{"3", "7"}));
+  EXPECT_EQ(progressAtResult, 0);
   EXPECT_EQ(StationItems(), (QStringList{"3", "7"}));
   EXPECT_EQ(StationBox()->currentText(), "3");
   EXPECT_EQ(TheAppSettings().pollAddress.load(), 3);
