@@ -79,18 +79,23 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
 
   // The bottom row ends at 324 units; the status bar comes below it.
   m_client = new QWidget(this);
-  m_client->setFixedSize(du.X(574), du.Y(330));
   layout->addWidget(m_client);
 
   m_tree = new NavigationTree(m_client);
   m_tree->setObjectName("1000");
   m_tree->setAccessibleName("Functions");
-  m_tree->setGeometry(du.Rect(5, 2, 110, 303));
   BuildTree();
+  // The tree is 110 units wide unless its longest label needs more in this font; then the
+  // whole window grows by the difference rather than cutting the labels.
+  const int treeWidth =
+      std::max(du.X(110), m_tree->LabelsWidth() + 2 * m_tree->frameWidth() + du.X(4));
+  const int extra = treeWidth - du.X(110);
+  m_tree->setGeometry(du.X(5), du.Y(2), treeWidth, du.Y(303));
+  m_client->setFixedSize(du.X(574) + extra, du.Y(330));
 
   m_tabCtrl = new CMyTabCtrl(m_client);
   m_tabCtrl->setObjectName("1001");
-  m_tabCtrl->setGeometry(du.Rect(122, 7, 447, 298));
+  m_tabCtrl->setGeometry(du.Rect(122, 7, 447, 298).translated(extra, 0));
 
   auto* stationLabel = new QLabel(QString::fromUtf8("Station number："), m_client);
   m_stationBox = new QComboBox(m_client);
@@ -101,13 +106,14 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
   const int labelWidth = stationLabel->sizeHint().width();
   const int boxLeft = std::max(du.X(61), du.X(5) + labelWidth + 4);
   stationLabel->setGeometry(du.X(5), du.Y(312), labelWidth, du.Y(12));
-  m_stationBox->setGeometry(boxLeft, du.Y(312), std::min(du.X(34), du.X(122) - boxLeft), du.Y(12));
+  m_stationBox->setGeometry(boxLeft, du.Y(312), std::min(du.X(34), du.X(122) + extra - boxLeft),
+                            du.Y(12));
   connect(m_stationBox, &QComboBox::activated, this, &CMorvaneDlg::OnStationSelected);
 
   m_progress = new QProgressBar(m_client);
   m_progress->setObjectName("1002");
   m_progress->setAccessibleName("Progress");
-  m_progress->setGeometry(du.Rect(124, 313, 444, 11));
+  m_progress->setGeometry(du.Rect(124, 313, 444, 11).translated(extra, 0));
   m_progress->setTextVisible(false);
   m_progress->setRange(0, 100);
   m_progress->setValue(0);

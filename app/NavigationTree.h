@@ -13,6 +13,8 @@ class NavigationTree : public QTreeWidget {
 
   // The item whose label or icon lies under `pos` (viewport coordinates), or null.
   QTreeWidgetItem* LabelItemAt(const QPoint& pos) const;
+  // Width the widest label needs, indentation included, in pixels.
+  int LabelsWidth() const { return sizeHintForColumn(0); }
 
  signals:
   void itemLabelClicked(QTreeWidgetItem* item);
