@@ -1,5 +1,6 @@
 // The wrappers: request bytes, reply decoding, attempts and the response-code policy.
 #include <cstring>
+#include <string>
 
 #include "Encoding.h"
 #include "LinkFixture.h"
@@ -282,6 +283,78 @@ TEST_F(Commands, RangePairAndCounts) {
   ASSERT_EQ(HartCmd221(ds, temps, points), HART_OK);
   EXPECT_EQ(temps, 3);
   EXPECT_EQ(points, 7);
+}
+
+TEST_F(Commands, SingleValueDeviceCommands) {
+  Answer(Reply(145,
+               "01 3F 80 00 00 40 00 00 00 40 40 00 00 40 80 00 00 40 A0 00 00 40 C0 00 "
+               "00 40 E0 00 00"));
+  HartCompRecord comp{};
+  ASSERT_EQ(HartCmd145(ds, comp), HART_OK);
+  EXPECT_EQ(comp.code, 1);
+  EXPECT_FLOAT_EQ(comp.value[0], 1.0f);
+  EXPECT_FLOAT_EQ(comp.value[6], 7.0f);
+
+  Answer(Reply(150, "41 20 00 00"));
+  float value = 0;
+  ASSERT_EQ(HartCmd150(ds, value), HART_OK);
+  EXPECT_EQ(scripted->writes.back(), Hex("FF FF FF FF FF 82 A6 05 01 02 03 96 00 B7"));
+  EXPECT_FLOAT_EQ(value, 10.0f);
+
+  Answer(Reply(190, "3F C0 00 00"));
+  value = 2.0f;
+  ASSERT_EQ(HartCmd190(ds, value), HART_OK);
+  EXPECT_EQ(LastLongRequestData(), Hex("40 00 00 00"));
+  EXPECT_FLOAT_EQ(value, 1.5f);
+
+  Answer(Reply(215, "03"));
+  uint8_t choice = 2;
+  ASSERT_EQ(HartCmd215(ds, choice), HART_OK);
+  EXPECT_EQ(LastLongRequestData(), Hex("02"));
+  EXPECT_EQ(choice, 3);
+}
+
+// The addressing step every operation starts with, seen from the main window's side.
+class RecordingHost : public HartOperationHost {
+ public:
+  void SetProgressRange(int high) override { events.push_back("range " + std::to_string(high)); }
+  void SetProgressPos(int pos) override { events.push_back("pos " + std::to_string(pos)); }
+  void ShowMessage(const std::string& text) override { events.push_back(text); }
+  int PollAddress() override { return 0; }
+  bool NormalAddressing() override { return normal; }
+  bool normal = true;
+  std::vector<std::string> events;
+};
+
+TEST_F(Commands, NormalModeIdentifiesFirstBroadcastModeSendsNothing) {
+  RecordingHost host;
+  Answer(Ack(5, kCmd0Reply));
+  const int64_t start = clock.NowMs();
+  ASSERT_TRUE(PrepareDeviceAddress(ds, host));
+  EXPECT_EQ(host.events, (std::vector<std::string>{"range 2", "pos 1", "pos 2", "pos 0"}));
+  EXPECT_EQ(clock.NowMs() - start, 100 + 100);  // the send wait, then the success pause
+  EXPECT_EQ(Attempts(), 1);
+
+  host.normal = false;
+  host.events.clear();
+  ASSERT_TRUE(PrepareDeviceAddress(ds, host));
+  EXPECT_TRUE(host.events.empty());
+  EXPECT_EQ(Attempts(), 1);  // nothing sent
+  EXPECT_EQ(std::vector<uint8_t>(&ds.request.manufacturerId, &ds.request.manufacturerId + 5),
+            Hex("00 00 00 00 00"));
+}
+
+TEST_F(Commands, ConnectReportsNoDeviceAndNoPort) {
+  RecordingHost host;
+  Silence();
+  Silence();
+  EXPECT_FALSE(ConnectDevice(ds, host));
+  EXPECT_EQ(host.events, (std::vector<std::string>{"range 2", "pos 1", "No Device", "pos 0"}));
+
+  host.events.clear();
+  scripted->failOpen = true;
+  EXPECT_FALSE(ConnectDevice(ds, host));
+  EXPECT_EQ(host.events, (std::vector<std::string>{"Communication Port Error"}));
 }
 
 }  // namespace
