@@ -165,10 +165,14 @@ int ReceiveReply(SerialPort& port, Clock& clock, HartResponse& out) {
 
 }  // namespace
 
-DeviceState::DeviceState() {
+HartRequest HartStartRequest() {
+  HartRequest request{};
   request.preambleCount = 5;
   request.masterBit = 1;
+  return request;
 }
+
+DeviceState::DeviceState() = default;
 
 DeviceState::~DeviceState() {
   HartClosePort(*this);

@@ -59,6 +59,10 @@ struct HartResponse {
 };
 static_assert(sizeof(HartResponse) == 47);
 
+// The request template as it starts: 5 preambles, short frame, primary master, no burst,
+// everything else zero.
+HartRequest HartStartRequest();
+
 // The process-wide link record: the lock that serialises all traffic, the port and the
 // request template every frame is built from.
 struct DeviceState {
@@ -70,7 +74,7 @@ struct DeviceState {
   std::mutex lock;
   int32_t portIndex = 0;
   SerialPort* portHandle = nullptr;  // the open port, or null
-  HartRequest request{};
+  HartRequest request = HartStartRequest();
 
   // Seams: the port backend HartOpenPort opens (the system's serial port unless a test or
   // tool installs another), the port name used instead of COM(portIndex + 1) when set

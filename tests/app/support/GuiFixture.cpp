@@ -28,9 +28,7 @@ void GuiFixture::SetUp() {
   ds.port = std::move(testPort);
   ds.clock = nullptr;
   ds.portIndex = 0;
-  ds.request = HartRequest{};
-  ds.request.preambleCount = 5;
-  ds.request.masterBit = 1;
+  ds.request = HartStartRequest();
 }
 
 void GuiFixture::TearDown() {
