@@ -1,5 +1,7 @@
 // The request frame, the send timing and the receive state machine, with hand-written bytes.
+#include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "LinkFixture.h"
 
@@ -234,6 +236,39 @@ TEST_F(Link, OpenUsesThePortNamesOfTheIndex) {
   EXPECT_EQ(ds.portHandle, nullptr);
   HartResponse out;
   EXPECT_EQ(HartSendCommand(ds, out), HART_WRITE_FAILED);  // no port: nothing sent
+}
+
+TEST_F(Link, ArbitraryLineNoiseEndsWithinTheAllowanceAndNeverOverruns) {
+  // Streams rich in preambles, delimiters and byte counts, in random pieces. Under the
+  // address sanitizer this also proves no buffer is written past.
+  std::mt19937 rng(20261208);
+  const uint8_t interesting[] = {0xFF, 0xFF, 0x86, 0x06, 0x22, 0x23, 0x01, 0x00};
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<uint8_t> bytes(rng() % 120);
+    for (uint8_t& b : bytes)
+      b = rng() % 2 ? interesting[rng() % sizeof interesting] : static_cast<uint8_t>(rng());
+    if (round % 2) {  // a good reply somewhere in the noise
+      const auto reply = Cmd1Reply(2 + static_cast<int>(rng() % 4));
+      bytes.insert(bytes.begin() + static_cast<long>(rng() % (bytes.size() + 1)), reply.begin(),
+                   reply.end());
+    }
+    ScriptedReply pieces;
+    for (size_t at = 0, delay = 138; at < bytes.size();) {
+      const size_t n = std::min<size_t>(1 + rng() % 24, bytes.size() - at);
+      delay += rng() % 200;
+      pieces.push_back({static_cast<int>(delay), {bytes.begin() + at, bytes.begin() + at + n}});
+      at += n;
+    }
+    scripted->replies.push_back(pieces);
+    const int64_t start = clock.NowMs();
+    HartResponse out;
+    const int result = SendCmd1(out);
+    ASSERT_TRUE(result >= HART_OK && result <= HART_BAD_CHECKSUM) << round;
+    ASSERT_LE(clock.NowMs() - start, 138 + 1250) << round;
+    if (result != HART_NO_REPLY) {  // a complete frame
+      ASSERT_LE(out.byteCount, 34) << round;
+    }
+  }
 }
 
 TEST(ResultText, SlotsAndDeviceTexts) {
