@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Clock.h"
+#include "HexBytes.h"
 #include "SerialPort.h"
 
 struct ScriptedPiece {
@@ -104,27 +105,6 @@ class ScriptedPort final : public SerialPort {
   std::deque<Pending> pending_;
   std::deque<uint8_t> arrived_;
 };
-
-// Parses "FF 82 A6" into bytes.
-inline std::vector<uint8_t> Hex(const char* text) {
-  std::vector<uint8_t> out;
-  unsigned value = 0;
-  int digits = 0;
-  for (const char* p = text;; ++p) {
-    const char c = *p;
-    const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    if (hex) {
-      value = value * 16 + static_cast<unsigned>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-      ++digits;
-    } else {
-      if (digits) out.push_back(static_cast<uint8_t>(value));
-      value = 0;
-      digits = 0;
-      if (!c) break;
-    }
-  }
-  return out;
-}
 
 // An acknowledge frame: `preambles` x FF, then `body` (delimiter through data) and its
 // check byte, the exclusive-or of the body worked out here independently of the link.

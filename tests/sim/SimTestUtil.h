@@ -3,21 +3,11 @@
 #pragma once
 
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "HexBytes.h"
 #include "SimLoop.h"
-
-// "FF 02 80" -> {0xFF, 0x02, 0x80}
-inline std::vector<uint8_t> Hex(const std::string& text) {
-  std::vector<uint8_t> out;
-  std::istringstream in(text);
-  std::string byte;
-  while (in >> byte)
-    out.push_back(uint8_t(std::stoul(byte, nullptr, 16)));
-  return out;
-}
 
 inline std::vector<uint8_t> Joined(const std::vector<SimReplyPiece>& pieces) {
   std::vector<uint8_t> out;
