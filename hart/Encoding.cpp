@@ -32,6 +32,12 @@ int UnpackAscii(const uint8_t* packed, char* out, int length) {
   return 1;
 }
 
+char PackedAsciiForm(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if (u >= 'a' && u <= 'z') return static_cast<char>(u - 'a' + 'A');
+  return u >= 0x20 && u <= 0x5F ? c : '\0';
+}
+
 float GetFloatBE(const uint8_t* p) {
   const uint32_t bits =
       (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];

@@ -13,6 +13,11 @@ int PackAscii(const char* text, uint8_t* out, int length);
 // `length` bytes (a multiple of 3) into length / 3 * 4 characters, no terminator. Returns 1.
 int UnpackAscii(const uint8_t* packed, char* out, int length);
 
+// Packed ASCII carries the characters 0x20..0x5F: space, punctuation, digits, '@', 'A'..'Z',
+// '[', '\\', ']', '^' and '_'. Returns what a typed character goes as: itself, its upper
+// case for a lower-case letter, or 0 when packed ASCII cannot carry it.
+char PackedAsciiForm(char c);
+
 float GetFloatBE(const uint8_t* p);
 void PutFloatBE(uint8_t* p, float v);
 uint32_t GetU24BE(const uint8_t* p);

@@ -31,6 +31,8 @@ class ReplyParser {
       switch (state_) {
         case kHunt: {
           while (pos_ < received_) {
+            // A frame must start within the first 32 bytes, however they were split.
+            if (pos_ >= kHuntLimit) return HART_NO_REPLY;
             const uint8_t b = rx_[pos_];
             if (b == 0xFF) {
               ++preambles_;
@@ -42,11 +44,11 @@ class ReplyParser {
               state_ = kDelimiter;  // the delimiter is examined by the next state
               break;
             }
-            // A lone 0xFF is noise; a run longer than 20 is never accepted.
-            if (preambles_ <= 1) preambles_ = 0;
+            // A lone 0xFF is noise and a run longer than 20 is never accepted; either way
+            // the count starts again after this byte.
+            preambles_ = 0;
             ++pos_;
           }
-          if (received_ > kHuntLimit) return HART_NO_REPLY;
           if (state_ == kHunt) return 0;
           break;
         }

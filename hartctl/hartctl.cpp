@@ -97,12 +97,13 @@ int Run(DeviceState& ds, const Options& o) {
       }
       bool lowered = false;
       for (char& c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u > 0x7E) return Usage("message: only printable ASCII can be sent");
-        if (std::islower(u)) {
-          c = static_cast<char>(std::toupper(u));
-          lowered = true;
-        }
+        const char form = PackedAsciiForm(c);
+        if (!form)
+          return Usage(
+              "message: packed ASCII carries only space, digits, upper-case letters and "
+              "!\"#$%&'()*+,-./:;<=>?@[\\]^_");
+        lowered = lowered || form != c;
+        c = form;
       }
       if (lowered) std::fprintf(stderr, "hartctl: lower-case letters go as upper case\n");
       text.resize(32, ' ');

@@ -35,6 +35,9 @@ void OnSignal(int) {
 }
 
 constexpr double kByteMs = 11.0 * 1000.0 / 1200.0;
+// A request's bytes follow each other without a pause; after this much silence an
+// unfinished frame is given up (its master was killed mid-frame, or the line was noise).
+constexpr double kFrameGapMs = 10 * kByteMs;
 
 struct Options {
   std::string link;
@@ -218,6 +221,7 @@ int main(int argc, char** argv) {
     ssize_t n = read(master, buf, sizeof buf);
     if (n <= 0) continue;
     const double arrived = NowMs();
+    if (arrived - requestWireEnd > kFrameGapMs) loop.ResetReceiver();
     // A pseudo-terminal delivers the master's burst at once; on a real loop each byte takes
     // its wire time, so the request ends that much later.
     requestWireEnd = std::max(requestWireEnd, arrived) + double(n) * kByteMs;
@@ -230,8 +234,7 @@ int main(int argc, char** argv) {
       reply.insert(reply.end(), p.bytes.begin(), p.bytes.end());
       // The turnaround counts from the last request byte on the wire; each reply byte then
       // takes its wire time, due times measured from one start so rounding never accumulates.
-      double start =
-          opt.pacing ? std::max(requestWireEnd + p.delayMs, lastDue + kByteMs) : arrived;
+      double start = opt.pacing ? std::max(requestWireEnd + p.delayMs, lastDue + kByteMs) : arrived;
       for (size_t k = 0; k < p.bytes.size(); ++k) {
         double due = opt.pacing ? start + double(k) * kByteMs : arrived;
         out.push_back({due, p.bytes[k]});

@@ -93,7 +93,7 @@ TEST_F(Link, ReplyInPiecesParsesLikeOneWhole) {
   ASSERT_EQ(HartSendCommand(ds, once), HART_OK);
 
   // The same reply arriving as 16 + 4 + rest, with gaps between the pieces.
-  scripted->replies.push_back({{0, {bytes.begin(), bytes.begin() + 16}},
+  scripted->replies.push_back({{150, {bytes.begin(), bytes.begin() + 16}},
                                {300, {bytes.begin() + 16, bytes.begin() + 20}},
                                {700, {bytes.begin() + 20, bytes.end()}}});
   HartResponse pieces{};
@@ -236,6 +236,32 @@ TEST_F(Link, OpenUsesThePortNamesOfTheIndex) {
   EXPECT_EQ(ds.portHandle, nullptr);
   HartResponse out;
   EXPECT_EQ(HartSendCommand(ds, out), HART_WRITE_FAILED);  // no port: nothing sent
+}
+
+TEST_F(Link, AcceptanceDoesNotDependOnHowTheBytesAreSplit) {
+  // Each stream as it arrives whole and as pieces of 16, 4 and the rest, each piece read
+  // before the next arrives (the send wait of command 1 is 138 ms).
+  auto expect = [this](std::vector<uint8_t> lead, int preambles, int want) {
+    std::vector<uint8_t> bytes = lead;
+    const auto reply = Cmd1Reply(preambles);
+    bytes.insert(bytes.end(), reply.begin(), reply.end());
+    Answer(bytes);
+    HartResponse out;
+    EXPECT_EQ(SendCmd1(out), want) << "whole, " << lead.size() << " leading bytes";
+    scripted->replies.push_back({{150, {bytes.begin(), bytes.begin() + 16}},
+                                 {200, {bytes.begin() + 16, bytes.begin() + 20}},
+                                 {250, {bytes.begin() + 20, bytes.end()}}});
+    EXPECT_EQ(SendCmd1(out), want) << "split, " << lead.size() << " leading bytes";
+  };
+  // Noise, then the delimiter at byte 25 and byte 31: within the hunt.
+  expect(std::vector<uint8_t>(20, 0x00), 5, HART_OK);
+  expect(std::vector<uint8_t>(26, 0x00), 5, HART_OK);
+  // The delimiter at byte 32: too late, whole or split.
+  expect(std::vector<uint8_t>(27, 0x00), 5, HART_NO_REPLY);
+  // A run of 21 preambles is refused, but the count starts again after it.
+  std::vector<uint8_t> longRun(21, 0xFF);
+  longRun.push_back(0x00);
+  expect(longRun, 5, HART_OK);
 }
 
 TEST_F(Link, ArbitraryLineNoiseEndsWithinTheAllowanceAndNeverOverruns) {

@@ -1,7 +1,9 @@
 // hartctl against hart-sim over a pseudo-terminal, both as the programs a user runs.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -111,6 +113,35 @@ TEST_F(HartctlAgainstSim, DeviceRefusalsAndBadInput) {
   EXPECT_NE(r.err.find("usage"), std::string::npos);
   r = Hartctl("--address 16 pv");
   EXPECT_EQ(r.status, 2);
+
+  // Characters packed ASCII cannot carry are refused, not sent as others.
+  for (const char* text : {"'a{b'", "'x|y'", "'tilde~'", "'back`tick'"}) {
+    r = Hartctl(std::string("message ") + text);
+    EXPECT_EQ(r.status, 2) << text;
+    EXPECT_NE(r.err.find("packed ASCII"), std::string::npos) << r.err;
+  }
+  r = Hartctl("message");
+  EXPECT_EQ(r.out.find('{'), std::string::npos) << r.out;
+}
+
+TEST_F(HartctlAgainstSim, AFrameCutOffByItsMasterDoesNotBlockTheNext) {
+  // A master killed mid-frame: a long command 1 whose byte count promises 255 data bytes.
+  const int fd = open(sim_->link().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  termios raw{};
+  ASSERT_EQ(tcgetattr(fd, &raw), 0);
+  cfmakeraw(&raw);
+  tcsetattr(fd, TCSANOW, &raw);
+  const uint8_t cut[] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x82, 0xA6, 0x05,
+                         0x00, 0x00, 0x01, 0x01, 0xFF, 0x00, 0x00};
+  ASSERT_EQ(write(fd, cut, sizeof cut), static_cast<ssize_t>(sizeof cut));
+  tcdrain(fd);
+  close(fd);
+  // The line stays quiet for longer than a frame's bytes may pause (its 15 bytes would take
+  // 140 ms on a real wire, the pause allowed is 10 byte times).
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const Outcome r = Hartctl("identify");
+  EXPECT_EQ(r.status, 0) << r.err;
 }
 
 }  // namespace
