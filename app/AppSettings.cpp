@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "IniFile.h"
+#include "NumberText.h"
 
 namespace {
 
@@ -46,38 +47,12 @@ bool IsPortKey(const SettingsKey& key) {
   return std::string(key.name) == "Port";
 }
 
-// atoi and atof, without the locale: leading blanks, a sign, as many digits as there are;
-// anything else reads as 0.
-const char* SkipToNumber(const std::string& text, bool& negative) {
-  const char* p = text.c_str();
-  while (std::isspace(static_cast<unsigned char>(*p)))
-    ++p;
-  negative = false;
-  if (*p == '+' || *p == '-') negative = *p++ == '-';
-  return p;
-}
-
-// from_chars takes a minus sign of its own; after ours a second sign is not a number.
-bool StartsNumber(const char* p) {
-  return *p != '-' && *p != '+';
-}
-
 int TextToInt(const std::string& text) {
-  bool negative;
-  const char* p = SkipToNumber(text, negative);
-  long long value = 0;
-  if (!StartsNumber(p)) return 0;
-  std::from_chars(p, text.c_str() + text.size(), value);
-  return static_cast<int>(negative ? -value : value);
+  return static_cast<int>(ReadCInteger(text));
 }
 
 double TextToDouble(const std::string& text) {
-  bool negative;
-  const char* p = SkipToNumber(text, negative);
-  double value = 0;
-  if (!StartsNumber(p)) return 0;
-  std::from_chars(p, text.c_str() + text.size(), value);
-  return negative ? -value : value;
+  return ReadCReal(text);
 }
 
 std::string IntToText(int value) {

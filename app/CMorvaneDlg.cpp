@@ -1,6 +1,7 @@
 #include "CMorvaneDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -21,8 +22,10 @@
 #include "CMyTabCtrl.h"
 #include "DeviceSearch.h"
 #include "DialogUnits.h"
+#include "InputBlocker.h"
 #include "NavigationTree.h"
 #include "Prompts.h"
+#include "Texts.h"
 #include "UiThreadQueue.h"
 #include "calibration/CDuoDianDlg.h"
 #include "config/CDampingTimeDlg.h"
@@ -132,11 +135,15 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
   m_panes[0]->setText("Ready");
   layout->addWidget(m_statusBar);
 
+  m_inputBlocker = new InputBlocker(this);
+
   BuildPages();
   ApplySettings();
 }
 
 CMorvaneDlg::~CMorvaneDlg() {
+  m_destroying = true;
+  m_pendingOperations.clear();
   m_bJobRun = 0;
   m_bLoopRun = 0;
   WaitForWorkers();
@@ -175,7 +182,7 @@ void CMorvaneDlg::BuildMenu() {
 
   QMenu* tools = m_menuBar->addMenu("Tools(&T)");
   connect(item(tools, "Online Test", "menuOnlineTest"), &QAction::triggered, this,
-          &CMorvaneDlg::OnOnlineTest);
+          [this] { RunOnlineTest(); });
   connect(item(tools, "Polling", "menuPolling"), &QAction::triggered, this,
           [this] { StartDeviceSearch(*this, false); });
   item(tools, "Restore", "menuRestore");
@@ -302,7 +309,7 @@ void CMorvaneDlg::OnTreeItemClicked(QTreeWidgetItem* item) {
   } else if (action == kMonitorProcess) {
     ShowPage(kProcessMonitorPage);
   } else if (action == kOnlineTest) {
-    OnOnlineTest();
+    RunOnlineTest();
   } else if (action == kPollingDevice) {
     StartDeviceSearch(*this, true);
   }
@@ -313,10 +320,6 @@ void CMorvaneDlg::OnTreeItemClicked(QTreeWidgetItem* item) {
 void CMorvaneDlg::OnStationSelected(int index) {
   if (index < 0) return;
   TheAppSettings().pollAddress = m_stationBox->itemText(index).toInt();
-}
-
-void CMorvaneDlg::OnOnlineTest() {
-  ConnectDevice();
 }
 
 void CMorvaneDlg::OnAbout() {
@@ -354,12 +357,71 @@ bool CMorvaneDlg::Confirm(const std::string& text) {
   return AskConfirm(QString::fromStdString(text));
 }
 
-bool CMorvaneDlg::ConnectDevice() {
-  return ::ConnectDevice(TheDeviceState(), *this);
+void CMorvaneDlg::OnUiThread(const std::function<void()>& fn) {
+  TheUiQueue().Call(fn);
 }
 
-bool CMorvaneDlg::PrepareDeviceAddress() {
-  return ::PrepareDeviceAddress(TheDeviceState(), *this);
+// ---- Device operations ----
+
+void CMorvaneDlg::RunOperation(DeviceOperation op, std::function<void(OperationResult)> done) {
+  RunDeviceWork(
+      [op = std::move(op)](DeviceState& ds, DeviceOperationHost& host) { return op.Run(host, ds); },
+      std::move(done));
+}
+
+void CMorvaneDlg::RunOnlineTest(std::function<void(OperationResult)> done) {
+  RunDeviceWork(
+      [](DeviceState& ds, DeviceOperationHost& host) {
+        return ::ConnectDevice(ds, host) ? OperationResult::Done : OperationResult::NoDevice;
+      },
+      std::move(done));
+}
+
+void CMorvaneDlg::RunDeviceWork(DeviceWork work, std::function<void(OperationResult)> done) {
+  if (m_destroying) return;
+  m_pendingOperations.push_back({std::move(work), std::move(done)});
+  if (!m_operationRunning) StartNextOperation();
+}
+
+void CMorvaneDlg::StartNextOperation() {
+  if (m_pendingOperations.empty()) return;
+  PendingOperation next = std::move(m_pendingOperations.front());
+  m_pendingOperations.pop_front();
+  m_operationRunning = true;
+  m_inputBlocker->Block();
+  StartWorker([this, work = std::move(next.work), done = std::move(next.done)] {
+    const OperationResult result = work(TheDeviceState(), *this);
+    TheUiQueue().Post([this, result, done] { FinishOperation(result, done); });
+  });
+}
+
+void CMorvaneDlg::FinishOperation(OperationResult result,
+                                  const std::function<void(OperationResult)>& done) {
+  m_operationRunning = false;
+  m_inputBlocker->Unblock();
+  if (done && !m_destroying) done(result);
+  if (m_operationRunning || m_destroying) return;  // `done` started the next one itself
+  if (!m_pendingOperations.empty()) {
+    StartNextOperation();
+  } else if (m_closeAfterOperation) {
+    m_closeAfterOperation = false;
+    RequestClose();
+  }
+}
+
+// ---- Background jobs ----
+
+void CMorvaneDlg::StartJob(JobPair pair, std::function<void(BackgroundJob&)> body) {
+  std::atomic<int>& run = pair == JobPair::Job ? m_bJobRun : m_bLoopRun;
+  std::atomic<int>& idle = pair == JobPair::Job ? m_bJobIdle : m_bLoopIdle;
+  // Busy from this moment, not only once the thread runs: a second start or a close in
+  // between must already see the job.
+  idle = 0;
+  run = 1;
+  StartWorker([&run, &idle, body = std::move(body)] {
+    BackgroundJob job(run, idle, TheClock());
+    body(job);
+  });
 }
 
 // ---- The station-number box ----
@@ -376,6 +438,13 @@ void CMorvaneDlg::SelectFirstStation() {
   RunOnUi([this] {
     if (m_stationBox->count() > 0) m_stationBox->setCurrentIndex(0);
   });
+}
+
+void CMorvaneDlg::SetStationNumber(int address) {
+  m_stationBox->clear();
+  m_stationBox->addItem(QString::number(address));
+  m_stationBox->setCurrentIndex(0);
+  TheAppSettings().pollAddress = address;
 }
 
 // ---- Workers and closing ----
@@ -399,18 +468,18 @@ void CMorvaneDlg::StartWorker(std::function<void()> body) {
   m_workers.push_back(Worker{std::thread([body = std::move(body), finished] {
                                body();
                                finished->store(true);
+                               // Wakes a UI thread waiting for the workers to finish.
+                               TheUiQueue().Post([] {});
                              }),
                              finished});
 }
 
 void CMorvaneDlg::WaitForWorkers() {
-  // A worker may still wait for a prompt or queue work for this window: keep the events
-  // flowing until each has finished.
+  // A worker may still wait for a prompt or queue work for this window: the events keep
+  // flowing until each has finished, and each wakes the UI thread as it ends.
   for (Worker& w : m_workers) {
-    while (!w.finished->load()) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents);
-      QThread::yieldCurrentThread();
-    }
+    while (!w.finished->load())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     w.thread.join();
   }
   m_workers.clear();
@@ -421,23 +490,23 @@ void CMorvaneDlg::WaitForWorkers() {
 void CMorvaneDlg::RequestClose() {
   m_bJobRun = 0;
   m_bLoopRun = 0;
+  if (m_operationRunning) {
+    m_closeAfterOperation = true;  // FinishOperation asks again
+    return;
+  }
   if (m_bJobIdle && m_bLoopIdle) {
     m_closeApproved = true;
     QDialog::done(QDialog::Rejected);
     return;
   }
   if (m_closeRecheckPending) return;
-  // Look again in 200 ms, through the event loop, so the workers' queued updates and
-  // prompts still get through meanwhile.
+  // Look again in 200 ms; the event loop runs on meanwhile, so the workers' queued updates
+  // and prompts still get through.
   m_closeRecheckPending = true;
-  TheClock().SleepMs(200);
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        m_closeRecheckPending = false;
-        RequestClose();
-      },
-      Qt::QueuedConnection);
+  AfterMs(this, 200, [this] {
+    m_closeRecheckPending = false;
+    RequestClose();
+  });
 }
 
 void CMorvaneDlg::accept() {
@@ -474,8 +543,12 @@ void CMorvaneDlg::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    // Enter presses the default button of a page when there is one; otherwise it ends the
-    // window like Esc.
+    // Enter in a page (a value just typed) never ends the program; elsewhere it presses the
+    // default button when there is one, or ends the window like Esc.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && m_tabCtrl->m_nCurrentPage >= 0 &&
+        m_tabCtrl->Page(m_tabCtrl->m_nCurrentPage)->isAncestorOf(focus))
+      return;
     for (QPushButton* button : findChildren<QPushButton*>()) {
       if (button->isDefault() && button->isVisible()) {
         QDialog::keyPressEvent(event);

@@ -7,12 +7,14 @@
 #include <QDialog>
 #include <array>
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "BackgroundJob.h"
 #include "DeviceOperation.h"
 
 class QComboBox;
@@ -22,6 +24,7 @@ class QProgressBar;
 class QStatusBar;
 class QTreeWidgetItem;
 class CMyTabCtrl;
+class InputBlocker;
 class NavigationTree;
 
 class CComprehensiveParamDlg;
@@ -59,19 +62,33 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   // The parent of the pages: the window's area between menu bar and status bar.
   QWidget* ClientArea() const { return m_client; }
 
-  // The operation host; safe to call from a worker (the UI work is queued or, for
-  // prompts, waited for).
+  // ---- Device operations ----
+  // Runs `op` in the standard frame on a worker thread. Meanwhile the window keeps painting
+  // but takes no input (wait cursor), and a close asked for waits until it has ended.
+  // `done` runs on the UI thread once it has ended. Operations run one after another.
+  void RunOperation(DeviceOperation op, std::function<void(OperationResult)> done = {});
+  // The same for work that is not the standard frame (the online test).
+  using DeviceWork = std::function<OperationResult(DeviceState&, DeviceOperationHost&)>;
+  void RunDeviceWork(DeviceWork work, std::function<void(OperationResult)> done = {});
+  bool OperationRunning() const { return m_operationRunning; }
+  // "Online Test": ConnectDevice at the station number.
+  void RunOnlineTest(std::function<void(OperationResult)> done = {});
+
+  // ---- Background jobs ----
+  enum class JobPair { Job, Loop };
+  // Marks the pair's job as running (run 1, idle 0) at once and runs `body` on a worker that
+  // holds the pair through a BackgroundJob.
+  void StartJob(JobPair pair, std::function<void(BackgroundJob&)> body);
+
+  // The operation host, safe to call from a worker.
   void SetProgressRange(int high) override;
   void SetProgressPos(int pos) override;
   void ShowMessage(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
   int PollAddress() override;
   bool NormalAddressing() override;
   bool JobIdle() override;
-  bool Confirm(const std::string& text) override;
-
-  // The addressing steps of every operation, driving this window's progress bar.
-  bool ConnectDevice();
-  bool PrepareDeviceAddress();
+  void OnUiThread(const std::function<void()>& fn) override;
 
   // Port, station number and addressing mode from the settings into the window and the
   // link: at start and after the default parameters change.
@@ -81,9 +98,11 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   void ClearStations();
   void AddStation(int address);
   void SelectFirstStation();
+  // UI thread: the box holds `address` alone, selected, and it is the station number.
+  void SetStationNumber(int address);
 
-  // Ends the window once no job runs: clears the run flags, and while a worker is still
-  // busy looks again every 200 ms. Closing, "Exit", Enter and Esc all come here.
+  // Ends the window once no job and no operation runs: clears the run flags, and while a
+  // worker is still busy looks again every 200 ms. Closing, "Exit" and Esc come here.
   void RequestClose();
 
   // Runs `body` on a worker thread the window joins before it is destroyed.
@@ -132,9 +151,10 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   void BuildPages();
   void OnTreeItemClicked(QTreeWidgetItem* item);
   void OnStationSelected(int index);
-  void OnOnlineTest();
   void OnAbout();
   void WaitForWorkers();
+  void StartNextOperation();
+  void FinishOperation(OperationResult result, const std::function<void(OperationResult)>& done);
 
   struct Worker {
     std::thread thread;
@@ -152,4 +172,14 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   std::vector<Worker> m_workers;
   bool m_closeRecheckPending = false;
   bool m_closeApproved = false;
+
+  struct PendingOperation {
+    DeviceWork work;
+    std::function<void(OperationResult)> done;
+  };
+  std::deque<PendingOperation> m_pendingOperations;
+  bool m_operationRunning = false;
+  bool m_closeAfterOperation = false;
+  bool m_destroying = false;
+  InputBlocker* m_inputBlocker = nullptr;
 };

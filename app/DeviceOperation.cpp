@@ -1,36 +1,88 @@
 #include "DeviceOperation.h"
 
-OperationResult DeviceOperation::Run(DeviceOperationHost& host) const {
-  return Run(host, TheDeviceState());
+#include "Texts.h"
+
+bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
+  if (HartOpenPort(ds)) return true;
+  host.ShowMessage(Texts::kPortError);
+  return false;
+}
+
+bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host) {
+  if (!OpenPortOrReport(ds, host)) return false;
+  host.SetProgressRange(2);
+  host.SetProgressPos(1);
+  HartIdentity identity;
+  if (HartCmd0(ds, static_cast<uint8_t>(host.PollAddress()), identity) != HART_OK) {
+    host.ShowMessage(Texts::kNoDevice);
+    host.SetProgressPos(0);
+    return false;
+  }
+  host.SetProgressPos(2);
+  ds.Time().SleepMs(100);
+  host.SetProgressPos(0);
+  return true;
+}
+
+bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host) {
+  if (host.NormalAddressing()) return ConnectDevice(ds, host);
+  UseBroadcastAddress(ds);
+  return true;
+}
+
+DeviceStep& DeviceOperation::Step(DeviceExchange exchange, std::function<void()> show,
+                                  int position) {
+  DeviceStep step;
+  step.exchange = std::move(exchange);
+  step.show = std::move(show);
+  step.position = position;
+  steps.push_back(std::move(step));
+  return steps.back();
+}
+
+void DeviceOperation::Check(std::function<std::string()> refusal) {
+  DeviceStep step;
+  step.check = std::move(refusal);
+  steps.push_back(std::move(step));
 }
 
 OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds) const {
   if (busyCheck && !host.JobIdle()) {
-    host.ShowMessage(spacedBusy ? "Busy! Try later." : "Busy!Try later.");
+    host.ShowMessage(spacedBusy ? Texts::kBusySpaced : Texts::kBusy);
     return OperationResult::Busy;
   }
   if (!confirmText.empty() && !host.Confirm(confirmText)) return OperationResult::Cancelled;
-  if (!HartOpenPort(ds)) {
-    host.ShowMessage("Communication Port Error");
-    return OperationResult::NoPort;
-  }
+  if (!OpenPortOrReport(ds, host)) return OperationResult::NoPort;
   // The addressing step has shown its own message when it fails.
   if (!PrepareDeviceAddress(ds, host)) return OperationResult::NoDevice;
 
-  const int high = progressHigh > 0 ? progressHigh : static_cast<int>(steps.size()) + 1;
+  int exchanges = 0;
+  for (const DeviceStep& step : steps)
+    exchanges += step.check ? 0 : 1;
+  const int high = progressHigh > 0 ? progressHigh : exchanges + 1;
   int pos = 1;
   host.SetProgressRange(high);
   host.SetProgressPos(pos);
   for (const DeviceStep& step : steps) {
-    int result = step();
-    if (result != HART_OK) {
-      host.ShowMessage(HartFailureMessage(result, spacedFailure));
+    if (step.check) {
+      const std::string refusal = step.check();
+      if (refusal.empty()) continue;
+      host.ShowMessage(refusal);
       host.SetProgressPos(0);
-      return OperationResult::Failed;
+      return OperationResult::Refused;
     }
-    host.SetProgressPos(++pos);
+    const HartResult result = step.exchange(ds);
+    if (result != HART_OK) {
+      host.ShowMessage(Texts::CommunicationFailure(result, spacedFailure));
+      host.SetProgressPos(0);
+      if (!step.goOnAfterFailure) return OperationResult::Failed;
+    } else if (step.show) {
+      host.OnUiThread(step.show);
+    }
+    const int next = step.position > 0 ? step.position : pos + 1;
+    if (next != pos || result != HART_OK) host.SetProgressPos(next);
+    pos = next;
   }
-  if (pos != high) host.SetProgressPos(high);
   ds.Time().SleepMs(100);
   host.SetProgressPos(0);
   return OperationResult::Done;

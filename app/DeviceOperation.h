@@ -1,6 +1,19 @@
 // The frame every user operation on the device runs in: busy check, confirmation, open the
 // port, address the device, then its exchanges with the shared progress bar, the success
 // pause, and one failure message that names the result.
+//
+// A page states an operation as steps and hands it to PageDialog::RunOperation, which runs
+// the frame on a worker thread while the window keeps painting:
+//
+//   auto damping = std::make_shared<HartOutputInfo>();
+//   DeviceOperation op;
+//   op.progressHigh = 2;
+//   op.Step([damping](DeviceState& ds) { return HartCmd15(ds, *damping); },
+//           [this, damping] { m_edit->setText(FormatReal(damping->damping)); });
+//   RunOperation(std::move(op));
+//
+// Exchanges run on the worker, the display part of a step on the UI thread right after its
+// exchange succeeded, before the next exchange starts.
 #pragma once
 
 #include <functional>
@@ -9,17 +22,48 @@
 
 #include "Commands.h"
 
-// What the frame needs of the window it runs in, beyond the addressing step's needs.
-class DeviceOperationHost : public HartOperationHost {
+// What an operation needs of the window it runs in. Every call is safe from a worker: the
+// window does the UI work on its own thread (prompts and display parts are waited for).
+class DeviceOperationHost {
  public:
-  virtual bool JobIdle() = 0;                         // no background job runs
+  virtual ~DeviceOperationHost() = default;
+  virtual void SetProgressRange(int high) = 0;  // low is always 0
+  virtual void SetProgressPos(int pos) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
   virtual bool Confirm(const std::string& text) = 0;  // OK and Cancel: true for OK
+  virtual int PollAddress() = 0;                      // the station number
+  virtual bool NormalAddressing() = 0;                // "Normal" rather than "Broadcast"
+  virtual bool JobIdle() = 0;                         // no background job runs
+  // Runs `fn` on the UI thread and returns when it has run.
+  virtual void OnUiThread(const std::function<void()>& fn) = 0;
 };
 
-// One exchange (or a group of them): returns a result code, HART_OK for success.
-using DeviceStep = std::function<int()>;
+// The first steps of every operation. Each reports its own failure: "Communication Port
+// Error" when the port does not open, "No Device" when nobody answers command 0 at the
+// station number.
+bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host);
+// Opens the port and identifies the device at the station number, with its own progress
+// range 0..2 and success pause.
+bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host);
+// ConnectDevice in "Normal" mode; in "Broadcast" mode long frames go to the all-zero address.
+bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host);
 
-enum class OperationResult { Done, Busy, Cancelled, NoPort, NoDevice, Failed };
+using DeviceExchange = std::function<HartResult(DeviceState&)>;
+
+// One exchange of an operation (or a few that advance the bar together), what the window
+// shows once it has succeeded, and where the bar stands then.
+struct DeviceStep {
+  DeviceExchange exchange;
+  std::function<void()> show;  // UI thread; may be empty
+  int position = 0;            // bar position after success; 0: one more than before
+  // A failure is shown and the bar set to 0, and the operation goes on with the next step.
+  bool goOnAfterFailure = false;
+  // A check in place of an exchange, made on the worker when the operation reaches it: a
+  // non-empty text is shown and ends the operation with the bar at 0.
+  std::function<std::string()> check;
+};
+
+enum class OperationResult { Done, Busy, Cancelled, NoPort, NoDevice, Failed, Refused };
 
 struct DeviceOperation {
   bool busyCheck = false;      // refuse while a background job runs
@@ -29,6 +73,11 @@ struct DeviceOperation {
   int progressHigh = 0;        // N of the range 0..N; 0: one more than the steps
   std::vector<DeviceStep> steps;
 
-  OperationResult Run(DeviceOperationHost& host) const;
+  // Appends a step; returns it for the rarer settings.
+  DeviceStep& Step(DeviceExchange exchange, std::function<void()> show = {}, int position = 0);
+  // Appends a check (see DeviceStep::check).
+  void Check(std::function<std::string()> refusal);
+
+  // The whole frame, on the calling thread (an operation's worker, or a test).
   OperationResult Run(DeviceOperationHost& host, DeviceState& ds) const;
 };

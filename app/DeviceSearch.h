@@ -2,11 +2,12 @@
 // that fills the station-number box with the addresses that answer.
 #pragma once
 
+class BackgroundJob;
 class CMorvaneDlg;
 
 // On the UI thread: asks "Online Device Searching?" first when `askFirst`, refuses while a
-// job runs, opens the port and starts DeviceSearchThread; returns at once.
+// job runs, opens the port and starts DeviceSearchThread as a background job; returns at once.
 void StartDeviceSearch(CMorvaneDlg& dlg, bool askFirst);
 
-// The worker: command 0 to each address while the job's run flag holds, then the result.
-void DeviceSearchThread(CMorvaneDlg* dlg);
+// The worker: command 0 to each address while the job runs, then the result.
+void DeviceSearchThread(CMorvaneDlg& dlg, BackgroundJob& job);

@@ -32,7 +32,25 @@ void OnUiThread(const std::function<void()>& ask) {
   TheUiQueue().Call(ask);
 }
 
+// While an operation shows the wait cursor, a prompt it asks shows the arrow: it wants an
+// answer.
+class ArrowCursorWhileAsking {
+ public:
+  ArrowCursorWhileAsking() : pushed_(QApplication::overrideCursor() != nullptr) {
+    if (pushed_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~ArrowCursorWhileAsking() {
+    if (pushed_) QApplication::restoreOverrideCursor();
+  }
+  ArrowCursorWhileAsking(const ArrowCursorWhileAsking&) = delete;
+  ArrowCursorWhileAsking& operator=(const ArrowCursorWhileAsking&) = delete;
+
+ private:
+  bool pushed_;
+};
+
 int RunBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
+  ArrowCursorWhileAsking arrow;
   QMessageBox box(icon, kTitle, text, buttons, QApplication::activeWindow());
   box.setWindowModality(Qt::ApplicationModal);
   return box.exec();
@@ -50,10 +68,12 @@ bool DialogPrompts::Confirm(const QString& text) {
 }
 
 QString DialogPrompts::SaveFile(const QString& filter, const QString& defaultName) {
+  ArrowCursorWhileAsking arrow;
   return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), defaultName, filter);
 }
 
 QString DialogPrompts::OpenFile(const QString& filter, const QString& defaultName) {
+  ArrowCursorWhileAsking arrow;
   return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), defaultName, filter);
 }
 

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <QTimer>
+
+#include "Clock.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -97,4 +100,14 @@ UiThreadQueue& TheUiQueue() {
     return new UiThreadQueue(app);
   }();
   return *queue;
+}
+
+void AfterMs(QObject* context, int ms, std::function<void()> fn) {
+  Clock& clock = TheClock();
+  if (dynamic_cast<RealClock*>(&clock)) {
+    QTimer::singleShot(ms, context, std::move(fn));
+    return;
+  }
+  clock.SleepMs(ms);
+  QTimer::singleShot(0, context, std::move(fn));
 }

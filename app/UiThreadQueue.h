@@ -42,3 +42,8 @@ class UiThreadQueue : public QObject {
 // The queue of the application's UI thread. The first call must come from that thread
 // (the main window makes it before any worker starts).
 UiThreadQueue& TheUiQueue();
+
+// UI thread: runs `fn` on the UI thread `ms` milliseconds from now, by the program's clock,
+// without holding up the event loop meanwhile; nothing runs when `context` is gone first.
+// On the wall clock this is a timer; on a test's virtual clock the time passes at once.
+void AfterMs(QObject* context, int ms, std::function<void()> fn);

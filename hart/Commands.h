@@ -19,15 +19,16 @@ using HartRequestFiller = std::function<void(HartRequest&)>;
 // that it received our request corrupted (status bit 7); an error response code ends it
 // with HART_DEVICE_ERROR; a reply with fewer than `minReplyData` data bytes ends it with
 // HART_SHORT_REPLY. Returns the last result.
-int HartTransact(DeviceState& ds, uint8_t command, uint8_t byteCount, const HartRequestFiller& fill,
-                 int minReplyData, HartResponse& reply, int attempts = 4);
+HartResult HartTransact(DeviceState& ds, uint8_t command, uint8_t byteCount,
+                        const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
+                        int attempts = 4);
 // The same for a caller that already holds ds.lock.
-int HartTransactLocked(DeviceState& ds, uint8_t command, uint8_t byteCount,
-                       const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
-                       int attempts = 4);
+HartResult HartTransactLocked(DeviceState& ds, uint8_t command, uint8_t byteCount,
+                              const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
+                              int attempts = 4);
 // The same with the request data given as bytes.
-int HartExchange(DeviceState& ds, uint8_t command, const uint8_t* data, uint8_t byteCount,
-                 int minReplyData, HartResponse& reply, int attempts = 4);
+HartResult HartExchange(DeviceState& ds, uint8_t command, const uint8_t* data, uint8_t byteCount,
+                        int minReplyData, HartResponse& reply, int attempts = 4);
 
 // ---- Identification and addressing ----
 
@@ -46,27 +47,9 @@ struct HartIdentity {
 
 // Command 0 in a short frame to `pollingAddress`, 2 attempts; on success the device's long
 // address goes into the request template.
-int HartCmd0(DeviceState& ds, uint8_t pollingAddress, HartIdentity& identity);
+HartResult HartCmd0(DeviceState& ds, uint8_t pollingAddress, HartIdentity& identity);
 // Long frames from now on go to the all-zero address (80 00 00 00 00).
 void UseBroadcastAddress(DeviceState& ds);
-
-// What an operation needs of the main window: its progress bar, a message box, and the
-// station number and addressing mode of the settings.
-class HartOperationHost {
- public:
-  virtual ~HartOperationHost() = default;
-  virtual void SetProgressRange(int high) = 0;  // low is always 0
-  virtual void SetProgressPos(int pos) = 0;
-  virtual void ShowMessage(const std::string& text) = 0;
-  virtual int PollAddress() = 0;
-  virtual bool NormalAddressing() = 0;  // onlineTestAll == 1
-};
-
-// Opens the port and identifies the device at the station number, with progress; reports
-// "Communication Port Error" or "No Device" itself.
-bool ConnectDevice(DeviceState& ds, HartOperationHost& host);
-// ConnectDevice in "Normal" mode, UseBroadcastAddress in "Broadcast" mode.
-bool PrepareDeviceAddress(DeviceState& ds, HartOperationHost& host);
 
 // ---- Universal and common-practice commands ----
 
@@ -98,18 +81,18 @@ struct HartFloatEcho {
   float actual;
 };
 
-int HartCmd1(DeviceState& ds, HartPvReading& out);
-int HartCmd2(DeviceState& ds, HartLoopReading& out);
-int HartCmd12(DeviceState& ds, char message[32]);
-int HartCmd15(DeviceState& ds, HartOutputInfo& out);
-int HartCmd16(DeviceState& ds, uint32_t& finalAssembly);
-int HartCmd17(DeviceState& ds, char message[32]);
-int HartCmd19(DeviceState& ds, uint32_t& finalAssembly);
-int HartCmd34(DeviceState& ds, HartFloatEcho& damping);
-int HartCmd35(DeviceState& ds, HartRangeValues& range);
-int HartCmd40(DeviceState& ds, HartFloatEcho& current);
-int HartCmd42(DeviceState& ds);
-int HartCmd47(DeviceState& ds, uint8_t& transferFunction);
+HartResult HartCmd1(DeviceState& ds, HartPvReading& out);
+HartResult HartCmd2(DeviceState& ds, HartLoopReading& out);
+HartResult HartCmd12(DeviceState& ds, char message[32]);
+HartResult HartCmd15(DeviceState& ds, HartOutputInfo& out);
+HartResult HartCmd16(DeviceState& ds, uint32_t& finalAssembly);
+HartResult HartCmd17(DeviceState& ds, char message[32]);
+HartResult HartCmd19(DeviceState& ds, uint32_t& finalAssembly);
+HartResult HartCmd34(DeviceState& ds, HartFloatEcho& damping);
+HartResult HartCmd35(DeviceState& ds, HartRangeValues& range);
+HartResult HartCmd40(DeviceState& ds, HartFloatEcho& current);
+HartResult HartCmd42(DeviceState& ds);
+HartResult HartCmd47(DeviceState& ds, uint8_t& transferFunction);
 
 // ---- Device-specific commands ----
 
@@ -139,20 +122,20 @@ int HartSensorTypeCode(int typeIndex);
 // typeIndex of a wire code; -1 when the code is not in the table.
 int HartSensorTypeIndex(uint8_t wireCode);
 
-int HartCmd145(DeviceState& ds, HartCompRecord& out);
-int HartCmd146(DeviceState& ds, HartCompRecord& rec);
+HartResult HartCmd145(DeviceState& ds, HartCompRecord& out);
+HartResult HartCmd146(DeviceState& ds, HartCompRecord& rec);
 // Also keeps the reply's bytes 9 and 10 in extra1/extra2 when it carries them, so that
 // HartCmd187 sends back what the device reported.
-int HartCmd147(DeviceState& ds, HartSensorRecord& out);
-int HartCmd149(DeviceState& ds, HartRangePair& out);
-int HartCmd150(DeviceState& ds, float& out);
-int HartCmd187(DeviceState& ds, HartSensorRecord& rec);
-int HartCmd190(DeviceState& ds, float& value);
-int HartCmd201(DeviceState& ds, int32_t& value32, uint16_t& value16);
-int HartCmd215(DeviceState& ds, uint8_t& value);
-int HartCmd221(DeviceState& ds, uint8_t& tempPoints, uint8_t& pressurePoints);
-int HartCmd223(DeviceState& ds, uint8_t index, float& out);
-int HartCmd225(DeviceState& ds, uint8_t index, uint16_t& out);
-int HartCmd226(DeviceState& ds, uint8_t index, uint16_t value);
-int HartCmd227(DeviceState& ds, uint8_t index, int32_t& out);
-int HartCmd228(DeviceState& ds, uint8_t index, int32_t value);
+HartResult HartCmd147(DeviceState& ds, HartSensorRecord& out);
+HartResult HartCmd149(DeviceState& ds, HartRangePair& out);
+HartResult HartCmd150(DeviceState& ds, float& out);
+HartResult HartCmd187(DeviceState& ds, HartSensorRecord& rec);
+HartResult HartCmd190(DeviceState& ds, float& value);
+HartResult HartCmd201(DeviceState& ds, int32_t& value32, uint16_t& value16);
+HartResult HartCmd215(DeviceState& ds, uint8_t& value);
+HartResult HartCmd221(DeviceState& ds, uint8_t& tempPoints, uint8_t& pressurePoints);
+HartResult HartCmd223(DeviceState& ds, uint8_t index, float& out);
+HartResult HartCmd225(DeviceState& ds, uint8_t index, uint16_t& out);
+HartResult HartCmd226(DeviceState& ds, uint8_t index, uint16_t value);
+HartResult HartCmd227(DeviceState& ds, uint8_t index, int32_t& out);
+HartResult HartCmd228(DeviceState& ds, uint8_t index, int32_t value);

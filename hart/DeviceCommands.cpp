@@ -23,7 +23,8 @@ void DecodeSensorCommon(const HartResponse& r, HartSensorRecord& rec) {
 }
 
 // A command with one index byte that answers with the index and a value after it.
-int IndexedRead(DeviceState& ds, uint8_t command, uint8_t index, int valueBytes, HartResponse& r) {
+HartResult IndexedRead(DeviceState& ds, uint8_t command, uint8_t index, int valueBytes,
+                       HartResponse& r) {
   return HartExchange(ds, command, &index, 1, 1 + valueBytes, r);
 }
 
@@ -39,28 +40,28 @@ int HartSensorTypeIndex(uint8_t wireCode) {
   return -1;
 }
 
-int HartCmd145(DeviceState& ds, HartCompRecord& out) {
+HartResult HartCmd145(DeviceState& ds, HartCompRecord& out) {
   HartResponse r;
-  const int result = HartExchange(ds, 145, nullptr, 0, 29, r);
+  const HartResult result = HartExchange(ds, 145, nullptr, 0, 29, r);
   if (result == HART_OK) DecodeComp(r, out);
   return result;
 }
 
-int HartCmd146(DeviceState& ds, HartCompRecord& rec) {
+HartResult HartCmd146(DeviceState& ds, HartCompRecord& rec) {
   // Six values go out; the device answers with all seven.
   uint8_t data[25];
   data[0] = rec.code;
   for (int i = 0; i < 6; ++i)
     PutFloatBE(data + 1 + 4 * i, rec.value[i]);
   HartResponse r;
-  const int result = HartExchange(ds, 146, data, 25, 29, r);
+  const HartResult result = HartExchange(ds, 146, data, 25, 29, r);
   if (result == HART_OK) DecodeComp(r, rec);
   return result;
 }
 
-int HartCmd147(DeviceState& ds, HartSensorRecord& out) {
+HartResult HartCmd147(DeviceState& ds, HartSensorRecord& out) {
   HartResponse r;
-  const int result = HartExchange(ds, 147, nullptr, 0, 9, r);
+  const HartResult result = HartExchange(ds, 147, nullptr, 0, 9, r);
   if (result != HART_OK) return result;
   DecodeSensorCommon(r, out);
   out.typeCode = r.data[8];
@@ -73,9 +74,9 @@ int HartCmd147(DeviceState& ds, HartSensorRecord& out) {
   return result;
 }
 
-int HartCmd149(DeviceState& ds, HartRangePair& out) {
+HartResult HartCmd149(DeviceState& ds, HartRangePair& out) {
   HartResponse r;
-  const int result = HartExchange(ds, 149, nullptr, 0, 9, r);
+  const HartResult result = HartExchange(ds, 149, nullptr, 0, 9, r);
   if (result == HART_OK) {
     out.lower = GetFloatBE(r.data);
     out.upper = GetFloatBE(r.data + 4);
@@ -84,14 +85,14 @@ int HartCmd149(DeviceState& ds, HartRangePair& out) {
   return result;
 }
 
-int HartCmd150(DeviceState& ds, float& out) {
+HartResult HartCmd150(DeviceState& ds, float& out) {
   HartResponse r;
-  const int result = HartExchange(ds, 150, nullptr, 0, 4, r);
+  const HartResult result = HartExchange(ds, 150, nullptr, 0, 4, r);
   if (result == HART_OK) out = GetFloatBE(r.data);
   return result;
 }
 
-int HartCmd187(DeviceState& ds, HartSensorRecord& rec) {
+HartResult HartCmd187(DeviceState& ds, HartSensorRecord& rec) {
   uint8_t data[11];
   PutFloatBE(data, rec.value);
   data[4] = rec.alarmType;
@@ -104,23 +105,23 @@ int HartCmd187(DeviceState& ds, HartSensorRecord& rec) {
   data[9] = rec.extra1;
   data[10] = rec.extra2;
   HartResponse r;
-  const int result = HartExchange(ds, 187, data, 11, 8, r);
+  const HartResult result = HartExchange(ds, 187, data, 11, 8, r);
   if (result == HART_OK) DecodeSensorCommon(r, rec);
   return result;
 }
 
-int HartCmd190(DeviceState& ds, float& value) {
+HartResult HartCmd190(DeviceState& ds, float& value) {
   uint8_t data[4];
   PutFloatBE(data, value);
   HartResponse r;
-  const int result = HartExchange(ds, 190, data, 4, 4, r);
+  const HartResult result = HartExchange(ds, 190, data, 4, 4, r);
   if (result == HART_OK) value = GetFloatBE(r.data);
   return result;
 }
 
-int HartCmd201(DeviceState& ds, int32_t& value32, uint16_t& value16) {
+HartResult HartCmd201(DeviceState& ds, int32_t& value32, uint16_t& value16) {
   HartResponse r;
-  const int result = HartExchange(ds, 201, nullptr, 0, 6, r);
+  const HartResult result = HartExchange(ds, 201, nullptr, 0, 6, r);
   if (result == HART_OK) {
     value32 = GetI32BE(r.data);
     value16 = GetU16LE(r.data + 4);
@@ -128,16 +129,16 @@ int HartCmd201(DeviceState& ds, int32_t& value32, uint16_t& value16) {
   return result;
 }
 
-int HartCmd215(DeviceState& ds, uint8_t& value) {
+HartResult HartCmd215(DeviceState& ds, uint8_t& value) {
   HartResponse r;
-  const int result = HartExchange(ds, 215, &value, 1, 1, r);
+  const HartResult result = HartExchange(ds, 215, &value, 1, 1, r);
   if (result == HART_OK) value = r.data[0];
   return result;
 }
 
-int HartCmd221(DeviceState& ds, uint8_t& tempPoints, uint8_t& pressurePoints) {
+HartResult HartCmd221(DeviceState& ds, uint8_t& tempPoints, uint8_t& pressurePoints) {
   HartResponse r;
-  const int result = HartExchange(ds, 221, nullptr, 0, 2, r);
+  const HartResult result = HartExchange(ds, 221, nullptr, 0, 2, r);
   if (result == HART_OK) {
     tempPoints = r.data[0];
     pressurePoints = r.data[1];
@@ -145,21 +146,21 @@ int HartCmd221(DeviceState& ds, uint8_t& tempPoints, uint8_t& pressurePoints) {
   return result;
 }
 
-int HartCmd223(DeviceState& ds, uint8_t index, float& out) {
+HartResult HartCmd223(DeviceState& ds, uint8_t index, float& out) {
   HartResponse r;
-  const int result = IndexedRead(ds, 223, index, 4, r);
+  const HartResult result = IndexedRead(ds, 223, index, 4, r);
   if (result == HART_OK) out = GetFloatBE(r.data + 1);
   return result;
 }
 
-int HartCmd225(DeviceState& ds, uint8_t index, uint16_t& out) {
+HartResult HartCmd225(DeviceState& ds, uint8_t index, uint16_t& out) {
   HartResponse r;
-  const int result = IndexedRead(ds, 225, index, 2, r);
+  const HartResult result = IndexedRead(ds, 225, index, 2, r);
   if (result == HART_OK) out = GetU16LE(r.data + 1);
   return result;
 }
 
-int HartCmd226(DeviceState& ds, uint8_t index, uint16_t value) {
+HartResult HartCmd226(DeviceState& ds, uint8_t index, uint16_t value) {
   uint8_t data[3];
   data[0] = index;
   PutU16LE(data + 1, value);
@@ -167,14 +168,14 @@ int HartCmd226(DeviceState& ds, uint8_t index, uint16_t value) {
   return HartExchange(ds, 226, data, 3, 0, r);
 }
 
-int HartCmd227(DeviceState& ds, uint8_t index, int32_t& out) {
+HartResult HartCmd227(DeviceState& ds, uint8_t index, int32_t& out) {
   HartResponse r;
-  const int result = IndexedRead(ds, 227, index, 4, r);
+  const HartResult result = IndexedRead(ds, 227, index, 4, r);
   if (result == HART_OK) out = GetI32BE(r.data + 1);
   return result;
 }
 
-int HartCmd228(DeviceState& ds, uint8_t index, int32_t value) {
+HartResult HartCmd228(DeviceState& ds, uint8_t index, int32_t value) {
   uint8_t data[5];
   data[0] = index;
   PutI32BE(data + 1, value);

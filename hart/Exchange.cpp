@@ -4,16 +4,16 @@
 
 #include "Commands.h"
 
-int HartTransactLocked(DeviceState& ds, uint8_t command, uint8_t byteCount,
-                       const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
-                       int attempts) {
+HartResult HartTransactLocked(DeviceState& ds, uint8_t command, uint8_t byteCount,
+                              const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
+                              int attempts) {
   ds.request.longFrame = 1;
   ds.request.command = command;
   ds.request.byteCount = byteCount;
   if (fill) fill(ds.request);
   std::memset(&reply, 0, sizeof reply);
 
-  int result = HART_NO_REPLY;
+  int result = HART_NO_REPLY;  // of the last attempt
   for (int attempt = 0; attempt < attempts; ++attempt) {
     result = HartSendCommand(ds, reply);
     if (result != HART_OK) continue;
@@ -22,24 +22,23 @@ int HartTransactLocked(DeviceState& ds, uint8_t command, uint8_t byteCount,
       result = HART_DEVICE_COMM_ERROR;
       continue;
     }
-    if (reply.responseCode != 0 && !HartIsWarningCode(reply.responseCode)) {
-      HartThreadLastError() = {reply.responseCode, command};
-      return HART_DEVICE_ERROR;
-    }
+    if (reply.responseCode != 0 && !HartIsWarningCode(reply.responseCode))
+      return HartResult(HART_DEVICE_ERROR, reply.responseCode, command);
     if (reply.byteCount - 2 < minReplyData) return HART_SHORT_REPLY;
     return HART_OK;
   }
   return result;
 }
 
-int HartTransact(DeviceState& ds, uint8_t command, uint8_t byteCount, const HartRequestFiller& fill,
-                 int minReplyData, HartResponse& reply, int attempts) {
+HartResult HartTransact(DeviceState& ds, uint8_t command, uint8_t byteCount,
+                        const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
+                        int attempts) {
   std::lock_guard<std::mutex> hold(ds.lock);
   return HartTransactLocked(ds, command, byteCount, fill, minReplyData, reply, attempts);
 }
 
-int HartExchange(DeviceState& ds, uint8_t command, const uint8_t* data, uint8_t byteCount,
-                 int minReplyData, HartResponse& reply, int attempts) {
+HartResult HartExchange(DeviceState& ds, uint8_t command, const uint8_t* data, uint8_t byteCount,
+                        int minReplyData, HartResponse& reply, int attempts) {
   return HartTransact(
       ds, command, byteCount,
       [&](HartRequest& r) {

@@ -26,6 +26,26 @@ enum : int {
   HART_DEVICE_COMM_ERROR = 8,  // the device saw our request corrupted (status bit 7)
 };
 
+// The outcome of an exchange or a wrapper: its result code and, when the device refused the
+// request (HART_DEVICE_ERROR), the device's response code and the command it refused. It
+// travels as a value, so whichever thread shows it can still name the device's answer.
+struct HartResult {
+  int code = HART_NO_REPLY;
+  int responseCode = 0;
+  int command = -1;
+
+  constexpr HartResult() = default;
+  // A bare result code is a result.
+  constexpr HartResult(int resultCode) : code(resultCode) {}  // NOLINT(google-explicit-*)
+  constexpr HartResult(int resultCode, int deviceResponseCode, int refusedCommand)
+      : code(resultCode), responseCode(deviceResponseCode), command(refusedCommand) {}
+
+  constexpr bool ok() const { return code == HART_OK; }
+  friend constexpr bool operator==(const HartResult& r, int resultCode) {
+    return r.code == resultCode;
+  }
+};
+
 struct HartRequest {
   uint8_t preambleCount;
   uint8_t longFrame;
@@ -103,20 +123,10 @@ int HartBuildFrame(const HartRequest& request, uint8_t* frame);
 // Milliseconds the link waits after writing an n-byte frame: (n - 10) * 9.5 + 100.
 int HartSendWaitMs(int frameLength);
 
-// The text of a result code, shown after "Communication Failure:". For HART_DEVICE_ERROR
-// it is the device's response text for `responseCode` of command `command`.
-std::string HartResultText(int result, int responseCode = 0, int command = -1);
+// The text of a result: "Succeed", "No response,timeout!", ... and for HART_DEVICE_ERROR the
+// device's response text for its response code and command.
+std::string HartResultText(const HartResult& result);
 // The device's response text for an error or warning response code of a command.
 std::string HartResponseCodeText(int responseCode, int command);
 // Warning response codes: the command was carried out.
 bool HartIsWarningCode(int responseCode);
-
-// The last failed exchange on this thread that the device answered with an error: its
-// response code and command, so a caller can word "Communication Failure:%s".
-struct HartLastError {
-  int responseCode = 0;
-  int command = -1;
-};
-HartLastError& HartThreadLastError();
-// "Communication Failure:%s" (or with a blank after the colon) for a result of this thread.
-std::string HartFailureMessage(int result, bool blankAfterColon = false);

@@ -1,15 +1,15 @@
-// Identification with command 0 and the addressing step every device operation starts with.
+// Identification with command 0, and the broadcast address.
 #include <cstring>
 
 #include "Commands.h"
 #include "Encoding.h"
 
-int HartCmd0(DeviceState& ds, uint8_t pollingAddress, HartIdentity& identity) {
+HartResult HartCmd0(DeviceState& ds, uint8_t pollingAddress, HartIdentity& identity) {
   HartResponse reply;
   std::lock_guard<std::mutex> hold(ds.lock);
   // Command 0 always goes out as a short frame to the polling address, and only a reply
   // carrying all 12 identity bytes identifies a device.
-  const int result = HartTransactLocked(
+  const HartResult result = HartTransactLocked(
       ds, 0, 0,
       [&](HartRequest& r) {
         r.longFrame = 0;
@@ -42,29 +42,4 @@ void UseBroadcastAddress(DeviceState& ds) {
   ds.request.manufacturerId = 0;
   ds.request.deviceType = 0;
   std::memset(ds.request.deviceId, 0, sizeof ds.request.deviceId);
-}
-
-bool ConnectDevice(DeviceState& ds, HartOperationHost& host) {
-  if (!HartOpenPort(ds)) {
-    host.ShowMessage("Communication Port Error");
-    return false;
-  }
-  host.SetProgressRange(2);
-  host.SetProgressPos(1);
-  HartIdentity identity;
-  if (HartCmd0(ds, static_cast<uint8_t>(host.PollAddress()), identity) != HART_OK) {
-    host.ShowMessage("No Device");
-    host.SetProgressPos(0);
-    return false;
-  }
-  host.SetProgressPos(2);
-  ds.Time().SleepMs(100);
-  host.SetProgressPos(0);
-  return true;
-}
-
-bool PrepareDeviceAddress(DeviceState& ds, HartOperationHost& host) {
-  if (host.NormalAddressing()) return ConnectDevice(ds, host);
-  UseBroadcastAddress(ds);
-  return true;
 }

@@ -76,10 +76,10 @@ std::string HartResponseCodeText(int rc, int command) {
   return text;
 }
 
-std::string HartResultText(int result, int responseCode, int command) {
-  switch (result) {
+std::string HartResultText(const HartResult& result) {
+  switch (result.code) {
     case HART_DEVICE_ERROR:
-      return HartResponseCodeText(responseCode, command);
+      return HartResponseCodeText(result.responseCode, result.command);
     case HART_SHORT_REPLY:
       return "Reply too short";
     case HART_DEVICE_COMM_ERROR:
@@ -87,17 +87,6 @@ std::string HartResultText(int result, int responseCode, int command) {
     default:
       break;
   }
-  if (result >= 0 && result < 6) return kResultSlots[result];
+  if (result.code >= 0 && result.code < 6) return kResultSlots[result.code];
   return kResultSlots[5];
-}
-
-HartLastError& HartThreadLastError() {
-  thread_local HartLastError last;
-  return last;
-}
-
-std::string HartFailureMessage(int result, bool blankAfterColon) {
-  const HartLastError& last = HartThreadLastError();
-  return std::string(blankAfterColon ? "Communication Failure: " : "Communication Failure:") +
-         HartResultText(result, last.responseCode, last.command);
 }

@@ -2,9 +2,9 @@
 #include "Commands.h"
 #include "Encoding.h"
 
-int HartCmd1(DeviceState& ds, HartPvReading& out) {
+HartResult HartCmd1(DeviceState& ds, HartPvReading& out) {
   HartResponse r;
-  const int result = HartExchange(ds, 1, nullptr, 0, 5, r);
+  const HartResult result = HartExchange(ds, 1, nullptr, 0, 5, r);
   if (result == HART_OK) {
     out.unitCode = r.data[0];
     out.pv = GetFloatBE(r.data + 1);
@@ -12,9 +12,9 @@ int HartCmd1(DeviceState& ds, HartPvReading& out) {
   return result;
 }
 
-int HartCmd2(DeviceState& ds, HartLoopReading& out) {
+HartResult HartCmd2(DeviceState& ds, HartLoopReading& out) {
   HartResponse r;
-  const int result = HartExchange(ds, 2, nullptr, 0, 8, r);
+  const HartResult result = HartExchange(ds, 2, nullptr, 0, 8, r);
   if (result == HART_OK) {
     out.current = GetFloatBE(r.data);
     out.percent = GetFloatBE(r.data + 4);
@@ -22,16 +22,16 @@ int HartCmd2(DeviceState& ds, HartLoopReading& out) {
   return result;
 }
 
-int HartCmd12(DeviceState& ds, char message[32]) {
+HartResult HartCmd12(DeviceState& ds, char message[32]) {
   HartResponse r;
-  const int result = HartExchange(ds, 12, nullptr, 0, 24, r);
+  const HartResult result = HartExchange(ds, 12, nullptr, 0, 24, r);
   if (result == HART_OK) UnpackAscii(r.data, message, 24);
   return result;
 }
 
-int HartCmd15(DeviceState& ds, HartOutputInfo& out) {
+HartResult HartCmd15(DeviceState& ds, HartOutputInfo& out) {
   HartResponse r;
-  const int result = HartExchange(ds, 15, nullptr, 0, 17, r);
+  const HartResult result = HartExchange(ds, 15, nullptr, 0, 17, r);
   if (result == HART_OK) {
     out.alarmCode = r.data[0];
     out.transferFunction = r.data[1];
@@ -45,54 +45,54 @@ int HartCmd15(DeviceState& ds, HartOutputInfo& out) {
   return result;
 }
 
-int HartCmd16(DeviceState& ds, uint32_t& finalAssembly) {
+HartResult HartCmd16(DeviceState& ds, uint32_t& finalAssembly) {
   HartResponse r;
-  const int result = HartExchange(ds, 16, nullptr, 0, 3, r);
+  const HartResult result = HartExchange(ds, 16, nullptr, 0, 3, r);
   if (result == HART_OK) finalAssembly = GetU24BE(r.data);
   return result;
 }
 
-int HartCmd17(DeviceState& ds, char message[32]) {
+HartResult HartCmd17(DeviceState& ds, char message[32]) {
   uint8_t data[24];
   PackAscii(message, data, 32);
   HartResponse r;
-  const int result = HartExchange(ds, 17, data, 24, 24, r);
+  const HartResult result = HartExchange(ds, 17, data, 24, 24, r);
   if (result == HART_OK) UnpackAscii(r.data, message, 24);
   return result;
 }
 
-int HartCmd19(DeviceState& ds, uint32_t& finalAssembly) {
+HartResult HartCmd19(DeviceState& ds, uint32_t& finalAssembly) {
   uint8_t data[3];
   PutU24BE(data, finalAssembly);
   HartResponse r;
-  const int result = HartExchange(ds, 19, data, 3, 3, r);
+  const HartResult result = HartExchange(ds, 19, data, 3, 3, r);
   if (result == HART_OK) finalAssembly = GetU24BE(r.data);
   return result;
 }
 
 namespace {
 // Commands that write one float and echo the value the device applied.
-int FloatEcho(DeviceState& ds, uint8_t command, HartFloatEcho& value) {
+HartResult FloatEcho(DeviceState& ds, uint8_t command, HartFloatEcho& value) {
   uint8_t data[4];
   PutFloatBE(data, value.requested);
   HartResponse r;
-  const int result = HartExchange(ds, command, data, 4, 4, r);
+  const HartResult result = HartExchange(ds, command, data, 4, 4, r);
   if (result == HART_OK) value.actual = GetFloatBE(r.data);
   return result;
 }
 }  // namespace
 
-int HartCmd34(DeviceState& ds, HartFloatEcho& damping) {
+HartResult HartCmd34(DeviceState& ds, HartFloatEcho& damping) {
   return FloatEcho(ds, 34, damping);
 }
 
-int HartCmd35(DeviceState& ds, HartRangeValues& range) {
+HartResult HartCmd35(DeviceState& ds, HartRangeValues& range) {
   uint8_t data[9];
   data[0] = range.unitCode;
   PutFloatBE(data + 1, range.upperRange);
   PutFloatBE(data + 5, range.lowerRange);
   HartResponse r;
-  const int result = HartExchange(ds, 35, data, 9, 9, r);
+  const HartResult result = HartExchange(ds, 35, data, 9, 9, r);
   if (result == HART_OK) {
     range.unitCode = r.data[0];
     range.upperRange = GetFloatBE(r.data + 1);
@@ -101,18 +101,18 @@ int HartCmd35(DeviceState& ds, HartRangeValues& range) {
   return result;
 }
 
-int HartCmd40(DeviceState& ds, HartFloatEcho& current) {
+HartResult HartCmd40(DeviceState& ds, HartFloatEcho& current) {
   return FloatEcho(ds, 40, current);
 }
 
-int HartCmd42(DeviceState& ds) {
+HartResult HartCmd42(DeviceState& ds) {
   HartResponse r;
   return HartExchange(ds, 42, nullptr, 0, 0, r);
 }
 
-int HartCmd47(DeviceState& ds, uint8_t& transferFunction) {
+HartResult HartCmd47(DeviceState& ds, uint8_t& transferFunction) {
   HartResponse r;
-  const int result = HartExchange(ds, 47, &transferFunction, 1, 1, r);
+  const HartResult result = HartExchange(ds, 47, &transferFunction, 1, 1, r);
   if (result == HART_OK) transferFunction = r.data[0];
   return result;
 }

@@ -55,9 +55,8 @@ void PrintHex(const uint8_t* bytes, int n) {
 }
 
 // Fails with the result text on standard error.
-int Fail(int result) {
-  const HartLastError& last = HartThreadLastError();
-  std::fprintf(stderr, "%s\n", HartResultText(result, last.responseCode, last.command).c_str());
+int Fail(const HartResult& result) {
+  std::fprintf(stderr, "%s\n", HartResultText(result).c_str());
   return 1;
 }
 
@@ -142,7 +141,7 @@ int Run(DeviceState& ds, const Options& o) {
 
   if (command == "identify" || !o.broadcast) {
     HartIdentity id{};
-    const int result = HartCmd0(ds, static_cast<uint8_t>(o.address), id);
+    const HartResult result = HartCmd0(ds, static_cast<uint8_t>(o.address), id);
     if (result != HART_OK) return Fail(result);
     if (command == "identify") {
       std::printf("Polling address: %ld\n", o.address);
@@ -159,7 +158,7 @@ int Run(DeviceState& ds, const Options& o) {
     UseBroadcastAddress(ds);
   }
 
-  int result = HART_OK;
+  HartResult result = HART_OK;
   if (command == "pv") {
     HartPvReading pv{};
     if ((result = HartCmd1(ds, pv)) != HART_OK) return Fail(result);

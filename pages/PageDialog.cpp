@@ -1,10 +1,76 @@
 #include "PageDialog.h"
 
+#include <QLineEdit>
+
 #include "CMorvaneDlg.h"
+#include "NumberText.h"
+#include "Prompts.h"
+#include "Texts.h"
 
 PageDialog::PageDialog(CMorvaneDlg* mainDlg, int dialogId, const QString& title)
     : QWidget(mainDlg), m_mainDlg(mainDlg), m_dialogId(dialogId) {
   setObjectName(QString::number(dialogId));
   setAccessibleName(title);
   hide();
+}
+
+void PageDialog::RunOperation(DeviceOperation op, std::function<void(OperationResult)> done) {
+  m_mainDlg->RunOperation(std::move(op), std::move(done));
+}
+
+void PageDialog::RunOnlineTest(std::function<void(OperationResult)> done) {
+  m_mainDlg->RunOnlineTest(std::move(done));
+}
+
+void PageDialog::SetStationNumber(int address) {
+  m_mainDlg->SetStationNumber(address);
+}
+
+void PageDialog::StartJob(std::function<void(BackgroundJob&)> body) {
+  m_mainDlg->StartJob(CMorvaneDlg::JobPair::Job, std::move(body));
+}
+
+void PageDialog::StartLoopJob(std::function<void(BackgroundJob&)> body) {
+  m_mainDlg->StartJob(CMorvaneDlg::JobPair::Loop, std::move(body));
+}
+
+bool PageDialog::JobIdle() const {
+  return m_mainDlg->m_bJobIdle.load() != 0;
+}
+
+void PageDialog::StopJob() {
+  m_mainDlg->m_bJobRun = 0;
+}
+
+void PageDialog::StopLoop() {
+  m_mainDlg->m_bLoopRun = 0;
+}
+
+void PageDialog::Refuse(const QString& text) {
+  ShowMessage(text);
+}
+
+bool PageDialog::RefuseNotANumber(QLineEdit* edit, const QString& refusal) {
+  Refuse(refusal.isEmpty()
+             ? QString::fromStdString(Texts::EnterANumber(edit->accessibleName().toStdString()))
+             : refusal);
+  return false;
+}
+
+std::optional<double> PageDialog::TypedRealOf(QLineEdit* edit, const QString& refusal) {
+  std::optional<double> value = TypedReal(edit->text());
+  if (!value) RefuseNotANumber(edit, refusal);
+  return value;
+}
+
+std::optional<float> PageDialog::TypedFloatOf(QLineEdit* edit, const QString& refusal) {
+  std::optional<float> value = TypedFloat(edit->text());
+  if (!value) RefuseNotANumber(edit, refusal);
+  return value;
+}
+
+std::optional<long long> PageDialog::TypedIntegerOf(QLineEdit* edit, const QString& refusal) {
+  std::optional<long long> value = TypedInteger(edit->text());
+  if (!value) RefuseNotANumber(edit, refusal);
+  return value;
 }

@@ -1,12 +1,22 @@
 // What every page of the main window is: a child of the main window, hidden until the
 // main window shows it, named by its dialog id so automation finds it, and announced to
 // screen readers by the title the user picked it by.
+//
+// A page talks to the device only through RunOperation: it reads and checks its controls on
+// the UI thread, then hands over the operation's steps (see DeviceOperation.h). It never
+// touches the port, the addressing step, the progress bar or the job flags itself.
 #pragma once
 
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "BackgroundJob.h"
+#include "DeviceOperation.h"
 
 class CMorvaneDlg;
+class QLineEdit;
 
 class PageDialog : public QWidget {
   Q_OBJECT
@@ -14,11 +24,37 @@ class PageDialog : public QWidget {
  public:
   PageDialog(CMorvaneDlg* mainDlg, int dialogId, const QString& title);
 
-  // The main window: the progress bar, the job flags and the addressing step.
-  CMorvaneDlg* MainDlg() const { return m_mainDlg; }
   int DialogId() const { return m_dialogId; }
 
+ protected:
+  // Runs `op` in the standard frame off the UI thread; the window keeps painting and takes no
+  // input until it has ended. `done`, when given, runs on the UI thread afterwards.
+  void RunOperation(DeviceOperation op, std::function<void(OperationResult)> done = {});
+  // "Online Test" at the station number, as an operation of its own.
+  void RunOnlineTest(std::function<void(OperationResult)> done = {});
+  // Makes `address` the station number: the box holds it alone, selected.
+  void SetStationNumber(int address);
+
+  // Background jobs on the job pair (m_bJobRun/m_bJobIdle) or the loop pair (m_bLoopRun/
+  // m_bLoopIdle); the body runs on a worker and ends when its job stops running.
+  void StartJob(std::function<void(BackgroundJob&)> body);
+  void StartLoopJob(std::function<void(BackgroundJob&)> body);
+  bool JobIdle() const;
+  // Ask the running job (or the loop job) to stop: hiding a page with a job does this.
+  void StopJob();
+  void StopLoop();
+
+  // A message box (OK) from the page, for a refused input; nothing is sent.
+  void Refuse(const QString& text);
+  // The number typed in `edit`; when it is not a number at all, shows `refusal` (or, when
+  // empty, "Please enter a number: " and the field's name) and gives nullopt.
+  std::optional<double> TypedRealOf(QLineEdit* edit, const QString& refusal = {});
+  std::optional<float> TypedFloatOf(QLineEdit* edit, const QString& refusal = {});
+  std::optional<long long> TypedIntegerOf(QLineEdit* edit, const QString& refusal = {});
+
  private:
+  bool RefuseNotANumber(QLineEdit* edit, const QString& refusal);
+
   CMorvaneDlg* m_mainDlg;
   int m_dialogId;
 };

@@ -1,3 +1,49 @@
 #include "CDampingTimeDlg.h"
 
-CDampingTimeDlg::CDampingTimeDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 149, "Damping Time") {}
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
+
+#include "PageForm.h"
+
+namespace {
+const char* const kInvalidDamping = "Invalid Damping Time";
+}  // namespace
+
+CDampingTimeDlg::CDampingTimeDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 149, "Damping Time") {
+  PageForm form(this);
+  form.Group("Damping Time");
+  FormRow row = form.Row("Damping Time (0~100)");
+  m_editDamping = row.Edit(1212);
+  row.Unit("S");
+  connect(form.Button("Read", 1203), &QPushButton::clicked, this,
+          &CDampingTimeDlg::OnBnClickedRead);
+  connect(form.Button("Update", 1204), &QPushButton::clicked, this,
+          &CDampingTimeDlg::OnBnClickedUpdate);
+}
+
+void CDampingTimeDlg::OnBnClickedRead() {
+  auto output = std::make_shared<HartOutputInfo>();
+  DeviceOperation op;
+  op.progressHigh = 2;
+  op.Step([output](DeviceState& ds) { return HartCmd15(ds, *output); },
+          [this, output] { m_editDamping->setText(Fixed4(output->damping)); });
+  RunOperation(std::move(op));
+}
+
+void CDampingTimeDlg::OnBnClickedUpdate() {
+  // 0 and 100 themselves are accepted.
+  const std::optional<double> typed = TypedRealOf(m_editDamping, kInvalidDamping);
+  if (!typed) return;
+  if (*typed > 100 || *typed < 0) {
+    Refuse(kInvalidDamping);
+    return;
+  }
+  auto damping = std::make_shared<HartFloatEcho>(HartFloatEcho{static_cast<float>(*typed), 0});
+  DeviceOperation op;
+  op.progressHigh = 2;
+  // The device answers with the damping now in force, which the edit shows.
+  op.Step([damping](DeviceState& ds) { return HartCmd34(ds, *damping); },
+          [this, damping] { m_editDamping->setText(Fixed4(damping->actual)); });
+  RunOperation(std::move(op));
+}

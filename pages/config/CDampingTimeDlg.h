@@ -1,12 +1,20 @@
-// Page 149: the damping time. Its controls and exchanges come with the page's own work; until
-// then it is an empty page of its class.
+// Page 149, "Damping Time": the damping of the PV output in seconds, read with command 15
+// and written with command 34, which answers with the value the device applied.
 #pragma once
 
 #include "PageDialog.h"
+
+class QLineEdit;
 
 class CDampingTimeDlg : public PageDialog {
   Q_OBJECT
 
  public:
   explicit CDampingTimeDlg(CMorvaneDlg* mainDlg);
+
+  void OnBnClickedRead();
+  void OnBnClickedUpdate();
+
+ private:
+  QLineEdit* m_editDamping;  // 1212
 };

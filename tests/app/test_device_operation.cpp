@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "DeviceOperation.h"
@@ -28,6 +29,7 @@ class RecordingHost final : public DeviceOperationHost {
     Log("ask " + text);
     return confirmAnswer;
   }
+  void OnUiThread(const std::function<void()>& fn) override { fn(); }
 
   void Log(const std::string& event) {
     events.push_back(event);
@@ -66,12 +68,16 @@ class DeviceOperationTest : public ::testing::Test {
     ds.clock = &clock;
   }
 
-  // A step that logs its name and returns `result`.
-  DeviceStep Step(const std::string& name, int result = HART_OK) {
-    return [this, name, result] {
+  // An exchange that logs its name and returns `result`.
+  DeviceExchange Exchange(const std::string& name, int result = HART_OK) {
+    return [this, name, result](DeviceState&) {
       host.Log("step " + name);
-      return result;
+      return HartResult(result);
     };
+  }
+  // What a step shows when it succeeded: logged.
+  std::function<void()> Show(const std::string& name) {
+    return [this, name] { host.Log("show " + name); };
   }
 
   VirtualClock clock;
@@ -84,24 +90,29 @@ class DeviceOperationTest : public ::testing::Test {
 TEST_F(DeviceOperationTest, SuccessAdvancesTheBarAfterEachStepThenPausesAndClears) {
   loop.AddDevice(0);
   DeviceOperation op;
-  op.steps = {Step("A"), Step("B")};
+  op.Step(Exchange("A"), Show("A"));
+  op.Step(Exchange("B"));
   EXPECT_EQ(op.Run(host, ds), OperationResult::Done);
-  EXPECT_EQ(host.From("range 3"), (std::vector<std::string>{"range 3", "pos 1", "step A", "pos 2",
-                                                            "step B", "pos 3", "pos 0"}));
+  // Each step's display part comes right after its exchange, before the next one.
+  EXPECT_EQ(host.From("range 3"), (std::vector<std::string>{"range 3", "pos 1", "step A", "show A",
+                                                            "pos 2", "step B", "pos 3", "pos 0"}));
   EXPECT_EQ(host.TimeOf("pos 0") - host.TimeOf("pos 3"), 100);
-  // Normal addressing identified the device first.
+  // Normal addressing identified the device first, with its own bar and pause.
+  EXPECT_EQ(host.events.front(), "range 2");
+  EXPECT_EQ(host.TimeOf("range 3") - host.TimeOf("range 2"), 100 + 100);  // send wait, pause
   ASSERT_FALSE(loop.Requests().empty());
   EXPECT_EQ(loop.Requests().front()[2], 0) << "command 0 first";
 }
 
-TEST_F(DeviceOperationTest, AGivenRangeEndsAtItsTop) {
+TEST_F(DeviceOperationTest, StepsSetTheBarWhereTheyAreToStand) {
   loop.AddDevice(0);
   DeviceOperation op;
-  op.progressHigh = 5;
-  op.steps = {Step("A")};
+  op.progressHigh = 4;
+  op.Step(Exchange("A"), {}, 1);  // stays at 1
+  op.Step(Exchange("B"), {}, 3);
   EXPECT_EQ(op.Run(host, ds), OperationResult::Done);
-  EXPECT_EQ(host.From("range 5"),
-            (std::vector<std::string>{"range 5", "pos 1", "step A", "pos 2", "pos 5", "pos 0"}));
+  EXPECT_EQ(host.From("range 4"),
+            (std::vector<std::string>{"range 4", "pos 1", "step A", "step B", "pos 3", "pos 0"}));
 }
 
 TEST_F(DeviceOperationTest, AFailedStepNamesTheResultAndSkipsTheRest) {
@@ -111,7 +122,9 @@ TEST_F(DeviceOperationTest, AFailedStepNamesTheResultAndSkipsTheRest) {
     host.events.clear();
     DeviceOperation op;
     op.spacedFailure = spaced;
-    op.steps = {Step("A"), Step("B", HART_NO_REPLY), Step("C")};
+    op.Step(Exchange("A"));
+    op.Step(Exchange("B", HART_NO_REPLY), Show("B"));
+    op.Step(Exchange("C"));
     EXPECT_EQ(op.Run(host, ds), OperationResult::Failed);
     const std::string message = spaced ? "msg Communication Failure: No response,timeout!"
                                        : "msg Communication Failure:No response,timeout!";
@@ -119,6 +132,32 @@ TEST_F(DeviceOperationTest, AFailedStepNamesTheResultAndSkipsTheRest) {
                                                               "step B", message, "pos 0"}));
     EXPECT_EQ(host.TimeOf("pos 0"), host.TimeOf(message)) << "no success pause";
   }
+}
+
+TEST_F(DeviceOperationTest, AReportedFailureGoesOnAndACheckCanEndTheOperation) {
+  loop.AddDevice(0);
+  DeviceOperation op;
+  op.progressHigh = 2;
+  op.Step(Exchange("A"), {}, 1);
+  op.Step(Exchange("B", HART_NO_REPLY)).goOnAfterFailure = true;
+  EXPECT_EQ(op.Run(host, ds), OperationResult::Done);
+  EXPECT_EQ(host.From("step B"),
+            (std::vector<std::string>{"step B", "msg Communication Failure:No response,timeout!",
+                                      "pos 0", "pos 2", "pos 0"}));
+
+  host.events.clear();
+  std::string refusal;
+  DeviceOperation checked;
+  checked.Step(Exchange("A"));
+  checked.Check([&] { return refusal; });
+  checked.Step(Exchange("B"));
+  EXPECT_EQ(checked.Run(host, ds), OperationResult::Done);  // an empty text goes on
+  EXPECT_EQ(host.From("range 3").size(), 7u);
+  refusal = "Out of range";
+  host.events.clear();
+  EXPECT_EQ(checked.Run(host, ds), OperationResult::Refused);
+  EXPECT_EQ(host.From("step A"),
+            (std::vector<std::string>{"step A", "pos 2", "msg Out of range", "pos 0"}));
 }
 
 TEST_F(DeviceOperationTest, ADeviceErrorIsShownWithTheDevicesResponseText) {
@@ -130,8 +169,12 @@ TEST_F(DeviceOperationTest, ADeviceErrorIsShownWithTheDevicesResponseText) {
   host.normal = false;  // broadcast: the first reply is the command's own
   HartPvReading pv{};
   DeviceOperation op;
-  op.steps = {[&] { return HartCmd1(ds, pv); }};
-  EXPECT_EQ(op.Run(host, ds), OperationResult::Failed);
+  op.Step([&](DeviceState& state) { return HartCmd1(state, pv); });
+  // The frame runs on a thread of its own, as in the program: the message still names the
+  // device's answer.
+  OperationResult result;
+  std::thread([&] { result = op.Run(host, ds); }).join();
+  EXPECT_EQ(result, OperationResult::Failed);
   EXPECT_EQ(host.From("msg Communication Failure:In write protect mode").size(), 2u);
 }
 
@@ -143,7 +186,7 @@ TEST_F(DeviceOperationTest, BusyRefusesBeforeTouchingThePort) {
     op.busyCheck = true;
     op.spacedBusy = spaced;
     op.confirmText = "Reset?";
-    op.steps = {Step("A")};
+    op.Step(Exchange("A"));
     EXPECT_EQ(op.Run(host, ds), OperationResult::Busy);
     EXPECT_EQ(host.events,
               std::vector<std::string>{spaced ? "msg Busy! Try later." : "msg Busy!Try later."});
@@ -154,7 +197,7 @@ TEST_F(DeviceOperationTest, BusyRefusesBeforeTouchingThePort) {
   loop.AddDevice(0);
   host.events.clear();
   DeviceOperation unchecked;
-  unchecked.steps = {Step("A")};
+  unchecked.Step(Exchange("A"));
   EXPECT_EQ(unchecked.Run(host, ds), OperationResult::Done);
 }
 
@@ -162,7 +205,7 @@ TEST_F(DeviceOperationTest, CancelEndsBeforeThePortAndOkGoesOn) {
   loop.AddDevice(0);
   DeviceOperation op;
   op.confirmText = "Restore Factory Default";
-  op.steps = {Step("A")};
+  op.Step(Exchange("A"));
   host.confirmAnswer = false;
   EXPECT_EQ(op.Run(host, ds), OperationResult::Cancelled);
   EXPECT_EQ(host.events, std::vector<std::string>{"ask Restore Factory Default"});
@@ -177,7 +220,7 @@ TEST_F(DeviceOperationTest, CancelEndsBeforeThePortAndOkGoesOn) {
 
 TEST_F(DeviceOperationTest, NoPortAndNoDeviceStopWithTheirMessages) {
   DeviceOperation op;
-  op.steps = {Step("A")};
+  op.Step(Exchange("A"));
   port->failOpen = true;
   EXPECT_EQ(op.Run(host, ds), OperationResult::NoPort);
   EXPECT_EQ(host.events, std::vector<std::string>{"msg Communication Port Error"});
@@ -194,7 +237,7 @@ TEST_F(DeviceOperationTest, BroadcastSendsNoCommand0AndAddressesEveryDevice) {
   ds.request.manufacturerId = 0x26;  // left over from an earlier identification
   ds.request.deviceId[2] = 0x55;
   DeviceOperation op;
-  op.steps = {Step("A")};
+  op.Step(Exchange("A"));
   EXPECT_EQ(op.Run(host, ds), OperationResult::Done);
   EXPECT_TRUE(loop.Requests().empty());
   EXPECT_EQ(ds.request.manufacturerId, 0);

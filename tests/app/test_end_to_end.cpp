@@ -26,11 +26,13 @@ TEST_F(EndToEndTest, OnlineTestFindsTheSimulatedTransmitters) {
   OpenMainWindow();
   RecordProgress();
   ClickTreeItem("Online Test");
+  ASSERT_TRUE(WaitForOperation());
   EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
   EXPECT_EQ(progressValues, (std::vector<int>{1, 2, 0}));
 
   TheAppSettings().pollAddress = 5;
   ClickTreeItem("Online Test");
+  ASSERT_TRUE(WaitForOperation());
   EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
 }
 

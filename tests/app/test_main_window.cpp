@@ -1,7 +1,9 @@
 // The main window on the UI thread: what it shows at start, the tree and the menus, the
 // online test and the close protocol.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -241,6 +243,7 @@ TEST_F(MainWindowTest, OnlineTestIdentifiesTheDeviceAtTheStationNumber) {
   RecordProgress();
   const int64_t start = clock.NowMs();
   ClickTreeItem("Online Test");
+  ASSERT_TRUE(WaitForOperation());
   EXPECT_TRUE(prompts.texts.isEmpty());
   EXPECT_EQ(progressValues, (std::vector<int>{1, 2, 0}));
   EXPECT_EQ(Progress()->maximum(), 2);
@@ -252,6 +255,7 @@ TEST_F(MainWindowTest, OnlineTestIdentifiesTheDeviceAtTheStationNumber) {
   TheAppSettings().pollAddress = 6;
   progressValues.clear();
   TriggerMenu("menuOnlineTest");
+  ASSERT_TRUE(WaitForOperation());
   EXPECT_EQ(prompts.texts, QStringList{"No Device"});
   EXPECT_EQ(progressValues, (std::vector<int>{1, 0}));
   EXPECT_EQ(Command0Addresses(), (std::vector<int>{0, 6, 6}));  // two attempts
@@ -261,8 +265,33 @@ TEST_F(MainWindowTest, OnlineTestWithoutAPort) {
   OpenMainWindow();
   port->Sim().failOpen = true;
   ClickTreeItem("Online Test");
+  ASSERT_TRUE(WaitForOperation());
   EXPECT_EQ(prompts.texts, QStringList{"Communication Port Error"});
   EXPECT_EQ(Progress()->value(), 0);
+}
+
+TEST_F(MainWindowTest, WhileAnOperationRunsTheWindowTakesNoInputAndCloseWaits) {
+  loop.AddDevice(0);
+  OpenMainWindow();
+  port->HoldCommand0To(0);
+  ClickTreeItem("Online Test");
+  ASSERT_TRUE(port->WaitUntilHeld());  // the exchange is out, on its worker
+  EXPECT_TRUE(dlg->OperationRunning());
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  // Clicks and keys do nothing meanwhile; a close waits for the operation.
+  ClickTreeItem("Damping Time");
+  EXPECT_EQ(dlg->CurrentPage(), 0);
+  QTest::keyClick(dlg.get(), Qt::Key_Escape);
+  dlg->close();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(dlg->isVisible());
+
+  port->Release();
+  ASSERT_TRUE(WaitForOperation());
+  EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !dlg->isVisible(); }, 5000));
 }
 
 // ---- Closing ----

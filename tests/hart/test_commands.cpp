@@ -1,6 +1,7 @@
 // The wrappers: request bytes, reply decoding, attempts and the response-code policy.
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "Encoding.h"
 #include "LinkFixture.h"
@@ -106,28 +107,32 @@ TEST_F(Commands, CorruptedRequestFourTimesIsAFailure) {
   for (int i = 0; i < 4; ++i)
     Answer(Reply(1, "", 0x82));
   HartPvReading pv{};
-  const int result = HartCmd1(ds, pv);
+  const HartResult result = HartCmd1(ds, pv);
   EXPECT_EQ(result, HART_DEVICE_COMM_ERROR);
   EXPECT_EQ(Attempts(), 4);
-  EXPECT_EQ(HartFailureMessage(result),
-            "Communication Failure:Device received a corrupted request");
+  EXPECT_EQ(HartResultText(result), "Device received a corrupted request");
 }
 
 TEST_F(Commands, ErrorResponseEndsTheWrapperWithoutOutputs) {
   Answer(Reply(35, "0C 42 C8 00 00 00 00 00 00", 7));
   HartRangeValues range{12, 100.0f, 0.0f};
   range.upperRange = 250.0f;
-  const int result = HartCmd35(ds, range);
+  const HartResult result = HartCmd35(ds, range);
   EXPECT_EQ(result, HART_DEVICE_ERROR);
   EXPECT_EQ(Attempts(), 1);
   EXPECT_FLOAT_EQ(range.upperRange, 250.0f);
-  EXPECT_EQ(HartFailureMessage(result), "Communication Failure:In write protect mode");
-  EXPECT_EQ(HartFailureMessage(result, true), "Communication Failure: In write protect mode");
+  // The result carries the device's answer, whichever thread words it.
+  EXPECT_EQ(result.responseCode, 7);
+  EXPECT_EQ(result.command, 35);
+  std::string text;
+  std::thread([&] { text = HartResultText(result); }).join();
+  EXPECT_EQ(text, "In write protect mode");
 
   Answer(Reply(200, "", 64));
   HartResponse reply;
-  EXPECT_EQ(HartExchange(ds, 200, nullptr, 0, 0, reply), HART_DEVICE_ERROR);
-  EXPECT_EQ(HartFailureMessage(HART_DEVICE_ERROR), "Communication Failure:Command not implemented");
+  const HartResult refused = HartExchange(ds, 200, nullptr, 0, 0, reply);
+  EXPECT_EQ(refused, HART_DEVICE_ERROR);
+  EXPECT_EQ(HartResultText(refused), "Command not implemented");
 }
 
 TEST_F(Commands, WarningResponseIsASuccess) {
@@ -145,7 +150,7 @@ TEST_F(Commands, ShortSuccessfulReplyIsNotTakenForValues) {
   info.damping = 2.0f;
   EXPECT_EQ(HartCmd15(ds, info), HART_SHORT_REPLY);
   EXPECT_FLOAT_EQ(info.damping, 2.0f);
-  EXPECT_EQ(HartFailureMessage(HART_SHORT_REPLY), "Communication Failure:Reply too short");
+  EXPECT_EQ(HartResultText(HART_SHORT_REPLY), "Reply too short");
 }
 
 // ---- universal and common-practice commands ----
@@ -312,49 +317,6 @@ TEST_F(Commands, SingleValueDeviceCommands) {
   ASSERT_EQ(HartCmd215(ds, choice), HART_OK);
   EXPECT_EQ(LastLongRequestData(), Hex("02"));
   EXPECT_EQ(choice, 3);
-}
-
-// The addressing step every operation starts with, seen from the main window's side.
-class RecordingHost : public HartOperationHost {
- public:
-  void SetProgressRange(int high) override { events.push_back("range " + std::to_string(high)); }
-  void SetProgressPos(int pos) override { events.push_back("pos " + std::to_string(pos)); }
-  void ShowMessage(const std::string& text) override { events.push_back(text); }
-  int PollAddress() override { return 0; }
-  bool NormalAddressing() override { return normal; }
-  bool normal = true;
-  std::vector<std::string> events;
-};
-
-TEST_F(Commands, NormalModeIdentifiesFirstBroadcastModeSendsNothing) {
-  RecordingHost host;
-  Answer(Ack(5, kCmd0Reply));
-  const int64_t start = clock.NowMs();
-  ASSERT_TRUE(PrepareDeviceAddress(ds, host));
-  EXPECT_EQ(host.events, (std::vector<std::string>{"range 2", "pos 1", "pos 2", "pos 0"}));
-  EXPECT_EQ(clock.NowMs() - start, 100 + 100);  // the send wait, then the success pause
-  EXPECT_EQ(Attempts(), 1);
-
-  host.normal = false;
-  host.events.clear();
-  ASSERT_TRUE(PrepareDeviceAddress(ds, host));
-  EXPECT_TRUE(host.events.empty());
-  EXPECT_EQ(Attempts(), 1);  // nothing sent
-  EXPECT_EQ(std::vector<uint8_t>(&ds.request.manufacturerId, &ds.request.manufacturerId + 5),
-            Hex("00 00 00 00 00"));
-}
-
-TEST_F(Commands, ConnectReportsNoDeviceAndNoPort) {
-  RecordingHost host;
-  Silence();
-  Silence();
-  EXPECT_FALSE(ConnectDevice(ds, host));
-  EXPECT_EQ(host.events, (std::vector<std::string>{"range 2", "pos 1", "No Device", "pos 0"}));
-
-  host.events.clear();
-  scripted->failOpen = true;
-  EXPECT_FALSE(ConnectDevice(ds, host));
-  EXPECT_EQ(host.events, (std::vector<std::string>{"Communication Port Error"}));
 }
 
 }  // namespace

@@ -304,10 +304,10 @@ TEST(ResultText, SlotsAndDeviceTexts) {
   EXPECT_EQ(HartResultText(HART_BAD_CHECKSUM), "Check code error");
   EXPECT_EQ(HartResultText(5), "Unknown error");
   EXPECT_EQ(HartResultText(0), "");
-  EXPECT_EQ(HartResultText(HART_DEVICE_ERROR, 64, 1), "Command not implemented");
-  EXPECT_EQ(HartResultText(HART_DEVICE_ERROR, 7, 35), "In write protect mode");
-  EXPECT_EQ(HartResultText(HART_DEVICE_ERROR, 11, 35), "Upper range value too high");
-  EXPECT_EQ(HartResultText(HART_DEVICE_ERROR, 11, 40), "In multidrop mode");
+  EXPECT_EQ(HartResultText({HART_DEVICE_ERROR, 64, 1}), "Command not implemented");
+  EXPECT_EQ(HartResultText({HART_DEVICE_ERROR, 7, 35}), "In write protect mode");
+  EXPECT_EQ(HartResultText({HART_DEVICE_ERROR, 11, 35}), "Upper range value too high");
+  EXPECT_EQ(HartResultText({HART_DEVICE_ERROR, 11, 40}), "In multidrop mode");
   for (int warning : {8, 14, 24, 27, 30, 31, 96, 111})
     EXPECT_TRUE(HartIsWarningCode(warning));
   for (int error : {1, 7, 9, 16, 28, 32, 64, 95, 112})

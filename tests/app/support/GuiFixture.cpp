@@ -126,3 +126,7 @@ std::vector<int> GuiFixture::Command0Addresses() const {
 bool GuiFixture::WaitForJobEnd() {
   return QTest::qWaitFor([this] { return dlg->m_bJobIdle.load() == 1; }, 20000);
 }
+
+bool GuiFixture::WaitForOperation() {
+  return QTest::qWaitFor([this] { return !dlg->OperationRunning(); }, 20000);
+}

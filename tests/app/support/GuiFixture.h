@@ -46,6 +46,8 @@ class GuiFixture : public ::testing::Test {
   std::vector<int> Command0Addresses() const;
   // Pumps the UI until the background job has ended; false after 20 s.
   bool WaitForJobEnd();
+  // Pumps the UI until no device operation runs or waits; false after 20 s.
+  bool WaitForOperation();
 
   VirtualClock clock;
   SimLoop loop;

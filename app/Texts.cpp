@@ -1,0 +1,18 @@
+#include "Texts.h"
+
+namespace Texts {
+
+std::string CommunicationFailure(const HartResult& result, bool blankAfterColon) {
+  return (blankAfterColon ? "Communication Failure: " : "Communication Failure:") +
+         HartResultText(result);
+}
+
+std::string OnlineDevices(int count) {
+  return "Online " + std::to_string(count) + " Device";
+}
+
+std::string EnterANumber(const std::string& fieldLabel) {
+  return "Please enter a number: " + fieldLabel;
+}
+
+}  // namespace Texts

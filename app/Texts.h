@@ -1,0 +1,28 @@
+// The program's fixed texts that more than one place shows, exactly as the user sees them.
+// A page's own messages ("Invalid Damping Time") stay with the page.
+#pragma once
+
+#include <string>
+
+#include "HartLink.h"
+
+namespace Texts {
+
+inline constexpr char kPortError[] = "Communication Port Error";
+inline constexpr char kNoDevice[] = "No Device";
+inline constexpr char kBusy[] = "Busy!Try later.";
+// Some operations spell it with a blank.
+inline constexpr char kBusySpaced[] = "Busy! Try later.";
+inline constexpr char kSearchConfirm[] = "Online Device Searching?";
+
+// "Communication Failure:%s" with the text of the result (the device's own words when it
+// refused); a few operations write "Communication Failure: %s".
+std::string CommunicationFailure(const HartResult& result, bool blankAfterColon = false);
+
+// "Online %d Device" after a search.
+std::string OnlineDevices(int count);
+
+// "Please enter a number: %s" with the label of a field that has no message of its own.
+std::string EnterANumber(const std::string& fieldLabel);
+
+}  // namespace Texts
