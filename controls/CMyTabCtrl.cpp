@@ -1,9 +1,41 @@
 #include "CMyTabCtrl.h"
 
+#include <QAccessibleWidget>
+
+namespace {
+
+// The page host is never seen: screen readers get no tabs of it, only the pages themselves,
+// which are children of the main window.
+class HiddenHostAccessible final : public QAccessibleWidget {
+ public:
+  explicit HiddenHostAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
+  int childCount() const override { return 0; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.invisible = true;
+    return s;
+  }
+};
+
+QAccessibleInterface* HiddenHostFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("CMyTabCtrl") && object && object->isWidgetType())
+    return new HiddenHostAccessible(static_cast<QWidget*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
 CMyTabCtrl::CMyTabCtrl(QWidget* parent) : QTabBar(parent) {
   // It only hosts and positions the pages: the user never sees its tabs.
   setVisible(false);
   setFocusPolicy(Qt::NoFocus);
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(HiddenHostFactory);
+    return true;
+  }();
+  (void)factoryInstalled;
 }
 
 CMyTabCtrl::~CMyTabCtrl() {

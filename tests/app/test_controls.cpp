@@ -1,6 +1,7 @@
 // The page host and the coloured edit box.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -30,6 +31,12 @@ TEST(CMyTabCtrlTest, LaysEveryPageOverTheTabAreaAndShowsOnlyTheFirst) {
     EXPECT_EQ(pages[i]->geometry(), QRect(100, 20, 404, 315)) << i;
     EXPECT_EQ(pages[i]->isVisible(), i == 0) << i;
   }
+  // Screen readers are told of no tabs: the host is never seen.
+  QAccessibleInterface* host = QAccessible::queryAccessibleInterface(tab);
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(host->childCount(), 0);
+  EXPECT_TRUE(host->state().invisible);
+  EXPECT_NE(host->role(), QAccessible::PageTabList);
 }
 
 TEST(CReadOnlyEditTest, LooksPlainUntilABackgroundIsSet) {
