@@ -545,7 +545,7 @@ void CMorvaneDlg::keyPressEvent(QKeyEvent* event) {
   if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     // Enter in a page (a value just typed) never ends the program; elsewhere it presses the
     // default button when there is one, or ends the window like Esc.
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusWidget();
     if (focus && m_tabCtrl->m_nCurrentPage >= 0 &&
         m_tabCtrl->Page(m_tabCtrl->m_nCurrentPage)->isAncestorOf(focus))
       return;
