@@ -15,4 +15,8 @@ std::string EnterANumber(const std::string& fieldLabel) {
   return "Please enter a number: " + fieldLabel;
 }
 
+std::string PleaseSelect(const std::string& listLabel) {
+  return "Please select: " + listLabel;
+}
+
 }  // namespace Texts

@@ -25,4 +25,7 @@ std::string OnlineDevices(int count);
 // "Please enter a number: %s" with the label of a field that has no message of its own.
 std::string EnterANumber(const std::string& fieldLabel);
 
+// "Please select: %s" with the label of a list that has no entry chosen.
+std::string PleaseSelect(const std::string& listLabel);
+
 }  // namespace Texts
