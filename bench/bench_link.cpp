@@ -1,6 +1,6 @@
 // The round trip of command 1 through the real POSIX port over a pseudo-terminal, against
 // hart-sim paced at the real byte time with a 20 ms device turnaround. Reported as a ratio
-// to the wire floor: the link's send wait, the turnaround and the reply bytes on the wire.
+// to the wire floor: the request bytes on the wire, the turnaround and the reply bytes.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -36,7 +36,7 @@ void BM_Command1RoundTrip(benchmark::State& state) {
   if (!Connect(sim, ds, state)) return;
   // Request: 5 preambles + 8 header + check = 14 bytes. Reply: 5 preambles + delimiter,
   // 5 address, command, byte count, 2 status, 5 data, check = 21 bytes.
-  const double floorMs = HartSendWaitMs(14) + kTurnaroundMs + WireMs(21);
+  const double floorMs = WireMs(14) + kTurnaroundMs + WireMs(21);
   double totalMs = 0;
   int failures = 0;
   for (auto _ : state) {
@@ -52,14 +52,14 @@ void BM_Command1RoundTrip(benchmark::State& state) {
 BENCHMARK(BM_Command1RoundTrip)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 // Reading the whole 2000-byte configuration image: 250 blocks of command 245, as the
-// upload does. Floor per block: the send wait of the 15-byte request, the turnaround and the
+// upload does. Floor per block: the 15-byte request on the wire, the turnaround and the
 // 25-byte reply (5 preambles, 10 bytes of header and status, 9 data bytes, check byte).
 void BM_ConfigurationUpload(benchmark::State& state) {
   SimProcess sim;
   DeviceState ds;
   if (!Connect(sim, ds, state)) return;
   constexpr int kBlocks = 250;
-  const double floorMs = kBlocks * (HartSendWaitMs(15) + kTurnaroundMs + WireMs(25));
+  const double floorMs = kBlocks * (WireMs(15) + kTurnaroundMs + WireMs(25));
   double totalMs = 0;
   int failures = 0;
   for (auto _ : state) {

@@ -233,10 +233,11 @@ int main(int argc, char** argv) {
     for (const SimReplyPiece& p : pieces) {
       reply.insert(reply.end(), p.bytes.begin(), p.bytes.end());
       // The turnaround counts from the last request byte on the wire; each reply byte then
-      // takes its wire time, due times measured from one start so rounding never accumulates.
-      double start = opt.pacing ? std::max(requestWireEnd + p.delayMs, lastDue + kByteMs) : arrived;
+      // takes its wire time and reaches the master once its stop bit is out, due times
+      // measured from one start so rounding never accumulates.
+      double start = opt.pacing ? std::max(requestWireEnd + p.delayMs, lastDue) : arrived;
       for (size_t k = 0; k < p.bytes.size(); ++k) {
-        double due = opt.pacing ? start + double(k) * kByteMs : arrived;
+        double due = opt.pacing ? start + double(k + 1) * kByteMs : arrived;
         out.push_back({due, p.bytes[k]});
         lastDue = due;
       }

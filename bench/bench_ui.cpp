@@ -1,0 +1,196 @@
+// How long the UI thread goes without processing events while a page's Read runs: the
+// damping page's Read (command 0, then command 15) through the real POSIX port, against
+// hart-sim paced at the real byte time, and against a silent line (Broadcast addressing,
+// nobody answering: four attempts of command 15, about 5.6 s). A 1 ms timer on the UI
+// thread stamps every turn of the event loop; the longest gap between two stamps is the
+// figure. The operation's own time is reported as a ratio to the wire floor.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "../tests/SimProcess.h"
+#include "AppSettings.h"
+#include "CMorvaneDlg.h"
+#include "CMyTabCtrl.h"
+#include "Commands.h"
+#include "Prompts.h"
+
+namespace {
+
+constexpr int kTurnaroundMs = 20;
+constexpr int kDampingPage = 8;
+
+// Prompts that answer at once and count what they were shown.
+class CountingPrompts final : public Prompts {
+ public:
+  void Message(const QString&) override { ++messages; }
+  bool Confirm(const QString&) override { return true; }
+  QString SaveFile(const QString&, const QString&) override { return {}; }
+  QString OpenFile(const QString&, const QString&) override { return {}; }
+  int messages = 0;
+};
+
+struct Run {
+  double operationMs = 0;
+  double longestGapMs = 0;
+  int messages = 0;
+};
+
+// Runs one Read of the damping page in the window, with the event-loop stamps going.
+Run ReadOnce(CMorvaneDlg& dlg, CountingPrompts& prompts) {
+  auto* read = dlg.TabCtrl()->Page(kDampingPage)->findChild<QPushButton*>("1203");
+  QElapsedTimer clock;
+  clock.start();
+  qint64 last = 0;
+  qint64 longestNs = 0;
+  QTimer stamp;
+  stamp.setTimerType(Qt::PreciseTimer);
+  stamp.setInterval(1);
+  QObject::connect(&stamp, &QTimer::timeout, [&] {
+    const qint64 now = clock.nsecsElapsed();
+    longestNs = std::max(longestNs, now - last);
+    last = now;
+  });
+  const int messagesBefore = prompts.messages;
+  stamp.start();
+  last = clock.nsecsElapsed();
+  const qint64 start = last;
+  read->click();
+  while (dlg.OperationRunning())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  const qint64 end = clock.nsecsElapsed();
+  longestNs = std::max(longestNs, end - last);
+  stamp.stop();
+  return {static_cast<double>(end - start) / 1e6, static_cast<double>(longestNs) / 1e6,
+          prompts.messages - messagesBefore};
+}
+
+void Report(benchmark::State& state, const Run& worst, double totalMs, double floorMs,
+            int failures) {
+  const double meanMs = totalMs / static_cast<double>(state.iterations());
+  state.counters["ui_gap_max_ms"] = worst.longestGapMs;
+  state.counters["mean_ms"] = meanMs;
+  state.counters["floor_ms"] = floorMs;
+  state.counters["ratio"] = meanMs / floorMs;
+  state.counters["failures"] = failures;
+}
+
+// A window in `folder` (its COM3 is the line) with the given addressing mode.
+class Window {
+ public:
+  Window(const std::string& folder, bool normal) {
+    QDir::setCurrent(QString::fromStdString(folder));
+    LoadSettings(TheAppSettings());
+    TheAppSettings().onlineTestAll = normal ? 1 : 0;
+    SetThePrompts(&prompts);
+    dlg.ApplySettings();
+    dlg.setAttribute(Qt::WA_DontShowOnScreen);
+    dlg.show();
+    dlg.ShowPage(kDampingPage);
+  }
+  ~Window() {
+    dlg.hide();
+    SetThePrompts(nullptr);
+  }
+  CountingPrompts prompts;
+  CMorvaneDlg dlg;
+};
+
+void BM_PageReadDeviceAnswering(benchmark::State& state) {
+  SimProcess sim;
+  if (!sim.ready()) {
+    state.SkipWithError("hart-sim did not start");
+    return;
+  }
+  Window window(sim.dir(), true);
+  // The floor: each request and its reply on the wire with the device's turnaround between,
+  // and the two 100 ms success pauses (the identification's and the Read's). Command 0: a
+  // 10-byte short request, a 24-byte short reply with 12 identity bytes; command 15: a
+  // 14-byte long request, a 33-byte reply with 17 data bytes.
+  const double floorMs =
+      WireMs(10) + kTurnaroundMs + WireMs(24) + 100 + WireMs(14) + kTurnaroundMs + WireMs(33) + 100;
+  Run worst;
+  double totalMs = 0;
+  int failures = 0;
+  for (auto _ : state) {
+    const Run run = ReadOnce(window.dlg, window.prompts);
+    state.SetIterationTime(run.operationMs / 1000.0);
+    totalMs += run.operationMs;
+    failures += run.messages;  // a successful Read shows nothing
+    if (run.longestGapMs > worst.longestGapMs) worst = run;
+  }
+  Report(state, worst, totalMs, floorMs, failures);
+}
+BENCHMARK(BM_PageReadDeviceAnswering)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+// A pseudo-terminal nobody answers on, linked as COM3 in a folder of its own.
+class SilentLine {
+ public:
+  SilentLine() {
+    char pattern[] = "/tmp/hart-silent-XXXXXX";
+    dir_ = mkdtemp(pattern);
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+    std::filesystem::create_symlink(ptsname(master_), dir_ + "/COM3");
+    ok_ = true;
+  }
+  ~SilentLine() {
+    if (master_ >= 0) close(master_);
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+  bool ok() const { return ok_; }
+  const std::string& dir() const { return dir_; }
+
+ private:
+  std::string dir_;
+  int master_ = -1;
+  bool ok_ = false;
+};
+
+void BM_PageReadDeviceSilent(benchmark::State& state) {
+  SilentLine line;
+  if (!line.ok()) {
+    state.SkipWithError("no pseudo-terminal");
+    return;
+  }
+  Window window(line.dir(), false);
+  // Four attempts, each the send wait of the 14-byte request and the whole quiet allowance.
+  const double floorMs = 4 * (HartSendWaitMs(14) + 1250);
+  Run worst;
+  double totalMs = 0;
+  int failures = 0;
+  for (auto _ : state) {
+    const Run run = ReadOnce(window.dlg, window.prompts);
+    state.SetIterationTime(run.operationMs / 1000.0);
+    totalMs += run.operationMs;
+    failures += run.messages == 1 ? 0 : 1;  // exactly the failure message
+    if (run.longestGapMs > worst.longestGapMs) worst = run;
+  }
+  Report(state, worst, totalMs, floorMs, failures);
+}
+BENCHMARK(BM_PageReadDeviceSilent)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
