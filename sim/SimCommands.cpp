@@ -262,6 +262,10 @@ Result SimTransmitter::Cmd40(const Bytes& d) {
     if (current > 22.0f) return Error(3);
     if (current < 3.6f) return Error(4);
     fixedCurrent_ = current;
+    const double dac =
+        image_.F32(image::kLoopTrimGain) * double(current) + image_.F32(image::kLoopTrimOffset);
+    if (current == 4.0f) dacAt4_ = dac;
+    if (current == 20.0f) dacAt20_ = dac;
   }
   Result r;
   AppendF32(r.data, current);
@@ -290,10 +294,15 @@ Result SimTransmitter::Cmd45(const Bytes& d) {
   float measured = F32BE(d.data());
   if (!fixedCurrent_ || pollingAddress_ != 0) return Error(9);
   if (std::isnan(measured)) return Error(2);
-  const float level = *fixedCurrent_;
-  if (measured > level + 1.0f) return Error(3);
-  if (measured < level - 1.0f) return Error(4);
-  image_.SetF32(kLoopTrimOffset, image_.F32(kLoopTrimOffset) + (level - measured));
+  // The meter reading taken while the output was fixed at 4 mA; the master may have moved
+  // the output on to 20 mA meanwhile to take the gain reading too.
+  if (measured > 4.0f + 1.0f) return Error(3);
+  if (measured < 4.0f - 1.0f) return Error(4);
+  const double gain = image_.F32(kLoopTrimGain);
+  const double offset = image_.F32(kLoopTrimOffset);
+  const double dac = dacAt4_.value_or(gain * 4.0 + offset);
+  zeroReading_ = {dac, measured};
+  image_.SetF32(kLoopTrimOffset, float(offset + (4.0 - measured)));
   MarkConfigChanged();
   Result r;
   AppendF32(r.data, measured);
@@ -305,18 +314,23 @@ Result SimTransmitter::Cmd46(const Bytes& d) {
   float measured = F32BE(d.data());
   if (!fixedCurrent_ || pollingAddress_ != 0) return Error(9);
   if (std::isnan(measured)) return Error(2);
-  const double level = *fixedCurrent_;
-  if (measured > level + 2.0) return Error(3);
-  if (measured < level - 2.0) return Error(4);
-  // Keep the 4 mA point where the zero trim put it and turn the slope so that `level`
-  // comes out right.
+  // The meter reading taken while the output was fixed at 20 mA.
+  if (measured > 20.0 + 2.0) return Error(3);
+  if (measured < 20.0 - 2.0) return Error(4);
   const double gain = image_.F32(kLoopTrimGain);
   const double offset = image_.F32(kLoopTrimOffset);
-  const double at4 = gain * 4.0 + offset;
-  if (level <= 4.0 || measured <= 4.0) return Error(4);
-  const double newGain = gain * (level - 4.0) / (measured - 4.0);
+  const double dac20 = dacAt20_.value_or(gain * 20.0 + offset);
+  // The meter's line through the zero reading and this one: a = mA per DAC unit. Without
+  // a zero reading the 4 mA point stays where it is and the slope turns.
+  const auto [dac4, m4] = zeroReading_.value_or(std::pair{gain * 4.0 + offset, 4.0});
+  if (dac20 <= dac4 || measured <= m4) return Error(4);
+  const double a = (measured - m4) / (dac20 - dac4);
+  const double b = m4 - a * dac4;
+  const double newGain = 1.0 / a;
+  const double newOffset = (4.0 - b) / a - newGain * 4.0;
   image_.SetF32(kLoopTrimGain, float(newGain));
-  image_.SetF32(kLoopTrimOffset, float(at4 - newGain * 4.0));
+  image_.SetF32(kLoopTrimOffset, float(newOffset));
+  zeroReading_.reset();
   MarkConfigChanged();
   Result r;
   AppendF32(r.data, measured);

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SimFrame.h"
@@ -219,6 +220,11 @@ class SimTransmitter {
   double dacOffset_ = 0.0;
   double dacGain_ = 1.0;
   std::optional<float> fixedCurrent_;
+  // The trimmed DAC value the output was driven with when it was last fixed at 4 mA and at
+  // 20 mA: a meter reading sent as a trim belongs to it. And the reading of the last zero
+  // trim, with its DAC value, for the gain trim that follows.
+  std::optional<double> dacAt4_, dacAt20_;
+  std::optional<std::pair<double, double>> zeroReading_;
   bool coldStart_ = true;
   bool configChanged_ = false;
   bool resetPending_ = false;
