@@ -1,3 +1,53 @@
 #include "CFilterSetDlg.h"
 
-CFilterSetDlg::CFilterSetDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 151, "Filter") {}
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
+
+#include "PageForm.h"
+
+CFilterSetDlg::CFilterSetDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 151, "Filter") {
+  PageForm form(this);
+  form.Group("Filter Configuration");
+  FormRow row = form.Row("Inhibition ratio");
+  m_editInhibition = row.Edit(1214);
+  row.Unit("%");
+  connect(form.Button("Read", 1203), &QPushButton::clicked, this, &CFilterSetDlg::OnBnClickedRead);
+  connect(form.Button("Update", 1204), &QPushButton::clicked, this,
+          &CFilterSetDlg::OnBnClickedUpdate);
+}
+
+void CFilterSetDlg::OnBnClickedRead() {
+  auto sensor = std::make_shared<HartSensorRecord>();
+  auto ratio = std::make_shared<float>(0.0f);
+  DeviceOperation op;
+  op.progressHigh = 3;
+  op.Step([sensor](DeviceState& ds) { return HartCmd147(ds, *sensor); },
+          [this, sensor] { m_filterConfig = sensor->excitation; });
+  op.Step([ratio](DeviceState& ds) { return HartCmd150(ds, *ratio); },
+          [this, ratio] { m_editInhibition->setText(Fixed4(*ratio)); });
+  RunOperation(std::move(op));
+}
+
+void CFilterSetDlg::OnBnClickedUpdate() {
+  // No range check: the device judges the ratio.
+  const std::optional<float> typed = TypedFloatOf(m_editInhibition);
+  if (!typed) return;
+  auto ratio = std::make_shared<float>(*typed);
+  // A fresh record each time: whatever the device reports in the 147 below (bytes 9 and 10,
+  // a type code we do not decode) is what goes back in the 187, never a former device's.
+  auto sensor = std::make_shared<HartSensorRecord>();
+  sensor->typeIndex = 0xFF;
+  const std::optional<int> filter = m_filterConfig;
+
+  DeviceOperation op;
+  op.progressHigh = 4;
+  op.Step([ratio](DeviceState& ds) { return HartCmd190(ds, *ratio); });
+  op.Step([sensor](DeviceState& ds) { return HartCmd147(ds, *sensor); });
+  // Without a Read in this run the device keeps the filter configuration it has.
+  op.Step([sensor, filter](DeviceState& ds) {
+    if (filter) sensor->excitation = static_cast<uint8_t>(*filter);
+    return HartCmd187(ds, *sensor);
+  });
+  RunOperation(std::move(op));
+}

@@ -1,4 +1,49 @@
 #include "COutputCharacteristicDlg.h"
 
+#include <QComboBox>
+#include <QPushButton>
+#include <memory>
+
+#include "PageForm.h"
+#include "Texts.h"
+
+namespace {
+const char* const kLoopFunction = "Loop Function";
+}  // namespace
+
 COutputCharacteristicDlg::COutputCharacteristicDlg(CMorvaneDlg* mainDlg)
-    : PageDialog(mainDlg, 147, "Loop Out Character") {}
+    : PageDialog(mainDlg, 147, "Loop Out Character") {
+  PageForm form(this);
+  form.Group(kLoopFunction);
+  m_comboFunction = form.Row(kLoopFunction).Combo(1211, {"Linear", "SQRT"});
+  connect(form.Button("Read", 1203), &QPushButton::clicked, this,
+          &COutputCharacteristicDlg::OnBnClickedRead);
+  connect(form.Button("Update", 1204), &QPushButton::clicked, this,
+          &COutputCharacteristicDlg::OnBnClickedUpdate);
+}
+
+void COutputCharacteristicDlg::OnBnClickedRead() {
+  auto output = std::make_shared<HartOutputInfo>();
+  DeviceOperation op;
+  op.progressHigh = 2;
+  op.Step([output](DeviceState& ds) { return HartCmd15(ds, *output); },
+          [this, output] {
+            // Only the two codes the list holds change the choice.
+            if (output->transferFunction < m_comboFunction->count())
+              m_comboFunction->setCurrentIndex(output->transferFunction);
+          });
+  RunOperation(std::move(op));
+}
+
+void COutputCharacteristicDlg::OnBnClickedUpdate() {
+  const int chosen = m_comboFunction->currentIndex();
+  if (chosen < 0) {
+    Refuse(QString::fromStdString(Texts::PleaseSelect(kLoopFunction)));
+    return;
+  }
+  auto code = std::make_shared<uint8_t>(static_cast<uint8_t>(chosen));
+  DeviceOperation op;
+  op.progressHigh = 2;
+  op.Step([code](DeviceState& ds) { return HartCmd47(ds, *code); });
+  RunOperation(std::move(op));
+}
