@@ -1,4 +1,171 @@
 #include "CIOCalibrationDlg.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <memory>
+#include <string>
+
+#include "Encoding.h"
+#include "PageForm.h"
+
+namespace {
+
+const char* const kFirstPointOut = "第一点值超出范围";
+const char* const kSecondPointOut = "第二点值超出范围";
+
+// The loop check's currents by radio index; the last radio takes the typed current.
+constexpr float kLoopCurrents[] = {3.8f, 4.0f, 8.0f, 12.0f, 16.0f, 20.0f, 20.8f};
+constexpr int kCustomPoint = 7;
+constexpr int kFourMaPoint = 1;
+constexpr int kTwentyMaPoint = 5;
+
+QString ReadingUnit(bool volts) {
+  return volts ? "V" : "mA";
+}
+
+// Command 45 (zero) or 46 (gain) with the current the meter read, in mA.
+HartResult TrimLoopCurrent(DeviceState& ds, uint8_t command, float measured) {
+  uint8_t data[4];
+  PutFloatBE(data, measured);
+  HartResponse reply;
+  return HartExchange(ds, command, data, sizeof data, 0, reply);
+}
+
+HartResult FixCurrent(DeviceState& ds, float mA) {
+  HartFloatEcho current{mA, 0};
+  return HartCmd40(ds, current);
+}
+
+}  // namespace
+
 CIOCalibrationDlg::CIOCalibrationDlg(CMorvaneDlg* mainDlg)
-    : PageDialog(mainDlg, 137, "Loop & PGA Settings") {}
+    : PageDialog(mainDlg, 137, "Loop & PGA Settings") {
+  PageForm form(this);
+
+  form.Group("Loop Trim");
+  m_check250Ohm = form.CheckRow("Use 250ohm for measurement", 1116);
+  m_check250Ohm->setChecked(true);
+  FormRow zero = form.Row("DA Zero Out");
+  m_editZeroOut = zero.Edit(1239);
+  m_unitZeroOut = zero.Unit(ReadingUnit(true), 1219);
+  connect(zero.Button("Check", 1241), &QPushButton::clicked, this,
+          &CIOCalibrationDlg::OnBnClickedCheckZero);
+  FormRow span = form.Row("DA Span Out");
+  m_editSpanOut = span.Edit(1240);
+  m_unitSpanOut = span.Unit(ReadingUnit(true), 1221);
+  connect(span.Button("Check", 1242), &QPushButton::clicked, this,
+          &CIOCalibrationDlg::OnBnClickedCheckSpan);
+  connect(form.Row("").Button("Send", 1204), &QPushButton::clicked, this,
+          &CIOCalibrationDlg::OnBnClickedSend);
+  connect(m_check250Ohm, &QCheckBox::clicked, this, &CIOCalibrationDlg::OnBnClicked250Ohm);
+
+  form.Group("Check Loop");
+  m_loopPoints = new QButtonGroup(this);
+  m_loopPoints->setExclusive(true);
+  const int radioIds[] = {1117, 1118, 1119, 1121, 1122, 1123, 1124, 1126};
+  const char* const radioTexts[] = {"3.8 mA", "4 mA",  "8 mA",    "12 mA",
+                                    "16 mA",  "20 mA", "20.8 mA", ""};
+  FormRow radios = form.Row("");
+  for (int point = 0; point <= kCustomPoint; ++point) {
+    if (point == 4) radios = form.Row("");
+    auto* radio = new QRadioButton(radioTexts[point], this);
+    radio->setObjectName(QString::number(radioIds[point]));
+    m_loopPoints->addButton(radio, point);
+    radios.Add(radio);
+  }
+  m_loopPoints->button(kCustomPoint)->setAccessibleName("Custom current");
+  m_editCustom = radios.Edit(1245, "Custom current (mA)", 8);
+  radios.Unit("mA");
+  m_loopPoints->button(0)->setChecked(true);  // m_nLoopPoint starts at 0
+  FormRow actions = form.Row("");
+  connect(actions.Button("Checking", 1243), &QPushButton::clicked, this,
+          &CIOCalibrationDlg::OnBnClickedChecking);
+  connect(actions.Button("Finish Loop Check", 1244), &QPushButton::clicked, this,
+          &CIOCalibrationDlg::OnBnClickedFinishLoopCheck);
+}
+
+void CIOCalibrationDlg::ForceCurrent(float mA, int loopPoint) {
+  DeviceOperation op;
+  op.progressHigh = 2;
+  op.Step([mA](DeviceState& ds) { return FixCurrent(ds, mA); },
+          [this, loopPoint] {
+            if (loopPoint >= 0) m_loopPoints->button(loopPoint)->setChecked(true);
+          });
+  RunOperation(std::move(op));
+}
+
+void CIOCalibrationDlg::OnBnClickedCheckZero() {
+  ForceCurrent(4.0f, kFourMaPoint);
+}
+
+void CIOCalibrationDlg::OnBnClickedCheckSpan() {
+  ForceCurrent(20.0f, kTwentyMaPoint);
+}
+
+std::optional<double> CIOCalibrationDlg::ReadingOf(QLineEdit* edit, const QString& refusal) {
+  std::optional<double> reading = TypedRealOf(edit, refusal);
+  if (reading && m_check250Ohm->isChecked()) *reading = *reading * 1000 / 250;
+  return reading;
+}
+
+void CIOCalibrationDlg::OnBnClickedSend() {
+  const std::optional<double> zero = ReadingOf(m_editZeroOut, kFirstPointOut);
+  if (!zero) return;
+  const std::optional<double> span = ReadingOf(m_editSpanOut, kSecondPointOut);
+  if (!span) return;
+  // Both bounds are accepted.
+  if (*zero > 5 || *zero < 3) {
+    Refuse(kFirstPointOut);
+    return;
+  }
+  const bool spanInRange = !(*span > 22 || *span < 18);
+  const float zeroMa = static_cast<float>(*zero);
+  const float spanMa = static_cast<float>(*span);
+
+  DeviceOperation op;
+  op.progressHigh = 4;
+  op.Step([zeroMa](DeviceState& ds) { return TrimLoopCurrent(ds, 45, zeroMa); });
+  // A second reading out of range is reported only now: the zero trim stays in the device.
+  op.Check([spanInRange] { return spanInRange ? std::string() : std::string(kSecondPointOut); });
+  op.Step([spanMa](DeviceState& ds) { return TrimLoopCurrent(ds, 46, spanMa); });
+  // The trims done, the output leaves fixed current mode.
+  op.Step([](DeviceState& ds) { return FixCurrent(ds, 0.0f); });
+  RunOperation(std::move(op));
+}
+
+void CIOCalibrationDlg::OnBnClickedChecking() {
+  const int point = m_loopPoints->checkedId();
+  if (point < 0) return;
+  float mA = 0;
+  if (point == kCustomPoint) {
+    // Any number goes out as typed: the device decides what it can drive.
+    const std::optional<float> typed = TypedFloatOf(m_editCustom);
+    if (!typed) return;
+    mA = *typed;
+  } else {
+    mA = kLoopCurrents[point];
+  }
+  ForceCurrent(mA);
+}
+
+void CIOCalibrationDlg::OnBnClickedFinishLoopCheck() {
+  ForceCurrent(0.0f);
+}
+
+void CIOCalibrationDlg::OnBnClicked250Ohm() {
+  // What is typed already stays as it is; only its unit changes.
+  const QString unit = ReadingUnit(m_check250Ohm->isChecked());
+  m_unitZeroOut->setText(unit);
+  m_unitSpanOut->setText(unit);
+}
+
+void CIOCalibrationDlg::hideEvent(QHideEvent* event) {
+  PageDialog::hideEvent(event);
+  StopJob();
+  StopLoop();
+}
