@@ -1,7 +1,12 @@
 // The program as scripts/run sets it up: hart-sim on a pseudo-terminal linked as COM3 in the
 // working folder, the default settings, the real serial port and the real clock.
 #include <QDir>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "CMyTabCtrl.h"
 
 #include "AppSettings.h"
 #include "GuiFixture.h"
@@ -34,6 +39,23 @@ TEST_F(EndToEndTest, OnlineTestFindsTheSimulatedTransmitters) {
   ClickTreeItem("Online Test");
   ASSERT_TRUE(WaitForOperation());
   EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+}
+
+TEST_F(EndToEndTest, APageWritesAndReadsTheDeviceThroughTheRealPort) {
+  ASSERT_TRUE(sim_.ready()) << "hart-sim did not start";
+  OpenMainWindow();
+  dlg->ShowPage(8);  // damping
+  QWidget* page = dlg->TabCtrl()->Page(8);
+  auto* damping = page->findChild<QLineEdit*>("1212");
+  ASSERT_NE(damping, nullptr);
+  damping->setText("4.5");
+  QTest::mouseClick(page->findChild<QPushButton*>("1204"), Qt::LeftButton);
+  ASSERT_TRUE(WaitForOperation());
+  damping->clear();
+  QTest::mouseClick(page->findChild<QPushButton*>("1203"), Qt::LeftButton);
+  ASSERT_TRUE(WaitForOperation());
+  EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+  EXPECT_EQ(damping->text(), "4.5000");
 }
 
 }  // namespace
