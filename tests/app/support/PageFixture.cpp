@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "AppSettings.h"
 #include "CMyTabCtrl.h"
 
 void PageFixture::SetUp() {
@@ -71,4 +72,16 @@ QStringList PageFixture::TakePrompts() {
   QStringList texts;
   texts.swap(prompts.texts);
   return texts;
+}
+
+void PageFixture::ExpectTimeoutWhenSilent(QWidget* page, int id, bool spaced) {
+  TheAppSettings().onlineTestAll = 0;
+  device->SetSilent(true);
+  TakeProgress();
+  TakePrompts();
+  Click(page, id);
+  EXPECT_EQ(TakePrompts(), QStringList{spaced ? "Communication Failure: No response,timeout!"
+                                              : "Communication Failure:No response,timeout!"})
+      << "button " << id;
+  EXPECT_EQ(TakeProgress(), (std::vector<int>{1, 0})) << "button " << id;
 }

@@ -35,6 +35,11 @@ class PageFixture : public GuiFixture {
   // Chooses entry `index` of a combo box as the user does (the "activated" signal).
   void Choose(QComboBox* combo, int index);
 
+  // With the device silent and Broadcast addressing (so no identification comes first),
+  // clicks the button and expects the page's own first exchange to time out: its message
+  // (with a blank after the colon when `spaced`) and the bar back to 0.
+  void ExpectTimeoutWhenSilent(QWidget* page, int id, bool spaced = false);
+
   // The command numbers of the frames sent since the last call (or the start).
   std::vector<int> CommandsSent();
   // The data bytes of the last frame of command `command` sent, empty when none.

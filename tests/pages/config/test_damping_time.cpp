@@ -60,12 +60,7 @@ TEST_F(DampingPage, FailuresNameTheCauseAndLeaveTheBarAtZero) {
   EXPECT_EQ(Progress()->value(), 0);
 
   // A silent device in Broadcast mode: no identification first, the read itself fails.
-  TheAppSettings().onlineTestAll = 0;
-  device->SetSilent(true);
-  TakeProgress();
-  Click(page, 1203);
-  EXPECT_EQ(TakePrompts(), QStringList{"Communication Failure:No response,timeout!"});
-  EXPECT_EQ(TakeProgress(), (std::vector<int>{1, 0}));
+  ExpectTimeoutWhenSilent(page, 1203);
   EXPECT_EQ(damping->text(), "3");
 
   // And in Normal mode the identification finds nobody.

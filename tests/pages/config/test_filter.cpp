@@ -87,12 +87,7 @@ TEST_F(FilterPage, NotANumberIsRefusedAndFailuresNameTheCause) {
   EXPECT_EQ(CommandsSent(), (std::vector<int>{0, 190}));
   EXPECT_EQ(Progress()->value(), 0);
 
-  TheAppSettings().onlineTestAll = 0;
-  device->SetSilent(true);
-  TakeProgress();
-  Click(page, 1203);
-  EXPECT_EQ(TakePrompts(), QStringList{"Communication Failure:No response,timeout!"});
-  EXPECT_EQ(TakeProgress(), (std::vector<int>{1, 0}));
+  ExpectTimeoutWhenSilent(page, 1203);
   EXPECT_EQ(ratio->text(), "3");
 }
 

@@ -104,12 +104,7 @@ TEST_F(InstrumentNumberPage, LotIdShowsTheFactoryLotAndFailuresLeaveTheBarAtZero
   EXPECT_EQ(lot->text(), "23C00042");
   EXPECT_EQ(CommandsSent(), (std::vector<int>{0, 212}));
 
-  TheAppSettings().onlineTestAll = 0;
-  device->SetSilent(true);
-  TakeProgress();
-  Click(page, 1191);
-  EXPECT_EQ(TakePrompts(), QStringList{"Communication Failure:No response,timeout!"});
-  EXPECT_EQ(TakeProgress(), (std::vector<int>{1, 0}));
+  ExpectTimeoutWhenSilent(page, 1191);
   EXPECT_EQ(lot->text(), "23C00042");
 }
 

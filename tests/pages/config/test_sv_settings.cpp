@@ -75,11 +75,7 @@ TEST_F(SvPage, DutyCycleIsCheckedAsTypedAndNothingIsSent) {
 
 TEST_F(SvPage, SilentDeviceInBroadcastModeFailsAndKeepsTheValues) {
   Type(duty, "33");
-  TheAppSettings().onlineTestAll = 0;
-  device->SetSilent(true);
-  Click(page, 1203);
-  EXPECT_EQ(TakePrompts(), QStringList{"Communication Failure:No response,timeout!"});
-  EXPECT_EQ(TakeProgress(), (std::vector<int>{1, 0}));
+  ExpectTimeoutWhenSilent(page, 1203);
   EXPECT_EQ(duty->text(), "33");
   EXPECT_TRUE(Edit(page, 1628)->text().isEmpty());
 }
