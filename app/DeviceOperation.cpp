@@ -1,5 +1,6 @@
 #include "DeviceOperation.h"
 
+#include "BackgroundJob.h"
 #include "Texts.h"
 
 bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
@@ -46,7 +47,8 @@ void DeviceOperation::Check(std::function<std::string()> refusal) {
   steps.push_back(std::move(step));
 }
 
-OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds) const {
+OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
+                                     const BackgroundJob* job) const {
   if (busyCheck && !host.JobIdle()) {
     host.ShowMessage(spacedBusy ? Texts::kBusySpaced : Texts::kBusy);
     return OperationResult::Busy;
@@ -64,6 +66,10 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds)
   host.SetProgressRange(high);
   host.SetProgressPos(pos);
   for (const DeviceStep& step : steps) {
+    if (job && step.onlyWhileRunning && !job->Running()) {
+      host.SetProgressPos(0);
+      return OperationResult::Stopped;
+    }
     if (step.check) {
       const std::string refusal = step.check();
       if (refusal.empty()) continue;

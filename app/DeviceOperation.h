@@ -22,6 +22,8 @@
 
 #include "Commands.h"
 
+class BackgroundJob;
+
 // What an operation needs of the window it runs in. Every call is safe from a worker: the
 // window does the UI work on its own thread (prompts and display parts are waited for).
 class DeviceOperationHost {
@@ -58,12 +60,15 @@ struct DeviceStep {
   int position = 0;            // bar position after success; 0: one more than before
   // A failure is shown and the bar set to 0, and the operation goes on with the next step.
   bool goOnAfterFailure = false;
+  // In an operation run as a background job: when the job has been asked to stop (Stop, a
+  // tree click, the page hidden), the operation ends before this step with the bar at 0.
+  bool onlyWhileRunning = false;
   // A check in place of an exchange, made on the worker when the operation reaches it: a
   // non-empty text is shown and ends the operation with the bar at 0.
   std::function<std::string()> check;
 };
 
-enum class OperationResult { Done, Busy, Cancelled, NoPort, NoDevice, Failed, Refused };
+enum class OperationResult { Done, Busy, Cancelled, NoPort, NoDevice, Failed, Refused, Stopped };
 
 struct DeviceOperation {
   bool busyCheck = false;      // refuse while a background job runs
@@ -78,6 +83,8 @@ struct DeviceOperation {
   // Appends a check (see DeviceStep::check).
   void Check(std::function<std::string()> refusal);
 
-  // The whole frame, on the calling thread (an operation's worker, or a test).
-  OperationResult Run(DeviceOperationHost& host, DeviceState& ds) const;
+  // The whole frame, on the calling thread (an operation's worker, or a test). `job`: the
+  // background job it runs as, whose run flag the steps marked onlyWhileRunning look at.
+  OperationResult Run(DeviceOperationHost& host, DeviceState& ds,
+                      const BackgroundJob* job = nullptr) const;
 };

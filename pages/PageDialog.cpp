@@ -26,12 +26,38 @@ void PageDialog::SetStationNumber(int address) {
   m_mainDlg->SetStationNumber(address);
 }
 
-void PageDialog::StartJob(std::function<void(BackgroundJob&)> body) {
-  m_mainDlg->StartJob(CMorvaneDlg::JobPair::Job, std::move(body));
+namespace {
+
+std::function<void(BackgroundJob&)> WithContext(CMorvaneDlg* dlg,
+                                                std::function<void(PageDialog::JobContext&)> body) {
+  return [dlg, body = std::move(body)](BackgroundJob& job) {
+    PageDialog::JobContext context{job, *dlg, TheDeviceState()};
+    body(context);
+  };
 }
 
-void PageDialog::StartLoopJob(std::function<void(BackgroundJob&)> body) {
-  m_mainDlg->StartJob(CMorvaneDlg::JobPair::Loop, std::move(body));
+}  // namespace
+
+void PageDialog::StartJob(std::function<void(JobContext&)> body) {
+  m_mainDlg->StartJob(CMorvaneDlg::JobPair::Job, WithContext(m_mainDlg, std::move(body)));
+}
+
+void PageDialog::StartLoopJob(std::function<void(JobContext&)> body) {
+  m_mainDlg->StartJob(CMorvaneDlg::JobPair::Loop, WithContext(m_mainDlg, std::move(body)));
+}
+
+void PageDialog::RunJobOperation(DeviceOperation op, std::function<void(OperationResult)> done) {
+  if (op.busyCheck && !JobIdle()) {
+    Refuse(op.spacedBusy ? Texts::kBusySpaced : Texts::kBusy);
+    if (done) done(OperationResult::Busy);
+    return;
+  }
+  op.busyCheck = false;  // the job holds the flags from now on
+  CMorvaneDlg* dlg = m_mainDlg;
+  StartJob([op = std::move(op), done = std::move(done), dlg](JobContext& context) {
+    const OperationResult result = op.Run(context.host, context.ds, &context.job);
+    if (done) dlg->RunOnUi([done, result] { done(result); });
+  });
 }
 
 bool PageDialog::JobIdle() const {

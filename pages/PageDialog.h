@@ -26,6 +26,14 @@ class PageDialog : public QWidget {
 
   int DialogId() const { return m_dialogId; }
 
+  // What a background job's body works with: its hold on the flags, the window's services
+  // (progress, messages, the UI thread) and the link.
+  struct JobContext {
+    BackgroundJob& job;
+    DeviceOperationHost& host;
+    DeviceState& ds;
+  };
+
  protected:
   // Runs `op` in the standard frame off the UI thread; the window keeps painting and takes no
   // input until it has ended. `done`, when given, runs on the UI thread afterwards.
@@ -35,10 +43,16 @@ class PageDialog : public QWidget {
   // Makes `address` the station number: the box holds it alone, selected.
   void SetStationNumber(int address);
 
+  // Runs `op` as a background job on the job pair instead of blocking the window: the
+  // window takes input meanwhile, steps marked onlyWhileRunning end it once the job is asked
+  // to stop. With op.busyCheck it is refused ("Busy!Try later.") while another job runs.
+  // `done`, when given, runs on the UI thread afterwards.
+  void RunJobOperation(DeviceOperation op, std::function<void(OperationResult)> done = {});
+
   // Background jobs on the job pair (m_bJobRun/m_bJobIdle) or the loop pair (m_bLoopRun/
   // m_bLoopIdle); the body runs on a worker and ends when its job stops running.
-  void StartJob(std::function<void(BackgroundJob&)> body);
-  void StartLoopJob(std::function<void(BackgroundJob&)> body);
+  void StartJob(std::function<void(JobContext&)> body);
+  void StartLoopJob(std::function<void(JobContext&)> body);
   bool JobIdle() const;
   // Ask the running job (or the loop job) to stop: hiding a page with a job does this.
   void StopJob();

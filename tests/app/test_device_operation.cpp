@@ -2,11 +2,13 @@
 // and the failure message.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "BackgroundJob.h"
 #include "DeviceOperation.h"
 #include "SimLoop.h"
 #include "SimTransmitter.h"
@@ -158,6 +160,27 @@ TEST_F(DeviceOperationTest, AReportedFailureGoesOnAndACheckCanEndTheOperation) {
   EXPECT_EQ(checked.Run(host, ds), OperationResult::Refused);
   EXPECT_EQ(host.From("step A"),
             (std::vector<std::string>{"step A", "pos 2", "msg Out of range", "pos 0"}));
+}
+
+TEST_F(DeviceOperationTest, AsAJobItStopsBeforeTheNextMarkedStepOnceAskedTo) {
+  loop.AddDevice(0);
+  std::atomic<int> run{1}, idle{1};
+  BackgroundJob job(run, idle, clock);
+  DeviceOperation op;
+  op.Step(Exchange("A")).onlyWhileRunning = true;
+  op.Step([this, &run](DeviceState&) {
+    host.Log("step B");
+    run = 0;  // Stop pressed while B is out
+    return HartResult(HART_OK);
+  });
+  op.Step(Exchange("C")).onlyWhileRunning = true;
+  EXPECT_EQ(op.Run(host, ds, &job), OperationResult::Stopped);
+  EXPECT_EQ(host.From("step A"),
+            (std::vector<std::string>{"step A", "pos 2", "step B", "pos 3", "pos 0"}));
+  // Without a job the marks mean nothing.
+  host.events.clear();
+  EXPECT_EQ(op.Run(host, ds), OperationResult::Done);
+  EXPECT_FALSE(host.From("step C").empty());
 }
 
 TEST_F(DeviceOperationTest, ADeviceErrorIsShownWithTheDevicesResponseText) {
