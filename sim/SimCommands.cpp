@@ -39,6 +39,15 @@
 //   table T / 2. A T-AD of 0xFFFF takes a point out of the thermal compensation; 231 marks
 //   every table entry 0xFFFFFFFF and the device falls back to its sensor's nominal line.
 // - 245/246: blocks 0..249 (2 beyond); a written block takes effect at once.
+// - The universal reads a generic master sends first: 3 gives the loop current, the PV and
+//   the SV (die temperature, degC) and ends there; 8 classes them as pressure (65) and
+//   temperature (64), 250 for the TV and QV it does not have. 7: polling address and loop
+//   current mode (on at address 0, off in multidrop). 11 answers as 0 (only the device whose
+//   tag it carries hears it, SimLoop.h). 14: the device id as transducer serial number, the
+//   sensor limits (112/120) in the PV unit, as minimum span the 1 % of the PV limits below
+//   which 35 warns. 48: 14 bytes, request data ignored; byte 0 bit 0 PV outside its limits,
+//   bit 1 die temperature outside -40..85 degC, bit 2 temperature diode open or shorted
+//   (T-AD 0 or 0xFFFF); byte 10 bit 0 the loop output saturated, byte 13 bit 0 fixed.
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +59,14 @@ using simbytes::PutF32BE;
 using Result = SimTransmitter::Result;
 
 namespace {
+
+// A range span below this share of the PV limits is accepted with a warning.
+constexpr float kMinimumSpanShare = 0.01f;
+
+constexpr uint8_t kHartDegC = 32;
+constexpr uint8_t kClassTemperature = 64;
+constexpr uint8_t kClassPressure = 65;
+constexpr uint8_t kNotUsed = 250;
 
 Result Error(uint8_t code) {
   return Result{code, {}};
@@ -73,12 +90,14 @@ Result SimTransmitter::Execute(uint8_t command, const Bytes& d) {
   using T = SimTransmitter;
   static const Entry kTable[] = {
       {0, 0, false, &T::Cmd0},     {1, 0, false, &T::Cmd1},     {2, 0, false, &T::Cmd2},
-      {6, 1, true, &T::Cmd6},      {12, 0, false, &T::Cmd12},   {13, 0, false, &T::Cmd13},
-      {15, 0, false, &T::Cmd15},   {16, 0, false, &T::Cmd16},   {17, 24, true, &T::Cmd17},
-      {18, 21, true, &T::Cmd18},   {19, 3, true, &T::Cmd19},    {34, 4, true, &T::Cmd34},
-      {35, 9, true, &T::Cmd35},    {38, 0, false, &T::Cmd38},   {40, 4, false, &T::Cmd40},
-      {42, 0, false, &T::Cmd42},   {43, 0, true, &T::Cmd43},    {45, 4, true, &T::Cmd45},
-      {46, 4, true, &T::Cmd46},    {47, 1, true, &T::Cmd47},    {130, 5, true, &T::Cmd130},
+      {3, 0, false, &T::Cmd3},     {6, 1, true, &T::Cmd6},      {7, 0, false, &T::Cmd7},
+      {8, 0, false, &T::Cmd8},     {11, 6, false, &T::Cmd11},   {12, 0, false, &T::Cmd12},
+      {13, 0, false, &T::Cmd13},   {14, 0, false, &T::Cmd14},   {15, 0, false, &T::Cmd15},
+      {16, 0, false, &T::Cmd16},   {17, 24, true, &T::Cmd17},   {18, 21, true, &T::Cmd18},
+      {19, 3, true, &T::Cmd19},    {34, 4, true, &T::Cmd34},    {35, 9, true, &T::Cmd35},
+      {38, 0, false, &T::Cmd38},   {40, 4, false, &T::Cmd40},   {42, 0, false, &T::Cmd42},
+      {43, 0, true, &T::Cmd43},    {45, 4, true, &T::Cmd45},    {46, 4, true, &T::Cmd46},
+      {47, 1, true, &T::Cmd47},    {48, 0, false, &T::Cmd48},   {130, 5, true, &T::Cmd130},
       {131, 5, true, &T::Cmd131},  {145, 0, false, &T::Cmd145}, {146, 25, true, &T::Cmd146},
       {147, 0, false, &T::Cmd147}, {148, 0, false, &T::Cmd148}, {149, 0, false, &T::Cmd149},
       {150, 0, false, &T::Cmd150}, {162, 0, false, &T::Cmd162}, {164, 0, true, &T::Cmd164},
@@ -120,8 +139,7 @@ Result SimTransmitter::Cmd0(const Bytes&) {
 
 Result SimTransmitter::Cmd1(const Bytes&) {
   Result r;
-  auto unit = UnitByDeviceCode(image_.U8(image::kUnit));
-  r.data.push_back(unit ? unit->hartCode : kHartUnitUnknown);
+  r.data.push_back(PvHartUnitLocked());
   AppendF32(r.data, ComputePv());
   return r;
 }
@@ -134,12 +152,35 @@ Result SimTransmitter::Cmd2(const Bytes&) {
   return r;
 }
 
+Result SimTransmitter::Cmd3(const Bytes&) {
+  Output o = ComputeOutput();
+  Result r;
+  AppendF32(r.data, o.current);
+  r.data.push_back(PvHartUnitLocked());
+  AppendF32(r.data, o.pv);
+  r.data.push_back(kHartDegC);
+  AppendF32(r.data, float(dieTempC_));
+  return r;
+}
+
 Result SimTransmitter::Cmd6(const Bytes& d) {
   if (d[0] > 15) return Error(2);
   pollingAddress_ = d[0];
   if (pollingAddress_ != 0) fixedCurrent_.reset();  // multidrop parks the loop at 4 mA
   MarkConfigChanged();
   return {0, {d[0]}};
+}
+
+Result SimTransmitter::Cmd7(const Bytes&) {
+  return {0, {pollingAddress_, uint8_t(pollingAddress_ == 0 ? 1 : 0)}};
+}
+
+Result SimTransmitter::Cmd8(const Bytes&) {
+  return {0, {kClassPressure, kClassTemperature, kNotUsed, kNotUsed}};
+}
+
+Result SimTransmitter::Cmd11(const Bytes& d) {
+  return Cmd0(d);
 }
 
 Result SimTransmitter::Cmd12(const Bytes&) {
@@ -158,16 +199,26 @@ Result SimTransmitter::Cmd13(const Bytes&) {
   return r;
 }
 
+Result SimTransmitter::Cmd14(const Bytes&) {
+  using namespace image;
+  Result r{0, Bytes(3)};
+  simbytes::PutU24BE(r.data.data(), identity_.deviceId);
+  r.data.push_back(PvHartUnitLocked());
+  AppendF32(r.data, image_.F32(kSensorUpper));
+  AppendF32(r.data, image_.F32(kSensorLower));
+  AppendF32(r.data, kMinimumSpanShare * (image_.F32(kPvUpperLimit) - image_.F32(kPvLowerLimit)));
+  return r;
+}
+
 Result SimTransmitter::Cmd15(const Bytes&) {
   using namespace image;
   // Alarm selection: 0 high, 1 low, 251 none (the output only saturates).
   static const uint8_t kAlarmCodes[] = {0, 1, 251};
   uint8_t alarm = image_.U8(kAlarmType);
-  auto unit = UnitByDeviceCode(image_.U8(kUnit));
   Result r;
   r.data.push_back(alarm < 3 ? kAlarmCodes[alarm] : 250);
   r.data.push_back(image_.U8(kTransfer));
-  r.data.push_back(unit ? unit->hartCode : kHartUnitUnknown);
+  r.data.push_back(PvHartUnitLocked());
   AppendF32(r.data, image_.F32(kUpperRange));
   AppendF32(r.data, image_.F32(kLowerRange));
   AppendF32(r.data, image_.F32(kDamping));
@@ -243,7 +294,7 @@ Result SimTransmitter::Cmd35(const Bytes& d) {
   image_.SetF32(kUpperRange, urv);
   image_.SetF32(kLowerRange, lrv);
   MarkConfigChanged();
-  const uint8_t code = (urv - lrv) < 0.01f * (hi - lo) ? 14 : 0;
+  const uint8_t code = (urv - lrv) < kMinimumSpanShare * (hi - lo) ? 14 : 0;
   return {code, std::vector<uint8_t>(d.begin(), d.begin() + 9)};
 }
 
@@ -344,6 +395,18 @@ Result SimTransmitter::Cmd47(const Bytes& d) {
   return {0, {d[0]}};
 }
 
+Result SimTransmitter::Cmd48(const Bytes&) {
+  const uint8_t status = StatusLocked();
+  const uint16_t tad = TemperatureAdLocked();
+  Result r{0, Bytes(14)};
+  r.data[0] = uint8_t((status & kStatusPvOutOfLimits ? 0x01 : 0) |
+                      (status & kStatusNonPvOutOfLimits ? 0x02 : 0) |
+                      (tad == 0 || tad == 0xFFFF ? 0x04 : 0));
+  r.data[10] = status & kStatusCurrentSaturated ? 1 : 0;
+  r.data[13] = status & kStatusCurrentFixed ? 1 : 0;
+  return r;
+}
+
 // ---- Device-specific commands ----
 
 Result SimTransmitter::Cmd130(const Bytes& d) {
@@ -429,10 +492,9 @@ Result SimTransmitter::Cmd187(const Bytes& d) {
 
 Result SimTransmitter::Cmd148(const Bytes&) {
   using namespace image;
-  auto unit = UnitByDeviceCode(image_.U8(kUnit));
   Result r;
   r.data.push_back(image_.U8(kSensorType));
-  r.data.push_back(unit ? unit->hartCode : kHartUnitUnknown);
+  r.data.push_back(PvHartUnitLocked());
   AppendF32(r.data, image_.F32(kSensorLower));
   AppendF32(r.data, image_.F32(kSensorUpper));
   return r;
@@ -440,11 +502,10 @@ Result SimTransmitter::Cmd148(const Bytes&) {
 
 Result SimTransmitter::Cmd149(const Bytes&) {
   using namespace image;
-  auto unit = UnitByDeviceCode(image_.U8(kUnit));
   Result r;
   AppendF32(r.data, image_.F32(kPvLowerLimit));
   AppendF32(r.data, image_.F32(kPvUpperLimit));
-  r.data.push_back(unit ? unit->hartCode : kHartUnitUnknown);
+  r.data.push_back(PvHartUnitLocked());
   return r;
 }
 

@@ -62,6 +62,9 @@ std::vector<SimReplyPiece> SimLoop::Dispatch(const SimRequest& request) {
                                  : d->PollingAddress() == request.PollingAddress();
     if (hit) targets.push_back(d.get());
   }
+  // Command 11 names its device by tag: the others keep quiet and do nothing.
+  if (request.command == 11 && request.data.size() >= 6)
+    std::erase_if(targets, [&](SimTransmitter* d) { return !d->MatchesTag(request.data.data()); });
   if (targets.empty()) return {};
   SimTransmitter* responder = targets.front();
   if (request.IsBroadcast())

@@ -5,7 +5,8 @@
 // Addressing: a short frame reaches the device at its polling address; a long frame the
 // device whose manufacturer id (low 6 bits), device type and device id match. The all-zero
 // long address is a broadcast: every device acts on it, but only the device with the lowest
-// polling address answers, so replies never collide on the loop.
+// polling address answers, so replies never collide on the loop. Command 11 (usually a
+// broadcast) reaches only the devices whose tag it carries; with no such device, no reply.
 #pragma once
 
 #include <cstdint>

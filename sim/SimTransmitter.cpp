@@ -149,6 +149,11 @@ double SimTransmitter::KPaPerPvUnit() const {
   return unit ? unit->kPaPerUnit : 1.0;
 }
 
+uint8_t SimTransmitter::PvHartUnitLocked() const {
+  auto unit = UnitByDeviceCode(image_.U8(image::kUnit));
+  return unit ? unit->hartCode : kHartUnitUnknown;
+}
+
 uint32_t SimTransmitter::PressureAdLocked() const {
   return SensorAd(pressureKPa_, dieTempC_);
 }
@@ -399,6 +404,10 @@ bool SimTransmitter::MatchesLongAddress(const uint8_t* address) const {
   return (address[0] & 0x3F) == (identity_.manufacturerId & 0x3F) &&
          address[1] == identity_.deviceType && simbytes::U24BE(address + 2) == identity_.deviceId;
 }
+bool SimTransmitter::MatchesTag(const uint8_t* packed) const {
+  std::lock_guard lock(mu_);
+  return std::equal(packed, packed + 6, image_.Data() + image::kTag);
+}
 void SimTransmitter::SetWriteProtected(bool on) {
   std::lock_guard lock(mu_);
   writeProtected_ = on;
@@ -446,8 +455,7 @@ float SimTransmitter::PrimaryVariable() const {
 }
 uint8_t SimTransmitter::PvUnitCode() const {
   std::lock_guard lock(mu_);
-  auto unit = UnitByDeviceCode(image_.U8(image::kUnit));
-  return unit ? unit->hartCode : kHartUnitUnknown;
+  return PvHartUnitLocked();
 }
 float SimTransmitter::LoopCurrent() const {
   std::lock_guard lock(mu_);

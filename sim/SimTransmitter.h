@@ -85,6 +85,8 @@ class SimTransmitter {
   // The 5-byte long address as a master sends it, master and burst bits clear.
   std::vector<uint8_t> LongAddress() const;
   bool MatchesLongAddress(const uint8_t* address) const;  // master/burst bits ignored
+  // Whether `packed` (6 bytes of packed ASCII) is this device's tag.
+  bool MatchesTag(const uint8_t* packed) const;
   void SetWriteProtected(bool on);
   bool WriteProtected() const;
 
@@ -138,9 +140,14 @@ class SimTransmitter {
   Result Cmd0(const Bytes& d);
   Result Cmd1(const Bytes& d);
   Result Cmd2(const Bytes& d);
+  Result Cmd3(const Bytes& d);
   Result Cmd6(const Bytes& d);
+  Result Cmd7(const Bytes& d);
+  Result Cmd8(const Bytes& d);
+  Result Cmd11(const Bytes& d);
   Result Cmd12(const Bytes& d);
   Result Cmd13(const Bytes& d);
+  Result Cmd14(const Bytes& d);
   Result Cmd15(const Bytes& d);
   Result Cmd16(const Bytes& d);
   Result Cmd17(const Bytes& d);
@@ -155,6 +162,7 @@ class SimTransmitter {
   Result Cmd45(const Bytes& d);
   Result Cmd46(const Bytes& d);
   Result Cmd47(const Bytes& d);
+  Result Cmd48(const Bytes& d);
   Result Cmd130(const Bytes& d);
   Result Cmd131(const Bytes& d);
   Result Cmd145(const Bytes& d);
@@ -199,6 +207,7 @@ class SimTransmitter {
   float CalibratedPressure() const;  // PV unit, before sensor and zero trim
   float SensorTrimmed(float calibrated) const;
   double KPaPerPvUnit() const;
+  uint8_t PvHartUnitLocked() const;  // kHartUnitUnknown for a device unit code not in the list
   uint32_t PressureAdLocked() const;
   uint16_t TemperatureAdLocked() const;
   uint8_t StatusLocked() const;

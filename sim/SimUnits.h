@@ -10,6 +10,7 @@ struct SimUnit {
   uint8_t deviceCode;
   uint8_t hartCode;
   double kPaPerUnit;
+  const char* name;
 };
 
 std::optional<SimUnit> UnitByDeviceCode(uint8_t deviceCode);

@@ -5,15 +5,26 @@
 //
 // PATH becomes a symbolic link to the terminal (e.g. ./COM3). Replies leave at the real
 // 1200-baud byte time (11 bits a byte) after a 20 ms device turnaround, unless --no-pacing.
-// Every frame is printed in hex with a one-line decode. SIGINT or SIGTERM stops it and
-// removes the link.
+// Every frame is printed in hex with a one-line decode. Lines on standard input change the
+// process (SimConsole.h); each gets one answer line. SIGINT or SIGTERM stops it and removes
+// the link.
+//
+// Between clients the terminal goes back to its settings at start: the Linux pty keeps the
+// PARODD a client asked for (while dropping PARENB), and the next client's identical 8-O-1
+// request then fails with EINVAL. hart-sim holds the terminal side open itself, so the
+// master never sees a hang-up; it watches the terminal's opens and closes instead.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/inotify.h>
+#endif
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -24,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "SimConsole.h"
 #include "SimFrame.h"
 #include "SimLoop.h"
 
@@ -41,19 +53,26 @@ constexpr double kFrameGapMs = 10 * kByteMs;
 
 struct Options {
   std::string link;
+  std::string log;  // the frame log's file; standard output without one
   std::vector<int> addresses;
   double pressure = 0.0;
   bool pacing = true;
+  bool help = false;
 };
 
-int Usage() {
-  std::fprintf(stderr,
-               "usage: hart-sim --link PATH [--address N]... [--pressure VALUE] [--no-pacing]\n"
-               "  --link PATH      make PATH a link to the simulated port\n"
-               "  --address N      a transmitter at polling address N (0..15); default 0\n"
-               "  --pressure VALUE applied pressure in kPa (default 0)\n"
-               "  --no-pacing      send replies at once instead of at 1200 baud\n");
-  return 2;
+const char kUsage[] =
+    "usage: hart-sim --link PATH [--address N]... [--pressure VALUE] [--no-pacing] [--log FILE]\n"
+    "  --link PATH      make PATH a link to the simulated port\n"
+    "  --address N      a transmitter at polling address N (0..15); default 0\n"
+    "  --pressure VALUE applied pressure in kPa (default 0)\n"
+    "  --no-pacing      send replies at once instead of at 1200 baud\n"
+    "  --log FILE       write the frame log to FILE; standard output keeps the answers to\n"
+    "                   the commands below\n";
+
+int Usage(FILE* to, int status) {
+  std::fputs(kUsage, to);
+  std::fputs(kSimConsoleHelp, to);
+  return status;
 }
 
 bool ParseNumber(const char* text, double& out) {
@@ -76,8 +95,13 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     } else if (a == "--pressure" && hasValue) {
       if (!ParseNumber(argv[++i], v)) return false;
       o.pressure = v;
+    } else if (a == "--log" && hasValue) {
+      o.log = argv[++i];
     } else if (a == "--no-pacing") {
       o.pacing = false;
+    } else if (a == "--help") {
+      o.help = true;
+      return true;
     } else {
       return false;
     }
@@ -91,9 +115,12 @@ double NowMs() {
   return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
+FILE* g_frames = stdout;  // where frames and the terminal's comings and goings are logged
+
 void PrintFrame(const char* direction, const std::vector<uint8_t>& bytes) {
-  std::printf("%s %s\n    %s\n", direction, HexBytes(bytes).c_str(), DescribeFrame(bytes).c_str());
-  std::fflush(stdout);
+  std::fprintf(g_frames, "%s %s\n    %s\n", direction, HexBytes(bytes).c_str(),
+               DescribeFrame(bytes).c_str());
+  std::fflush(g_frames);
 }
 
 // Replaces a link left by an earlier run; never a regular file or anything else.
@@ -126,11 +153,118 @@ void RemoveLink(const std::string& target, const std::string& link) {
   if (target == buf) unlink(link.c_str());
 }
 
+// The command lines arriving on standard input. At its end (a script started us with
+// nothing to say) it is no longer polled; the server goes on.
+class CommandInput {
+ public:
+  // The descriptor to poll now, or -1.
+  int PollFd(double nowMs) const { return open_ && nowMs >= pausedUntilMs_ ? 0 : -1; }
+  void Close() { open_ = false; }
+
+  // Reads what is waiting and returns the answer line of each complete line.
+  std::vector<std::string> Read(SimLoop& loop, double nowMs) {
+    char buf[512];
+    const ssize_t n = read(0, buf, sizeof buf);
+    if (n < 0 && errno == EIO) {
+      // A background job of an interactive shell may not read its terminal: try later
+      // (it may be brought to the foreground).
+      pausedUntilMs_ = nowMs + 1000;
+      return {};
+    }
+    if (n < 0 && errno != EINTR && errno != EAGAIN) {
+      std::perror("hart-sim: standard input (commands off)");
+      open_ = false;
+    }
+    if (n < 0) return {};
+    std::string text(buf, size_t(n));
+    if (n == 0) {  // end of input: a last line without its newline still counts
+      open_ = false;
+      if (!partial_.empty() || overlong_) text = "\n";
+    }
+    std::vector<std::string> answers;
+    for (char c : text) {
+      if (c != '\n') {
+        if (partial_.size() < kMaxLine)
+          partial_ += c;
+        else
+          overlong_ = true;
+        continue;
+      }
+      if (!partial_.empty() && partial_.back() == '\r') partial_.pop_back();
+      std::string answer =
+          overlong_ ? "error: line longer than " + std::to_string(kMaxLine) + " characters"
+                    : RunConsoleLine(loop, partial_);
+      if (!answer.empty()) answers.push_back(answer);
+      partial_.clear();
+      overlong_ = false;
+    }
+    return answers;
+  }
+
+ private:
+  static constexpr size_t kMaxLine = 200;
+  bool open_ = true;
+  double pausedUntilMs_ = 0;
+  std::string partial_;
+  bool overlong_ = false;
+};
+
+// Watches who opens and closes the terminal (our own descriptor, opened before, aside) and
+// tells when the last client has closed it.
+class ClientWatch {
+ public:
+  explicit ClientWatch(const std::string& path) {
+#ifdef __linux__
+    fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd_ >= 0 && inotify_add_watch(fd_, path.c_str(), IN_OPEN | IN_CLOSE) < 0) {
+      std::perror("hart-sim: inotify_add_watch (terminal settings stay as clients leave them)");
+      close(fd_);
+      fd_ = -1;
+    }
+#else
+    (void)path;
+#endif
+  }
+  ~ClientWatch() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int Fd() const {
+    return fd_;
+  }
+
+  // Takes the queued events; true when they leave no client behind. Reading them all before
+  // deciding means a client that opened right after the last one closed is not disturbed.
+  bool LastClosed() {
+    bool closed = false;
+#ifdef __linux__
+    alignas(inotify_event) char buf[4096];
+    ssize_t n;
+    while ((n = read(fd_, buf, sizeof buf)) > 0) {
+      for (ssize_t at = 0; at < n;) {
+        const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
+        if (e->mask & IN_OPEN) ++clients_;
+        if (e->mask & IN_CLOSE) {
+          clients_ = std::max(0, clients_ - 1);
+          closed = true;
+        }
+        at += ssize_t(sizeof(inotify_event) + e->len);
+      }
+    }
+#endif
+    return closed && clients_ == 0;
+  }
+
+ private:
+  int fd_ = -1;
+  int clients_ = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   Options opt;
-  if (!ParseArgs(argc, argv, opt)) return Usage();
+  if (!ParseArgs(argc, argv, opt)) return Usage(stderr, 2);
+  if (opt.help) return Usage(stdout, 0);
 
   int master = posix_openpt(O_RDWR | O_NOCTTY);
   if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
@@ -151,10 +285,13 @@ int main(int argc, char** argv) {
   // Holding the terminal side open keeps the pair alive between the clients' sessions
   // (otherwise reads fail with EIO once a client closes it).
   int keepOpen = open(slavePath.c_str(), O_RDWR | O_NOCTTY);
+  termios atStart{};
   if (keepOpen >= 0 && tcgetattr(keepOpen, &tio) == 0) {
     cfmakeraw(&tio);
     tcsetattr(keepOpen, TCSANOW, &tio);
+    tcgetattr(keepOpen, &atStart);
   }
+  ClientWatch clients(slavePath);
   int flags = fcntl(master, F_GETFL);
   fcntl(master, F_SETFL, flags | O_NONBLOCK);
 
@@ -168,7 +305,15 @@ int main(int argc, char** argv) {
   sigaction(SIGINT, &sa, nullptr);
   sigaction(SIGTERM, &sa, nullptr);
   signal(SIGPIPE, SIG_IGN);
+  signal(SIGTTIN, SIG_IGN);  // in the background, reading the terminal fails instead
 
+  if (!opt.log.empty()) {
+    g_frames = std::fopen(opt.log.c_str(), "w");
+    if (!g_frames) {
+      std::perror(("hart-sim: " + opt.log).c_str());
+      return 1;
+    }
+  }
   if (!MakeLink(slavePath, opt.link)) return 1;
   std::printf("hart-sim: %s -> %s, devices at", opt.link.c_str(), slavePath.c_str());
   for (SimTransmitter* d : loop.Devices())
@@ -184,6 +329,7 @@ int main(int argc, char** argv) {
   double lastDue = 0;
   double requestWireEnd = 0;  // when the bytes received so far would have left a real wire
   size_t requestsPrinted = 0;
+  CommandInput input;
 
   while (!g_stop) {
     const double now = NowMs();
@@ -206,15 +352,34 @@ int main(int argc, char** argv) {
 
     int timeout = 100;
     if (!out.empty()) timeout = std::max(0, int(std::ceil(out.front().dueMs - NowMs())));
-    pollfd pfd{master, POLLIN, 0};
-    int r = poll(&pfd, 1, timeout);
+    pollfd pfd[3] = {{master, POLLIN, 0},
+                     {input.PollFd(now), POLLIN, 0},  // a negative descriptor is skipped
+                     {clients.Fd(), POLLIN, 0}};
+    int r = poll(pfd, 3, timeout);
     if (r < 0) {
       if (errno == EINTR) continue;
       std::perror("hart-sim: poll");
       break;
     }
-    if (r == 0 || !(pfd.revents & POLLIN)) {
-      if (pfd.revents & (POLLHUP | POLLERR)) usleep(10000);
+    if (pfd[1].revents & POLLNVAL) input.Close();
+    if (pfd[1].revents & (POLLIN | POLLHUP)) {
+      for (const std::string& answer : input.Read(loop, NowMs()))
+        std::printf("%s\n", answer.c_str());
+      std::fflush(stdout);
+    }
+    if ((pfd[2].revents & POLLIN) && clients.LastClosed() && keepOpen >= 0) {
+      // Nobody waits for a reply or a half-sent request any more.
+      out.clear();
+      loop.ResetReceiver();
+      tcflush(keepOpen, TCIFLUSH);
+      ioctl(keepOpen, TIOCNXCL);
+      tcsetattr(keepOpen, TCSANOW, &atStart);
+      std::fprintf(g_frames,
+                   "hart-sim: the client closed the terminal; its settings are back as at start\n");
+      std::fflush(g_frames);
+    }
+    if (!(pfd[0].revents & POLLIN)) {
+      if (pfd[0].revents & (POLLHUP | POLLERR)) usleep(10000);
       continue;
     }
     uint8_t buf[256];
@@ -248,6 +413,7 @@ int main(int argc, char** argv) {
   RemoveLink(slavePath, opt.link);
   if (keepOpen >= 0) close(keepOpen);
   close(master);
+  if (g_frames != stdout) std::fclose(g_frames);
   std::printf("hart-sim: stopped\n");
   return 0;
 }

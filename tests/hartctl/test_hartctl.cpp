@@ -31,6 +31,14 @@ std::string Slurp(const std::string& path) {
   return s.str();
 }
 
+Outcome RunHartctl(const SimProcess& sim, const std::string& args) {
+  const std::string out = sim.dir() + "/out", err = sim.dir() + "/err";
+  const std::string cmd =
+      std::string(HARTCTL_PATH) + " --port " + sim.link() + " " + args + " >" + out + " 2>" + err;
+  const int status = std::system(cmd.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+}
+
 class HartctlAgainstSim : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -41,13 +49,7 @@ class HartctlAgainstSim : public ::testing::Test {
     sim_ = nullptr;
   }
 
-  static Outcome Hartctl(const std::string& args) {
-    const std::string out = sim_->dir() + "/out", err = sim_->dir() + "/err";
-    const std::string cmd = std::string(HARTCTL_PATH) + " --port " + sim_->link() + " " + args +
-                            " >" + out + " 2>" + err;
-    const int status = std::system(cmd.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
-  }
+  static Outcome Hartctl(const std::string& args) { return RunHartctl(*sim_, args); }
 
   static inline SimProcess* sim_ = nullptr;
 };
@@ -142,6 +144,55 @@ TEST_F(HartctlAgainstSim, AFrameCutOffByItsMasterDoesNotBlockTheNext) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   const Outcome r = Hartctl("identify");
   EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST(HartSim, TakesProcessCommandsOnItsStandardInput) {
+  SimProcess sim("--no-pacing", HART_SIM_PATH, /*commands=*/true);
+  ASSERT_TRUE(sim.ready());
+  ASSERT_TRUE(sim.Say("pressure 42.5"));
+  ASSERT_TRUE(sim.WaitForLog("ok device 0: pressure 42.5 kPa")) << sim.Log();
+  Outcome r = RunHartctl(sim, "pv");
+  EXPECT_NE(r.out.find("PV: 42.5000 kPa"), std::string::npos) << r.out << r.err;
+
+  // Refused lines change nothing and say why.
+  sim.Say("pressure 1,5");
+  sim.Say("device 3 silent on");
+  sim.Say("pressure");
+  EXPECT_TRUE(sim.WaitForLog("error: pressure takes one value")) << sim.Log();
+  EXPECT_NE(sim.Log().find("error: pressure takes a number, not '1,5'"), std::string::npos);
+  EXPECT_NE(sim.Log().find("error: no device at polling address 3"), std::string::npos);
+  r = RunHartctl(sim, "pv");
+  EXPECT_NE(r.out.find("PV: 42.5000 kPa"), std::string::npos) << r.out << r.err;
+
+  sim.Say("silent on");
+  ASSERT_TRUE(sim.WaitForLog("ok device 0: silent")) << sim.Log();
+  EXPECT_NE(RunHartctl(sim, "pv").status, 0);
+  sim.Say("silent off");
+  ASSERT_TRUE(sim.WaitForLog("ok device 0: answering")) << sim.Log();
+  EXPECT_EQ(RunHartctl(sim, "pv").status, 0);
+}
+
+TEST(HartSim, AClientsTerminalSettingsDoNotOutliveIt) {
+  SimProcess sim("--no-pacing");
+  ASSERT_TRUE(sim.ready());
+  // 8-O-1 as a HART master asks for it; the pty keeps only PARODD of it.
+  auto openOdd = [&](bool& accepted) {
+    const int fd = open(sim.link().c_str(), O_RDWR | O_NOCTTY);
+    termios t{};
+    tcgetattr(fd, &t);
+    cfmakeraw(&t);
+    t.c_cflag |= PARENB | PARODD;
+    accepted = tcsetattr(fd, TCSANOW, &t) == 0;
+    return fd;
+  };
+  bool accepted = false;
+  close(openOdd(accepted));
+  ASSERT_TRUE(accepted);
+  ASSERT_TRUE(sim.WaitForLog("settings are back as at start")) << sim.Log();
+  const int fd = openOdd(accepted);
+  EXPECT_TRUE(accepted) << "the second client's 8-O-1 was refused";
+  close(fd);
+  EXPECT_EQ(RunHartctl(sim, "identify").status, 0);
 }
 
 }  // namespace
