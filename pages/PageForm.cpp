@@ -88,6 +88,19 @@ QComboBox* FormRow::Combo(int id, const QStringList& items, const QString& name)
   return combo;
 }
 
+namespace {
+
+// A page's buttons never become the window's default button (a dialog makes the first one
+// it finds its default when shown): Enter must not press a page's button from elsewhere.
+QPushButton* PageButton(const QString& text, int id, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::number(id));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
 QLabel* FormRow::Unit(const QString& text, int id) {
   auto* unit = new QLabel(text, m_parent);
   if (id) unit->setObjectName(QString::number(id));
@@ -96,8 +109,7 @@ QLabel* FormRow::Unit(const QString& text, int id) {
 }
 
 QPushButton* FormRow::Button(const QString& text, int id) {
-  auto* button = new QPushButton(text, m_parent);
-  button->setObjectName(QString::number(id));
+  QPushButton* button = PageButton(text, id, m_parent);
   button->setAccessibleDescription(m_label->text());
   m_buttons->addWidget(button);
   return button;
@@ -115,14 +127,28 @@ PageForm::PageForm(QWidget* page) : m_page(page), m_layout(new QVBoxLayout(page)
   m_layout->addStretch(1);
 }
 
-QGroupBox* PageForm::Group(const QString& title) {
+QGroupBox* PageForm::Group(const QString& title, int column) {
   m_group = new QGroupBox(title, m_page);
   m_group->setAccessibleName(title);
   m_grid = new QGridLayout(m_group);
   m_grid->setHorizontalSpacing(8);
   m_grid->setColumnStretch(3, 1);  // what is left of the width stays at the right
   m_row = 0;
-  m_layout->insertWidget(m_groups++, m_group);
+  if (column < 0) {
+    m_layout->insertWidget(m_groups++, m_group);
+    return m_group;
+  }
+  if (!m_columns) {
+    m_columns = new QHBoxLayout;
+    m_layout->insertLayout(m_groups, m_columns);
+    for (QVBoxLayout*& box : m_column) {
+      box = new QVBoxLayout;
+      box->addStretch(1);
+      m_columns->addLayout(box, 1);
+    }
+  }
+  QVBoxLayout* box = m_column[column > 0 ? 1 : 0];
+  box->insertWidget(box->count() - 1, m_group);
   return m_group;
 }
 
@@ -156,8 +182,7 @@ QPushButton* PageForm::Button(const QString& text, int id) {
     m_buttons->addStretch(1);
     m_layout->insertLayout(m_layout->count() - 1, m_buttons);
   }
-  auto* button = new QPushButton(text, m_page);
-  button->setObjectName(QString::number(id));
+  QPushButton* button = PageButton(text, id, m_page);
   m_buttons->addWidget(button);
   return button;
 }

@@ -66,8 +66,9 @@ class PageForm {
  public:
   explicit PageForm(QWidget* page);
 
-  // Starts a group box with this caption; the rows that follow go into it.
-  QGroupBox* Group(const QString& title);
+  // Starts a group box with this caption; the rows that follow go into it. A group spans
+  // the page's width (column -1) or stands in column 0 or 1 below the full-width groups.
+  QGroupBox* Group(const QString& title, int column = -1);
   // A row of the current group, labelled `label` (empty: no label).
   FormRow Row(const QString& label);
   // A check box on a row of its own, its text its name.
@@ -85,4 +86,6 @@ class PageForm {
   QHBoxLayout* m_buttons = nullptr;
   int m_row = 0;
   int m_groups = 0;
+  QHBoxLayout* m_columns = nullptr;
+  QVBoxLayout* m_column[2] = {nullptr, nullptr};
 };
