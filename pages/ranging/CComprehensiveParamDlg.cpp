@@ -1,4 +1,274 @@
 #include "CComprehensiveParamDlg.h"
 
+#include <QComboBox>
+#include <QHideEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <memory>
+
+#include "Encoding.h"
+#include "NumberText.h"
+#include "PageForm.h"
+#include "UnitConversion.h"
+
+namespace {
+
+const QStringList kSensorTypes = {
+    "PS32 Capacity Ceramic",      "PS18 Capacity Ceramic",   "181 Piezoresistive Ceramic",
+    "182 Piezoresistive Ceramic", "Piezoresistive Silicon",  "Metal Capacitive Sensor",
+    "Magnetism rolling board",    "High Stability Sililcon", "MIDA Sapphire Silicon",
+    "Sputtered Thin Film",        "Strain Type Sensor",      "Weighting sensor",
+};
+constexpr int kMetalCapacitive = 5;  // the one sensor whose range index can be chosen
+constexpr int kWeighting = 11;
+
+// The preset ranges: what choosing one writes into the page, and its unit index.
+struct PresetRange {
+  const char* text;
+  const char* lower;
+  const char* upper;
+  int unitIndex;
+};
+const PresetRange kRanges[] = {
+    {"2E", "-1.6", "1.6", 0}, {"3E", "-6", "6", 0},       {"4E", "-40", "40", 0},
+    {"5E", "-250", "250", 0}, {"6E", "-1000", "1000", 0}, {"7E", "0", "2.5", 1},
+    {"8E", "0", "10", 1},     {"9E", "0", "25", 1},       {"0E", "0", "40", 1},
+};
+
+QStringList UnitTexts() {
+  QStringList units;
+  for (int i = 0; i < kUnitCount; ++i)
+    units << QString::fromUtf8(UnitAt(i).text);
+  return units;
+}
+
+// What the Read's exchanges bring back, shared between each exchange and its display.
+struct PvReading {
+  uint8_t sensorType = 0;
+  uint8_t sensorUnit = 0;
+  float sensorLower = 0;
+  float sensorUpper = 0;
+  HartRangePair pvLimits{};
+  HartOutputInfo output{};
+  HartSensorRecord sensor{};
+  float fullScale = 0;
+  char message[32] = {};
+  uint32_t assembly = 0;
+  uint8_t pressureMode = 0;
+};
+
+}  // namespace
+
 CComprehensiveParamDlg::CComprehensiveParamDlg(CMorvaneDlg* mainDlg)
-    : PageDialog(mainDlg, 136, "PV Parameters") {}
+    : PageDialog(mainDlg, 136, "PV Parameters") {
+  PageForm form(this);
+  form.Group("Device Message(32 ASCII)");
+  m_editMessage = form.Row("Device Message(32 ASCII)").Edit(1238, {}, 32);
+  MakePackedAsciiEdit(m_editMessage, 32);
+
+  const QStringList units = UnitTexts();
+  form.Group("Sensor Information", 0);
+  m_editSensorLower = form.Row("Sensor Lower Range Limit").Edit(1207);
+  m_editSensorUpper = form.Row("Sensor Upper Range Limit").Edit(1205);
+  m_comboSensorUnit = form.Row("Sensor Unit").Combo(1230, units);
+  m_comboSensorType = form.Row("Sensor Type").Combo(1104, kSensorTypes);
+  QStringList ranges;
+  for (const PresetRange& range : kRanges)
+    ranges << range.text;
+  m_comboRangeIndex = form.Row("Range Index").Combo(1105, ranges);
+  m_comboExcitation = form.Row("Sensor Excitation")
+                          .Combo(1231, {"+5V", "1.5mA", "1mA", "0.75mA", "0.5mA", "0.25mA"});
+  // It follows the excitation: the user never chooses it.
+  m_comboResistance =
+      form.Row("Maximum Resistance").Combo(1109, {"", "1.25K", "1.5625K", "2.083K", "5K", "10K"});
+  m_comboResistance->setEnabled(false);
+
+  form.Group("Device Information", 1);
+  m_editPvLower = form.Row("PV Lower Range Limit").Edit(1232);
+  m_editPvUpper = form.Row("PV Upper Range Limit").Edit(1233);
+  m_comboPvUnit = form.Row("PV Unit").Combo(1112, units);
+  FormRow damping = form.Row("Damping Time");
+  m_editDamping = damping.Edit(1212);
+  damping.Unit("S");
+  m_editAssembly = form.Row("Assembly ID").Edit(1237);
+
+  form.Group("Special Configuration", 1);
+  m_comboDisplayMode =
+      form.Row("Display Mode").Combo(1217, {"Display PV", "Display F.S.%", "Display Loop mA"});
+  m_comboAlarmType = form.Row("Loop Alarm Type").Combo(1216, {"20.8mA", "3.8mA", "Saturated"});
+  m_comboNumberFormat =
+      form.Row("Number Format").Combo(1218, {"Integer", "1 decimal", "2 decimal", "3 decimal"});
+  m_comboTransfer = form.Row("Transfer Function").Combo(1211, {"Linear", "SQRT"});
+  m_comboPressureMode = form.Row("Pressure Modes").Combo(1381, {"Gauge Modes", "Absolute Modes"});
+  m_comboPressureMode->setCurrentIndex(0);
+
+  // The user's own choices only: the Read selecting an entry runs none of these.
+  connect(m_comboSensorType, &QComboBox::activated, this,
+          &CComprehensiveParamDlg::OnCbnSelchangeSensorType);
+  connect(m_comboRangeIndex, &QComboBox::activated, this,
+          &CComprehensiveParamDlg::OnCbnSelchangeRangeIndex);
+  connect(m_comboExcitation, &QComboBox::activated, this,
+          &CComprehensiveParamDlg::OnCbnSelchangeExcitation);
+  connect(m_comboSensorUnit, &QComboBox::activated, this,
+          &CComprehensiveParamDlg::OnCbnSelchangeSensorUnit);
+  connect(m_comboPvUnit, &QComboBox::activated, this,
+          &CComprehensiveParamDlg::OnCbnSelchangePvUnit);
+  connect(m_comboPressureMode, &QComboBox::activated, this,
+          &CComprehensiveParamDlg::OnCbnSelchangePressureMode);
+  connect(form.Button("Read", 1203), &QPushButton::clicked, this,
+          &CComprehensiveParamDlg::OnBnClickedRead);
+}
+
+void CComprehensiveParamDlg::OnBnClickedRead() {
+  auto r = std::make_shared<PvReading>();
+  // An undecoded excitation code leaves the index out of the lists: nothing selected.
+  r->sensor.typeIndex = 0xFF;
+  DeviceOperation op;
+  op.busyCheck = true;
+  op.spacedBusy = true;
+  op.progressHigh = 9;
+  op.Step(
+        [r](DeviceState& ds) {
+          HartResponse reply;
+          const HartResult result = HartExchange(ds, 148, nullptr, 0, 10, reply);
+          if (result == HART_OK) {
+            r->sensorType = reply.data[0];
+            r->sensorUnit = reply.data[1];
+            r->sensorLower = GetFloatBE(reply.data + 2);
+            r->sensorUpper = GetFloatBE(reply.data + 6);
+          }
+          return result;
+        },
+        [this, r] {
+          m_editSensorLower->setText(Fixed4(r->sensorLower));
+          m_editSensorUpper->setText(Fixed4(r->sensorUpper));
+          m_comboSensorType->setCurrentIndex(r->sensorType);
+          const int unit = UnitIndexOfCode(r->sensorUnit);
+          if (unit >= 0) {
+            m_comboSensorUnit->setCurrentIndex(unit);
+            m_nUnitIndex = unit;
+          }
+        })
+      .onlyWhileRunning = true;
+  op.Step([r](DeviceState& ds) { return HartCmd149(ds, r->pvLimits); },
+          [this, r] {
+            m_editPvLower->setText(Fixed4(r->pvLimits.lower));
+            m_editPvUpper->setText(Fixed4(r->pvLimits.upper));
+          })
+      .onlyWhileRunning = true;
+  op.Step([r](DeviceState& ds) { return HartCmd15(ds, r->output); },
+          [this, r] {
+            m_editDamping->setText(Fixed4(r->output.damping));
+            m_comboTransfer->setCurrentIndex(r->output.transferFunction);
+            const int unit = UnitIndexOfCode(r->output.rangeUnits);
+            if (unit >= 0) m_comboPvUnit->setCurrentIndex(unit);
+          });
+  op.Step([r](DeviceState& ds) { return HartCmd147(ds, r->sensor); },
+          [this, r] {
+            m_comboAlarmType->setCurrentIndex(r->sensor.alarmType);
+            m_comboDisplayMode->setCurrentIndex(r->sensor.displayMode);
+            m_comboNumberFormat->setCurrentIndex(r->sensor.numberFormat);
+            m_comboExcitation->setCurrentIndex(r->sensor.typeIndex);
+            m_comboResistance->setCurrentIndex(r->sensor.typeIndex);
+          })
+      .onlyWhileRunning = true;
+  op.Step([r](DeviceState& ds) { return HartCmd150(ds, r->fullScale); },
+          [this, r] { m_fFullScaleValue = r->fullScale; })
+      .onlyWhileRunning = true;
+  op.Step([r](DeviceState& ds) { return HartCmd12(ds, r->message); },
+          [this, r] { m_editMessage->setText(QString::fromLatin1(r->message, 32)); })
+      .onlyWhileRunning = true;
+  op.Step([r](DeviceState& ds) { return HartCmd16(ds, r->assembly); },
+          [this, r] { m_editAssembly->setText(Decimal(r->assembly)); })
+      .onlyWhileRunning = true;
+  op.Step(
+      [r](DeviceState& ds) {
+        HartResponse reply;
+        const HartResult result = HartExchange(ds, 216, nullptr, 0, 1, reply);
+        if (result == HART_OK) r->pressureMode = reply.data[0];
+        return result;
+      },
+      [this, r] {
+        m_comboPressureMode->setCurrentIndex(r->pressureMode);
+        m_devicePressureMode = r->pressureMode;
+      });
+  RunJobOperation(std::move(op));
+}
+
+void CComprehensiveParamDlg::OnCbnSelchangeSensorType(int index) {
+  if (index == kMetalCapacitive) {
+    m_comboRangeIndex->setEnabled(true);
+  } else if (index >= 0 && index < kWeighting) {
+    m_comboRangeIndex->setEnabled(false);
+  }
+}
+
+void CComprehensiveParamDlg::OnCbnSelchangeRangeIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(std::size(kRanges))) return;
+  // The preset's values in its own unit; nothing is converted and m_nUnitIndex stays.
+  const PresetRange& range = kRanges[index];
+  m_editSensorLower->setText(range.lower);
+  m_editPvLower->setText(range.lower);
+  m_editSensorUpper->setText(range.upper);
+  m_editPvUpper->setText(range.upper);
+  m_comboSensorUnit->setCurrentIndex(range.unitIndex);
+  m_comboPvUnit->setCurrentIndex(range.unitIndex);
+}
+
+void CComprehensiveParamDlg::OnCbnSelchangeExcitation(int index) {
+  m_comboResistance->setCurrentIndex(index);
+}
+
+void CComprehensiveParamDlg::OnCbnSelchangeSensorUnit(int index) {
+  ChangeUnit(index, false);
+}
+
+void CComprehensiveParamDlg::OnCbnSelchangePvUnit(int index) {
+  ChangeUnit(index, true);
+}
+
+void CComprehensiveParamDlg::ChangeUnit(int index, bool spacedFailure) {
+  m_comboSensorUnit->setCurrentIndex(index);
+  m_comboPvUnit->setCurrentIndex(index);
+  if (index < 0 || index == m_nUnitIndex) return;
+  auto special = std::make_shared<HartCompRecord>();
+  DeviceOperation op;
+  op.spacedFailure = spacedFailure;
+  // On failure the lists show the new unit while the edits stay in m_nUnitIndex.
+  op.Step([special](DeviceState& ds) { return HartCmd145(ds, *special); },
+          [this, special, index] {
+            const UnitSpecial params = UnitSpecialOf(*special);
+            for (QLineEdit* edit :
+                 {m_editPvLower, m_editPvUpper, m_editSensorLower, m_editSensorUpper}) {
+              // An edit that holds no number stays as it is rather than turning into 0.
+              const std::optional<double> value = TypedReal(edit->text());
+              if (value)
+                edit->setText(Fixed4(ConvertUnitValue(*value, m_nUnitIndex, index, params)));
+            }
+            m_nUnitIndex = index;
+          });
+  RunOperation(std::move(op));
+}
+
+void CComprehensiveParamDlg::OnCbnSelchangePressureMode(int index) {
+  if (index < 0) return;
+  auto mode = std::make_shared<uint8_t>(static_cast<uint8_t>(index));
+  DeviceOperation op;
+  op.busyCheck = true;
+  op.spacedBusy = true;
+  op.progressHigh = 2;
+  op.Step([mode](DeviceState& ds) { return HartCmd215(ds, *mode); },
+          [this, mode] { m_devicePressureMode = *mode; });
+  // Written or not, the list shows the mode the device has.
+  RunOperation(std::move(op), [this](OperationResult) {
+    m_comboPressureMode->setCurrentIndex(m_devicePressureMode);
+  });
+}
+
+void CComprehensiveParamDlg::hideEvent(QHideEvent* event) {
+  PageDialog::hideEvent(event);
+  // Leaving the page ends a Read still running before its next exchange; the desktop
+  // minimising the window does not.
+  if (!event->spontaneous()) StopJob();
+}
