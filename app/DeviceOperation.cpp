@@ -56,7 +56,7 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
   if (!confirmText.empty() && !host.Confirm(confirmText)) return OperationResult::Cancelled;
   if (!OpenPortOrReport(ds, host)) return OperationResult::NoPort;
   // The addressing step has shown its own message when it fails.
-  if (!PrepareDeviceAddress(ds, host)) return OperationResult::NoDevice;
+  if (addressDevice && !PrepareDeviceAddress(ds, host)) return OperationResult::NoDevice;
 
   int exchanges = 0;
   for (const DeviceStep& step : steps)

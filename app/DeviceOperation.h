@@ -75,7 +75,10 @@ struct DeviceOperation {
   bool spacedBusy = false;     // "Busy! Try later." instead of "Busy!Try later."
   bool spacedFailure = false;  // "Communication Failure: %s" instead of "...Failure:%s"
   std::string confirmText;     // asked first (OK and Cancel) when not empty
-  int progressHigh = 0;        // N of the range 0..N; 0: one more than the steps
+  // false: no identification first; the frames go to the device as last addressed (the
+  // calibration's sampling, where the operator samples row after row of one device).
+  bool addressDevice = true;
+  int progressHigh = 0;  // N of the range 0..N; 0: one more than the steps
   std::vector<DeviceStep> steps;
 
   // Appends a step; returns it for the rarer settings.

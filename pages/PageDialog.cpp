@@ -64,6 +64,10 @@ bool PageDialog::JobIdle() const {
   return m_mainDlg->m_bJobIdle.load() != 0;
 }
 
+bool PageDialog::LoopIdle() const {
+  return m_mainDlg->m_bLoopIdle.load() != 0;
+}
+
 void PageDialog::StopJob() {
   m_mainDlg->m_bJobRun = 0;
 }

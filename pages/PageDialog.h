@@ -54,6 +54,7 @@ class PageDialog : public QWidget {
   void StartJob(std::function<void(JobContext&)> body);
   void StartLoopJob(std::function<void(JobContext&)> body);
   bool JobIdle() const;
+  bool LoopIdle() const;
   // Ask the running job (or the loop job) to stop: hiding a page with a job does this.
   void StopJob();
   void StopLoop();

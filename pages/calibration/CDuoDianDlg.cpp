@@ -1,3 +1,531 @@
 #include "CDuoDianDlg.h"
 
-CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Pressure Calibration") {}
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "CReadOnlyEdit.h"
+#include "Encoding.h"
+#include "NumberText.h"
+#include "PageForm.h"
+#include "Texts.h"
+
+namespace {
+
+constexpr int kTempEditIds[CDuoDianDlg::kTemperatures] = {1395, 1340, 1362, 1396, 1382, 1111, 1390};
+// Only the first four captions change with the room-temperature point.
+constexpr int kTempCaptionIds[4] = {1418, 1419, 1420, 1438};
+constexpr int kTableCommandRoom = 230;
+
+int PressureEditId(int row) {
+  if (row <= 16) return 1421 + row;
+  if (row == 17) return 1440;
+  return 1443 + 4 * (row - 18);
+}
+int AdEditId(int row) {
+  if (row <= 16) return 1401 + row;
+  if (row == 17) return 1441;
+  return 1445 + 4 * (row - 18);
+}
+
+QString TemperatureName(int k) {
+  return QStringLiteral("Temperature %1").arg(k + 1);
+}
+
+// The unit after the range; Read Correction spells four of them its own way.
+const char* RangeSuffix(uint8_t code, bool readCorrection) {
+  switch (code) {
+    case 2:
+      return "INHg";
+    case 5:
+      return "mmHg";
+    case 6:
+      return "PSI";
+    case 7:
+      return "BAR";
+    case 8:
+      return "mBAR";
+    case 9:
+      return readCorrection ? "g_cm2" : "g/cm2";
+    case 10:
+      return readCorrection ? "kg_cm2" : "kg/cm2";
+    case 11:
+      return "Pa";
+    case 12:
+      return "kPa";
+    case 13:
+      return "TORR";
+    case 14:
+      return "ATM";
+    case 21:
+      return "m/s";
+    case 32:
+      return "℃";
+    case 33:
+      return "℉";
+    case 35:
+      return "K";
+    case 40:
+      return readCorrection ? "GALLON" : "Gallons";
+    case 45:
+      return "m";
+    case 49:
+      return "mm";
+    case 91:
+      return readCorrection ? "g_cm3" : "g/cm3";
+    case 171:
+      return "mH2O";
+    case 177:
+      return "FTH2O";
+    case 179:
+      return "mHg";
+    case 237:
+      return "MPa";
+    case 238:
+      return "INH2O";
+    case 239:
+      return "mmH2O";
+    default:
+      return "";
+  }
+}
+
+CReadOnlyEdit* AdBox(QWidget* parent, int id, const QString& name, const QColor& text) {
+  auto* box = new CReadOnlyEdit(parent);
+  box->setObjectName(QString::number(id));
+  box->setAccessibleName(name);
+  box->setReadOnly(true);
+  box->setFont(QFont("Arial", 20));
+  box->SetBackColor(Qt::white);
+  box->SetTextColor(text);
+  box->setMinimumWidth(box->fontMetrics().horizontalAdvance("4294967295") + 16);
+  return box;
+}
+
+// The T-AD box's text as the device takes it: its leading integer, 0 when empty.
+uint16_t TadOf(const QString& text) {
+  return static_cast<uint16_t>(ReadCInteger(text.toStdString()));
+}
+
+}  // namespace
+
+CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Pressure Calibration") {
+  PageForm form(this);
+
+  form.Group("Calibration Points", 0);
+  QStringList temps, presses, current;
+  for (int t = 1; t <= kTemperatures; ++t) {
+    temps << QString::number(t);
+    current << TemperatureName(t - 1);
+  }
+  for (int n = 2; n <= kRows; ++n)
+    presses << QString::asprintf("%d", n);
+  m_comboTempPoints = form.Row("Temperature Point").Combo(1394, temps);
+  FormRow counts = form.Row("Pressure Points");
+  m_comboPressPoints = counts.Combo(1400, presses);
+  QPushButton* readCounts = counts.Button("Read", 1392);
+  readCounts->setAccessibleDescription("Point counts");
+
+  form.Group("Temperature Values", 0);
+  QPushButton* readTemps = nullptr;
+  for (int k = 0; k < kTemperatures; ++k) {
+    FormRow row = form.Row(TemperatureName(k));
+    if (k < 4) row.Label()->setObjectName(QString::number(kTempCaptionIds[k]));
+    m_captionTemp[k] = row.Label();
+    // The caption may read "Room Temprt n"; the field keeps its own name.
+    m_editTemp[k] = row.Edit(kTempEditIds[k], TemperatureName(k), 8);
+    row.Unit("℃");
+    if (k == kTemperatures - 1) readTemps = row.Button("Read", 1399);
+  }
+  readTemps->setAccessibleDescription("Temperatures");
+
+  form.Group("Current Point", 1);
+  m_comboCurTemp = form.Row("Current Temperature").Combo(1389, current);
+  FormRow tad = form.Row("T-AD");
+  m_boxTad = AdBox(this, 1304, "T-AD", QColor(255, 0, 0));
+  tad.Add(m_boxTad);
+  tad.Label()->setBuddy(m_boxTad);
+  FormRow pad = form.Row("P-AD");
+  m_boxPad = AdBox(this, 1305, "P-AD", QColor(0, 0, 255));
+  pad.Add(m_boxPad);
+  pad.Label()->setBuddy(m_boxPad);
+  FormRow range = form.Row("Range：");
+  m_labelRange = new QLabel(this);
+  m_labelRange->setObjectName("1306");
+  m_labelRange->setAccessibleName("Range");
+  range.Add(m_labelRange);
+
+  // The rows, two columns of 13: caption, pressure, AD count, Sampling.
+  auto* rowsBox = new QGroupBox("Pressure Points", this);
+  auto* grid = new QGridLayout(rowsBox);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(2);
+  constexpr int kPerColumn = kRows / 2;
+  for (int i = 0; i < kRows; ++i) {
+    Row& r = m_rows[i];
+    const int line = i % kPerColumn;
+    const int col = (i / kPerColumn) * 5;
+    r.caption = new QLabel(QString::asprintf("%d：", i), rowsBox);
+    r.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    r.pressure = new QLineEdit(rowsBox);
+    r.pressure->setObjectName(QString::number(PressureEditId(i)));
+    r.pressure->setAccessibleName(QStringLiteral("Pressure %1").arg(i));
+    r.caption->setBuddy(r.pressure);
+    r.ad = new QLineEdit(rowsBox);
+    r.ad->setObjectName(QString::number(AdEditId(i)));
+    r.ad->setAccessibleName(QStringLiteral("AD %1").arg(i));
+    r.sampling = new QPushButton("Sampling", rowsBox);
+    r.sampling->setObjectName(QString::number(1600 + i));
+    r.sampling->setAccessibleDescription(QStringLiteral("Row %1").arg(i));
+    r.sampling->setAutoDefault(false);
+    grid->addWidget(r.caption, line, col);
+    grid->addWidget(r.pressure, line, col + 1);
+    grid->addWidget(r.ad, line, col + 2);
+    grid->addWidget(r.sampling, line, col + 3);
+    connect(r.pressure, &QLineEdit::textChanged, this, [this, i] { OnEnChangePressure(i); });
+    connect(r.ad, &QLineEdit::textChanged, this, [this, i] { OnEnChangeAd(i); });
+    connect(r.sampling, &QPushButton::clicked, this, [this, i] { OnBnClickedSampling(i); });
+  }
+  grid->setColumnMinimumWidth(4, 16);
+  form.Layout()->insertWidget(form.Layout()->count() - 1, rowsBox);
+
+  connect(form.Button("Stop", 1291), &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedStop);
+  connect(form.Button("Clear", 1280), &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedClear);
+  connect(form.Button("Update", 1204), &QPushButton::clicked, this,
+          &CDuoDianDlg::OnBnClickedUpdate);
+  connect(form.Button("Read Correction", 1096), &QPushButton::clicked, this,
+          &CDuoDianDlg::OnBnClickedReadCorrection);
+  connect(readCounts, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedReadCounts);
+  connect(readTemps, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedReadTemps);
+  connect(m_comboTempPoints, &QComboBox::activated, this, &CDuoDianDlg::OnCbnSelchangeTempPoints);
+  connect(m_comboPressPoints, &QComboBox::activated, this, &CDuoDianDlg::OnCbnSelchangePressPoints);
+  connect(m_comboCurTemp, &QComboBox::activated, this, &CDuoDianDlg::OnCbnSelchangeCurTemp);
+}
+
+// ---- Counts and rows ----
+
+void CDuoDianDlg::OnCbnSelchangeTempPoints(int index) {
+  m_nTempPoints = index + 1;
+  for (int k = 0; k < kTemperatures; ++k)
+    m_editTemp[k]->setEnabled(k < m_nTempPoints);
+  m_nRoomTemp = m_nTempPoints / 2;
+  for (int k = 0; k < 4; ++k)
+    m_captionTemp[k]->setText(k == m_nRoomTemp ? QStringLiteral("Room Temprt %1").arg(k + 1)
+                                               : TemperatureName(k));
+}
+
+void CDuoDianDlg::OnCbnSelchangePressPoints(int index) {
+  m_nPressPoints = index + 2;
+  for (int i = 2; i < kRows; ++i) {
+    const bool on = i < m_nPressPoints;
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_rows[i].pressure), static_cast<QWidget*>(m_rows[i].ad),
+          static_cast<QWidget*>(m_rows[i].sampling)})
+      w->setEnabled(on);
+  }
+}
+
+void CDuoDianDlg::OnCbnSelchangeCurTemp(int index) {
+  if (index >= 0 && index < m_nTempPoints) {
+    m_nCurTemp = index;
+    return;
+  }
+  Refuse("Invalid Temperature");
+  m_comboCurTemp->setCurrentIndex(m_nCurTemp);
+}
+
+void CDuoDianDlg::OnEnChangeAd(int row) {
+  m_nAd[row] = static_cast<uint32_t>(ReadCInteger(m_rows[row].ad->text().toStdString()));
+}
+
+void CDuoDianDlg::OnEnChangePressure(int row) {
+  m_dPressure[row] = ReadCReal(m_rows[row].pressure->text().toStdString());
+}
+
+void CDuoDianDlg::SetQuietly(QLineEdit* edit, const QString& text) {
+  const bool blocked = edit->blockSignals(true);
+  edit->setText(text);
+  edit->blockSignals(blocked);
+}
+
+void CDuoDianDlg::ShowRange(float lower, float upper, uint8_t unitCode, bool readCorrection) {
+  m_labelRange->setText(QString::asprintf("%.4f ---- %.4f", lower, upper) +
+                        QString::fromUtf8(RangeSuffix(unitCode, readCorrection)));
+}
+
+// ---- Sampling and the live AD display ----
+
+void CDuoDianDlg::OnBnClickedSampling(int row) {
+  QLineEdit* edit = m_rows[row].pressure;
+  const bool empty = edit->text().isEmpty();
+  if (empty && m_nPressPoints < 2) {
+    Refuse(QString::fromStdString(Texts::PleaseSelect("Pressure Points")));
+    return;
+  }
+  std::optional<double> typed;
+  if (!empty) {
+    typed = TypedRealOf(edit);
+    if (!typed) return;
+  }
+  StopJob();  // ends a running Update or Read Correction at its next step
+
+  struct Sample {
+    HartRangePair limits{};
+    double pressure = 0;
+    int32_t pressureAd = 0;
+    uint16_t temperatureAd = 0;
+  };
+  auto s = std::make_shared<Sample>();
+  const int n = m_nPressPoints;
+  DeviceOperation op;
+  op.addressDevice = false;
+  op.progressHigh = 3;
+  op.Step([s](DeviceState& ds) { return HartCmd149(ds, s->limits); },
+          [this, s, row, empty, n] {
+            ShowRange(s->limits.lower, s->limits.upper, s->limits.code, false);
+            if (empty)
+              m_rows[row].pressure->setText(
+                  Fixed4(TablePointPressure(row, n, s->limits.lower, s->limits.upper)));
+          },
+          2);
+  op.Check([s, typed, row, n] {
+    s->pressure = typed ? *typed : TablePointPressure(row, n, s->limits.lower, s->limits.upper);
+    // The limits themselves are in range.
+    if (s->pressure > s->limits.upper || s->pressure < s->limits.lower) return "Pv over range";
+    return "";
+  });
+  op.Step([s](DeviceState& ds) { return HartCmd201(ds, s->pressureAd, s->temperatureAd); },
+          [this, s, row] {
+            m_dPressure[row] = s->pressure;
+            m_fRangeUpper = s->limits.upper;
+            m_fRangeLower = s->limits.lower;
+            const uint32_t ad = static_cast<uint32_t>(s->pressureAd);
+            m_boxTad->setText(QString::number(s->temperatureAd));
+            m_boxPad->setText(QString::number(ad));
+            SetQuietly(m_rows[row].ad, QString::number(ad));
+            m_nAd[row] = ad;
+            m_bSampled[row] = 1;
+          },
+          3);
+  RunOperation(std::move(op), [this](OperationResult result) {
+    if (result == OperationResult::Done) StartAdMonitor();
+  });
+}
+
+void CDuoDianDlg::StartAdMonitor() {
+  if (!LoopIdle()) return;  // the display already runs
+  StartLoopJob([this](JobContext& c) {
+    while (c.job.Pause(500)) {
+      int32_t pressureAd = 0;
+      uint16_t temperatureAd = 0;
+      const HartResult result = HartCmd201(c.ds, pressureAd, temperatureAd);
+      if (result != HART_OK) {
+        c.host.ShowMessage(Texts::CommunicationFailure(result));
+        return;
+      }
+      const uint32_t ad = static_cast<uint32_t>(pressureAd);
+      const bool diodeFault = temperatureAd == 0 || temperatureAd == 0xFFFF;
+      const bool stable = !diodeFault && m_stability.Add(ad);
+      c.host.OnUiThread([this, ad, temperatureAd, diodeFault, stable] {
+        m_boxPad->setText(QString::number(ad));
+        m_boxTad->setText(QString::number(temperatureAd));
+        if (!diodeFault) m_boxPad->SetBackColor(stable ? QColor(0, 255, 0) : QColor(Qt::white));
+      });
+      if (diodeFault) {
+        c.host.ShowMessage("Temperature Diodes errors : " + std::to_string(temperatureAd));
+        return;
+      }
+    }
+  });
+}
+
+void CDuoDianDlg::OnBnClickedStop() {
+  StopLoop();
+}
+
+void CDuoDianDlg::hideEvent(QHideEvent* event) {
+  PageDialog::hideEvent(event);
+  if (event->spontaneous()) return;  // the window minimised, not the page left
+  StopJob();
+  StopLoop();
+}
+
+void CDuoDianDlg::OnBnClickedClear() {
+  m_boxPad->clear();
+  m_boxTad->clear();
+  for (int i = 0; i < kRows; ++i) {
+    SetQuietly(m_rows[i].pressure, {});
+    SetQuietly(m_rows[i].ad, {});
+  }
+  m_bSampled.fill(0);
+  m_nAd.fill(0);
+  m_dPressure.fill(0.0);
+}
+
+// ---- The table of the current temperature point ----
+
+bool CDuoDianDlg::CanStartTableJob() {
+  if (m_nCurTemp == -1) {
+    Refuse("Select Current Temperature Level");
+    return false;
+  }
+  if (!JobIdle()) {
+    Refuse(Texts::kBusy);
+    return false;
+  }
+  StopLoop();
+  StopJob();
+  return true;
+}
+
+void CDuoDianDlg::OnBnClickedUpdate() {
+  if (!CanStartTableJob()) return;
+  const int n = m_nPressPoints;
+  std::array<CalibrationRow, kRows> rows{};
+  int first = -1, last = -1;
+  for (int i = 0; i < kRows; ++i) {
+    rows[i] = {m_dPressure[i], m_nAd[i], m_bSampled[i] != 0};
+    if (i < n && m_bSampled[i]) {
+      if (first < 0) first = i;
+      last = i;
+    }
+  }
+  if (first < 0 || first >= last) {
+    Refuse("Get data of 2 points at least!");
+    return;
+  }
+  // The whole table is worked out before anything goes out: a point whose line leaves the
+  // counts would be stored as 0xFFFFFFFF.
+  std::vector<uint32_t> table(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    const TableAd point = InterpolateTableAdChecked(i, n, m_fRangeLower, m_fRangeUpper, rows);
+    if (!point.inRange) {
+      Refuse(QString::asprintf("AD count of point %d out of range", i));
+      return;
+    }
+    table[static_cast<size_t>(i)] = point.count;
+  }
+  const int temp = m_nCurTemp;
+  const bool room = temp == m_nRoomTemp;
+  const uint16_t tad = TadOf(m_boxTad->text());
+  StartJob([table, temp, room, tad, n](JobContext& c) {
+    if (!OpenPortOrReport(c.ds, c.host)) return;
+    auto fail = [&c](const HartResult& result) {
+      c.host.ShowMessage(Texts::CommunicationFailure(result));
+      c.host.SetProgressPos(0);
+    };
+    c.host.SetProgressRange(n + 2);
+    c.host.SetProgressPos(1);
+    for (int i = 0; i < n && c.job.Running(); ++i) {
+      const uint32_t v = table[static_cast<size_t>(i)];
+      HartResult result;
+      if (room) {
+        // The room-temperature table has a command of its own, with the bare point index.
+        uint8_t data[5] = {static_cast<uint8_t>(i)};
+        PutI32BE(data + 1, static_cast<int32_t>(v));
+        HartResponse reply;
+        result = HartExchange(c.ds, kTableCommandRoom, data, 5, 0, reply);
+      } else {
+        result = HartCmd228(c.ds, static_cast<uint8_t>(temp * n + i), static_cast<int32_t>(v));
+      }
+      if (result != HART_OK) return fail(result);
+      c.host.SetProgressPos(i + 2);
+    }
+    // The T-AD goes out even when the table was stopped part-way.
+    const HartResult result = HartCmd226(c.ds, static_cast<uint8_t>(temp), tad);
+    if (result != HART_OK) return fail(result);
+    c.host.SetProgressPos(n + 2);
+    c.ds.Time().SleepMs(100);
+    c.host.SetProgressPos(0);
+  });
+}
+
+void CDuoDianDlg::OnBnClickedReadCorrection() {
+  if (!CanStartTableJob()) return;
+  const int temp = m_nCurTemp;
+  const int n = m_nPressPoints;
+  StartJob([this, temp, n](JobContext& c) {
+    if (!OpenPortOrReport(c.ds, c.host)) return;
+    auto fail = [&c](const HartResult& result) {
+      c.host.ShowMessage(Texts::CommunicationFailure(result));
+      c.host.SetProgressPos(0);
+    };
+    c.host.SetProgressRange(20);
+    c.host.SetProgressPos(1);
+    HartRangePair limits{};
+    HartResult result = HartCmd149(c.ds, limits);
+    if (result != HART_OK) return fail(result);
+    c.host.OnUiThread([this, limits] {
+      m_fRangeUpper = limits.upper;
+      m_fRangeLower = limits.lower;
+      ShowRange(limits.lower, limits.upper, limits.code, true);
+    });
+    c.host.SetProgressPos(2);
+    uint16_t tad = 0;
+    result = HartCmd225(c.ds, static_cast<uint8_t>(temp), tad);
+    if (result != HART_OK) return fail(result);
+    c.host.OnUiThread([this, tad] { m_boxTad->setText(QString::number(tad)); });
+    for (int i = 0; i < n && c.job.Running(); ++i) {
+      int32_t count = 0;
+      result = HartCmd227(c.ds, static_cast<uint8_t>(temp * n + i), count);
+      if (result != HART_OK) return fail(result);
+      const float p = TablePointPressure(i, n, limits.lower, limits.upper);
+      c.host.OnUiThread([this, i, count, p] {
+        const uint32_t ad = static_cast<uint32_t>(count);
+        SetQuietly(m_rows[i].ad, QString::number(ad));
+        m_nAd[i] = ad;
+        m_bSampled[i] = 1;
+        // The row keeps the unrounded pressure, not the text shown.
+        SetQuietly(m_rows[i].pressure, Fixed4(p));
+        m_dPressure[i] = p;
+      });
+      c.host.SetProgressPos(i + 3);
+    }
+    c.host.SetProgressPos(20);
+    c.ds.Time().SleepMs(100);
+    c.host.SetProgressPos(0);
+  });
+}
+
+// ---- The two Reads ----
+
+void CDuoDianDlg::OnBnClickedReadCounts() {
+  StopLoop();
+  auto counts = std::make_shared<std::pair<uint8_t, uint8_t>>();
+  DeviceOperation op;
+  op.progressHigh = 2;
+  op.Step([counts](DeviceState& ds) { return HartCmd221(ds, counts->first, counts->second); });
+  op.Check([counts]() -> std::string {
+    const int t = counts->first, n = counts->second;
+    if (t >= 1 && t <= kTemperatures && n >= 2 && n <= kRows) return {};
+    return "Device reports " + std::to_string(t) + " temperature points and " + std::to_string(n) +
+           " pressure points";
+  });
+  RunOperation(std::move(op), [this, counts](OperationResult result) {
+    if (result != OperationResult::Done) return;
+    m_comboTempPoints->setCurrentIndex(counts->first - 1);
+    OnCbnSelchangeTempPoints(counts->first - 1);
+    m_comboPressPoints->setCurrentIndex(counts->second - 2);
+    OnCbnSelchangePressPoints(counts->second - 2);
+  });
+}
+
+void CDuoDianDlg::OnBnClickedReadTemps() {
+  StopLoop();
+  DeviceOperation op;
+  op.progressHigh = 8;
+  for (int k = 0; k < m_nTempPoints; ++k) {
+    auto value = std::make_shared<float>();
+    op.Step([value, k](DeviceState& ds) { return HartCmd223(ds, static_cast<uint8_t>(k), *value); },
+            [this, value, k] { m_editTemp[k]->setText(QString::asprintf("%.2f", *value)); },
+            k == m_nTempPoints - 1 ? 8 : k + 2);
+  }
+  RunOperation(std::move(op));
+}
