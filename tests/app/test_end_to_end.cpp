@@ -1,5 +1,6 @@
 // The program as scripts/run sets it up: hart-sim on a pseudo-terminal linked as COM3 in the
 // working folder, the default settings, the real serial port and the real clock.
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -23,7 +24,16 @@ class EndToEndTest : public GuiFixture {
     TheDeviceState().port.reset();
     QDir::setCurrent(QString::fromStdString(sim_.dir()));
   }
-  SimProcess sim_{"--address 0 --address 5 --no-pacing"};
+  // Pumps the UI until the background job and the live display have ended.
+  bool WaitForJobs() {
+    return QTest::qWaitFor(
+        [this] { return dlg->m_bJobIdle.load() == 1 && dlg->m_bLoopIdle.load() == 1; }, 20000);
+  }
+  void Click(QWidget* page, int id) {
+    QTest::mouseClick(page->findChild<QPushButton*>(QString::number(id)), Qt::LeftButton);
+    ASSERT_TRUE(WaitForOperation());
+  }
+  SimProcess sim_{"--address 0 --address 5 --no-pacing", HART_SIM_PATH, /*commands=*/true};
 };
 
 TEST_F(EndToEndTest, OnlineTestFindsTheSimulatedTransmitters) {
@@ -56,6 +66,39 @@ TEST_F(EndToEndTest, APageWritesAndReadsTheDeviceThroughTheRealPort) {
   ASSERT_TRUE(WaitForOperation());
   EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
   EXPECT_EQ(damping->text(), "4.5000");
+}
+
+TEST_F(EndToEndTest, TheOperatorCalibratesTheRoomPointApplyingPressuresAtTheSimulator) {
+  ASSERT_TRUE(sim_.ready()) << "hart-sim did not start";
+  OpenMainWindow();
+  dlg->ShowPage(2);
+  QWidget* page = dlg->TabCtrl()->Page(2);
+  Click(page, 1392);  // the point counts
+  auto* current = page->findChild<QComboBox*>("1389");
+  current->setCurrentIndex(1);
+  emit current->activated(1);
+
+  // Row 0 at -100 kPa; row 10 where the reference reads 1000 while the sensor has 900.
+  const std::pair<int, const char*> rows[] = {{0, "-100"}, {10, "900"}};
+  for (const auto& [row, applied] : rows) {
+    ASSERT_TRUE(sim_.Say(std::string("device 0 pressure ") + applied));
+    ASSERT_TRUE(sim_.WaitForLog(std::string("ok device 0: pressure ") + applied)) << sim_.Log();
+    auto* pressure = page->findChild<QLineEdit*>(QString::number(1421 + row));
+    pressure->setText(row == 0 ? "-100" : "1000");
+    Click(page, 1600 + row);
+    Click(page, 1291);  // Stop the live display
+    ASSERT_TRUE(WaitForJobs());
+  }
+  Click(page, 1204);  // Update
+  ASSERT_TRUE(WaitForJobs());
+  EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+
+  // The transmitter now reads the reference's value.
+  sim_.Say("device 0 status");
+  ASSERT_TRUE(sim_.WaitForLog("ok device 0: PV ")) << sim_.Log();
+  const std::string log = sim_.Log();
+  const double pv = std::atof(log.c_str() + log.rfind("ok device 0: PV ") + 16);
+  EXPECT_NEAR(pv, 1000.0, 0.5) << log;
 }
 
 }  // namespace
