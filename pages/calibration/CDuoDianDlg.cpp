@@ -14,7 +14,7 @@
 #include "CReadOnlyEdit.h"
 #include "Encoding.h"
 #include "NumberText.h"
-#include "PageForm.h"
+#include "PageForm.h"  // Fixed4
 #include "Texts.h"
 
 namespace {
@@ -117,9 +117,47 @@ uint16_t TadOf(const QString& text) {
 }  // namespace
 
 CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Pressure Calibration") {
-  PageForm form(this);
+  // Denser than the other pages: 26 rows and the live readouts share the tab area. The
+  // counts and temperatures above; the rows, and beside them the live point and the buttons.
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(8, 4, 8, 4);
+  outer->setSpacing(4);
+  auto* top = new QHBoxLayout;
+  auto* bottom = new QHBoxLayout;
+  outer->addLayout(top);
+  outer->addLayout(bottom);
+  outer->addStretch(1);
 
-  form.Group("Calibration Points", 0);
+  auto group = [this](const QString& title) {
+    auto* box = new QGroupBox(title, this);
+    box->setAccessibleName(title);
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(6);
+    return std::pair{box, grid};
+  };
+  auto label = [](const QString& text, QWidget* parent, QWidget* buddy) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (buddy) l->setBuddy(buddy);
+    return l;
+  };
+  auto combo = [](int id, const QStringList& items, const QString& name, QWidget* parent) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::number(id));
+    c->addItems(items);
+    c->setCurrentIndex(-1);  // nothing chosen until the device or the user says
+    c->setAccessibleName(name);
+    return c;
+  };
+  auto button = [](const QString& text, int id, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::number(id));
+    b->setAutoDefault(false);  // Enter elsewhere never presses it
+    return b;
+  };
+
+  // The counts.
   QStringList temps, presses, current;
   for (int t = 1; t <= kTemperatures; ++t) {
     temps << QString::number(t);
@@ -127,64 +165,58 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
   }
   for (int n = 2; n <= kRows; ++n)
     presses << QString::asprintf("%d", n);
-  m_comboTempPoints = form.Row("Temperature Point").Combo(1394, temps);
-  FormRow counts = form.Row("Pressure Points");
-  m_comboPressPoints = counts.Combo(1400, presses);
-  QPushButton* readCounts = counts.Button("Read", 1392);
+  auto [countsBox, counts] = group("Calibration Points");
+  m_comboTempPoints = combo(1394, temps, "Temperature Point", countsBox);
+  m_comboPressPoints = combo(1400, presses, "Pressure Points", countsBox);
+  QPushButton* readCounts = button("Read", 1392, countsBox);
   readCounts->setAccessibleDescription("Point counts");
+  counts->addWidget(label("Temperature Point", countsBox, m_comboTempPoints), 0, 0);
+  counts->addWidget(m_comboTempPoints, 0, 1);
+  counts->addWidget(label("Pressure Points", countsBox, m_comboPressPoints), 1, 0);
+  counts->addWidget(m_comboPressPoints, 1, 1);
+  counts->addWidget(readCounts, 2, 1);
+  top->addWidget(countsBox);
 
-  form.Group("Temperature Values", 0);
-  QPushButton* readTemps = nullptr;
+  // The temperatures, in two columns.
+  auto [tempBox, tempGrid] = group("Temperature Values");
   for (int k = 0; k < kTemperatures; ++k) {
-    FormRow row = form.Row(TemperatureName(k));
-    if (k < 4) row.Label()->setObjectName(QString::number(kTempCaptionIds[k]));
-    m_captionTemp[k] = row.Label();
+    auto* edit = new QLineEdit(tempBox);
+    edit->setObjectName(QString::number(kTempEditIds[k]));
     // The caption may read "Room Temprt n"; the field keeps its own name.
-    m_editTemp[k] = row.Edit(kTempEditIds[k], TemperatureName(k), 8);
-    row.Unit("℃");
-    if (k == kTemperatures - 1) readTemps = row.Button("Read", 1399);
+    edit->setAccessibleName(TemperatureName(k));
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("-000.00") + 12);
+    m_editTemp[k] = edit;
+    m_captionTemp[k] = label(TemperatureName(k), tempBox, edit);
+    if (k < 4) m_captionTemp[k]->setObjectName(QString::number(kTempCaptionIds[k]));
+    const int line = k % 4, col = (k / 4) * 3;
+    tempGrid->addWidget(m_captionTemp[k], line, col);
+    tempGrid->addWidget(edit, line, col + 1);
+    tempGrid->addWidget(new QLabel("℃", tempBox), line, col + 2);
   }
+  QPushButton* readTemps = button("Read", 1399, tempBox);
   readTemps->setAccessibleDescription("Temperatures");
-
-  form.Group("Current Point", 1);
-  m_comboCurTemp = form.Row("Current Temperature").Combo(1389, current);
-  FormRow tad = form.Row("T-AD");
-  m_boxTad = AdBox(this, 1304, "T-AD", QColor(255, 0, 0));
-  tad.Add(m_boxTad);
-  tad.Label()->setBuddy(m_boxTad);
-  FormRow pad = form.Row("P-AD");
-  m_boxPad = AdBox(this, 1305, "P-AD", QColor(0, 0, 255));
-  pad.Add(m_boxPad);
-  pad.Label()->setBuddy(m_boxPad);
-  FormRow range = form.Row("Range：");
-  m_labelRange = new QLabel(this);
-  m_labelRange->setObjectName("1306");
-  m_labelRange->setAccessibleName("Range");
-  range.Add(m_labelRange);
+  tempGrid->addWidget(readTemps, 3, 4, 1, 2);
+  top->addWidget(tempBox);
+  top->addStretch(1);
 
   // The rows, two columns of 13: caption, pressure, AD count, Sampling.
-  auto* rowsBox = new QGroupBox("Pressure Points", this);
-  auto* grid = new QGridLayout(rowsBox);
-  grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(2);
+  auto [rowsBox, grid] = group("Calibration Rows");
   constexpr int kPerColumn = kRows / 2;
   for (int i = 0; i < kRows; ++i) {
     Row& r = m_rows[i];
     const int line = i % kPerColumn;
     const int col = (i / kPerColumn) * 5;
-    r.caption = new QLabel(QString::asprintf("%d：", i), rowsBox);
-    r.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     r.pressure = new QLineEdit(rowsBox);
     r.pressure->setObjectName(QString::number(PressureEditId(i)));
     r.pressure->setAccessibleName(QStringLiteral("Pressure %1").arg(i));
-    r.caption->setBuddy(r.pressure);
     r.ad = new QLineEdit(rowsBox);
     r.ad->setObjectName(QString::number(AdEditId(i)));
     r.ad->setAccessibleName(QStringLiteral("AD %1").arg(i));
-    r.sampling = new QPushButton("Sampling", rowsBox);
-    r.sampling->setObjectName(QString::number(1600 + i));
+    for (QLineEdit* edit : {r.pressure, r.ad})
+      edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("4294967295") + 12);
+    r.caption = label(QString::asprintf("%d：", i), rowsBox, r.pressure);
+    r.sampling = button("Sampling", 1600 + i, rowsBox);
     r.sampling->setAccessibleDescription(QStringLiteral("Row %1").arg(i));
-    r.sampling->setAutoDefault(false);
     grid->addWidget(r.caption, line, col);
     grid->addWidget(r.pressure, line, col + 1);
     grid->addWidget(r.ad, line, col + 2);
@@ -193,15 +225,41 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
     connect(r.ad, &QLineEdit::textChanged, this, [this, i] { OnEnChangeAd(i); });
     connect(r.sampling, &QPushButton::clicked, this, [this, i] { OnBnClickedSampling(i); });
   }
-  grid->setColumnMinimumWidth(4, 16);
-  form.Layout()->insertWidget(form.Layout()->count() - 1, rowsBox);
+  grid->setColumnMinimumWidth(4, 12);
+  bottom->addWidget(rowsBox);
 
-  connect(form.Button("Stop", 1291), &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedStop);
-  connect(form.Button("Clear", 1280), &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedClear);
-  connect(form.Button("Update", 1204), &QPushButton::clicked, this,
-          &CDuoDianDlg::OnBnClickedUpdate);
-  connect(form.Button("Read Correction", 1096), &QPushButton::clicked, this,
-          &CDuoDianDlg::OnBnClickedReadCorrection);
+  // The live point: labels above their fields, the page's buttons below.
+  auto* side = new QVBoxLayout;
+  side->setSpacing(2);
+  m_comboCurTemp = combo(1389, current, "Current Temperature", this);
+  m_boxTad = AdBox(this, 1304, "T-AD", QColor(255, 0, 0));
+  m_boxPad = AdBox(this, 1305, "P-AD", QColor(0, 0, 255));
+  m_labelRange = new QLabel(this);
+  m_labelRange->setObjectName("1306");
+  m_labelRange->setAccessibleName("Range");
+  auto stacked = [&](const QString& text, QWidget* field) {
+    auto* l = new QLabel(text, this);
+    l->setBuddy(field);
+    side->addWidget(l);
+    side->addWidget(field);
+  };
+  stacked("Current Temperature", m_comboCurTemp);
+  stacked("T-AD", m_boxTad);
+  stacked("P-AD", m_boxPad);
+  stacked("Range：", m_labelRange);
+  side->addStretch(1);
+  QPushButton* stop = button("Stop", 1291, this);
+  QPushButton* clear = button("Clear", 1280, this);
+  QPushButton* update = button("Update", 1204, this);
+  QPushButton* readCorrection = button("Read Correction", 1096, this);
+  for (QPushButton* b : {stop, clear, update, readCorrection})
+    side->addWidget(b);
+  bottom->addLayout(side, 1);
+
+  connect(stop, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedStop);
+  connect(clear, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedClear);
+  connect(update, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedUpdate);
+  connect(readCorrection, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedReadCorrection);
   connect(readCounts, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedReadCounts);
   connect(readTemps, &QPushButton::clicked, this, &CDuoDianDlg::OnBnClickedReadTemps);
   connect(m_comboTempPoints, &QComboBox::activated, this, &CDuoDianDlg::OnCbnSelchangeTempPoints);
