@@ -77,18 +77,13 @@ QLineEdit* FormRow::Edit(int id, const QString& name, int widthChars) {
 }
 
 QComboBox* FormRow::Combo(int id, const QStringList& items, const QString& name) {
-  auto* combo = new QComboBox(m_parent);
-  combo->setObjectName(QString::number(id));
-  combo->addItems(items);
-  combo->setCurrentIndex(-1);  // nothing chosen until the device or the user says
+  QComboBox* combo = PageCombo(id, items, name, m_parent);
   combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   combo->setMinimumWidth(CharWidth(combo, 12));
   Named(combo, name);
   m_fields->addWidget(combo);
   return combo;
 }
-
-namespace {
 
 // A page's buttons never become the window's default button (a dialog makes the first one
 // it finds its default when shown): Enter must not press a page's button from elsewhere.
@@ -99,7 +94,14 @@ QPushButton* PageButton(const QString& text, int id, QWidget* parent) {
   return button;
 }
 
-}  // namespace
+QComboBox* PageCombo(int id, const QStringList& items, const QString& name, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(QString::number(id));
+  combo->addItems(items);
+  combo->setCurrentIndex(-1);  // nothing chosen until the device or the user says
+  combo->setAccessibleName(name);
+  return combo;
+}
 
 QLabel* FormRow::Unit(const QString& text, int id) {
   auto* unit = new QLabel(text, m_parent);

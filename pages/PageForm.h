@@ -34,6 +34,11 @@ QString Decimal(long long value);
 // case, characters packed ASCII cannot carry are not taken, at most `maxChars` characters.
 void MakePackedAsciiEdit(QLineEdit* edit, int maxChars);
 
+// A page's button (never the window's default button) and list (nothing chosen), named by
+// id, for pages laid out by hand.
+QPushButton* PageButton(const QString& text, int id, QWidget* parent);
+QComboBox* PageCombo(int id, const QStringList& items, const QString& name, QWidget* parent);
+
 class FormRow {
  public:
   // The label of the row.

@@ -14,7 +14,7 @@
 #include "CReadOnlyEdit.h"
 #include "Encoding.h"
 #include "NumberText.h"
-#include "PageForm.h"  // Fixed4
+#include "PageForm.h"
 #include "Texts.h"
 
 namespace {
@@ -142,21 +142,6 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
     if (buddy) l->setBuddy(buddy);
     return l;
   };
-  auto combo = [](int id, const QStringList& items, const QString& name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(QString::number(id));
-    c->addItems(items);
-    c->setCurrentIndex(-1);  // nothing chosen until the device or the user says
-    c->setAccessibleName(name);
-    return c;
-  };
-  auto button = [](const QString& text, int id, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);  // Enter elsewhere never presses it
-    return b;
-  };
-
   // The counts.
   QStringList temps, presses, current;
   for (int t = 1; t <= kTemperatures; ++t) {
@@ -166,9 +151,9 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
   for (int n = 2; n <= kRows; ++n)
     presses << QString::asprintf("%d", n);
   auto [countsBox, counts] = group("Calibration Points");
-  m_comboTempPoints = combo(1394, temps, "Temperature Point", countsBox);
-  m_comboPressPoints = combo(1400, presses, "Pressure Points", countsBox);
-  QPushButton* readCounts = button("Read", 1392, countsBox);
+  m_comboTempPoints = PageCombo(1394, temps, "Temperature Point", countsBox);
+  m_comboPressPoints = PageCombo(1400, presses, "Pressure Points", countsBox);
+  QPushButton* readCounts = PageButton("Read", 1392, countsBox);
   readCounts->setAccessibleDescription("Point counts");
   counts->addWidget(label("Temperature Point", countsBox, m_comboTempPoints), 0, 0);
   counts->addWidget(m_comboTempPoints, 0, 1);
@@ -193,7 +178,7 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
     tempGrid->addWidget(edit, line, col + 1);
     tempGrid->addWidget(new QLabel("℃", tempBox), line, col + 2);
   }
-  QPushButton* readTemps = button("Read", 1399, tempBox);
+  QPushButton* readTemps = PageButton("Read", 1399, tempBox);
   readTemps->setAccessibleDescription("Temperatures");
   tempGrid->addWidget(readTemps, 3, 4, 1, 2);
   top->addWidget(tempBox);
@@ -215,7 +200,7 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
     for (QLineEdit* edit : {r.pressure, r.ad})
       edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("4294967295") + 12);
     r.caption = label(QString::asprintf("%d：", i), rowsBox, r.pressure);
-    r.sampling = button("Sampling", 1600 + i, rowsBox);
+    r.sampling = PageButton("Sampling", 1600 + i, rowsBox);
     r.sampling->setAccessibleDescription(QStringLiteral("Row %1").arg(i));
     grid->addWidget(r.caption, line, col);
     grid->addWidget(r.pressure, line, col + 1);
@@ -231,7 +216,7 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
   // The live point: labels above their fields, the page's buttons below.
   auto* side = new QVBoxLayout;
   side->setSpacing(2);
-  m_comboCurTemp = combo(1389, current, "Current Temperature", this);
+  m_comboCurTemp = PageCombo(1389, current, "Current Temperature", this);
   m_boxTad = AdBox(this, 1304, "T-AD", QColor(255, 0, 0));
   m_boxPad = AdBox(this, 1305, "P-AD", QColor(0, 0, 255));
   m_labelRange = new QLabel(this);
@@ -248,10 +233,10 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
   stacked("P-AD", m_boxPad);
   stacked("Range：", m_labelRange);
   side->addStretch(1);
-  QPushButton* stop = button("Stop", 1291, this);
-  QPushButton* clear = button("Clear", 1280, this);
-  QPushButton* update = button("Update", 1204, this);
-  QPushButton* readCorrection = button("Read Correction", 1096, this);
+  QPushButton* stop = PageButton("Stop", 1291, this);
+  QPushButton* clear = PageButton("Clear", 1280, this);
+  QPushButton* update = PageButton("Update", 1204, this);
+  QPushButton* readCorrection = PageButton("Read Correction", 1096, this);
   for (QPushButton* b : {stop, clear, update, readCorrection})
     side->addWidget(b);
   bottom->addLayout(side, 1);
