@@ -9,10 +9,13 @@
 // process (SimConsole.h); each gets one answer line. SIGINT or SIGTERM stops it and removes
 // the link.
 //
-// Between clients the terminal goes back to its settings at start: the Linux pty keeps the
+// Between clients hart-sim clears the odd-parity flag a client left: the Linux pty keeps the
 // PARODD a client asked for (while dropping PARENB), and the next client's identical 8-O-1
-// request then fails with EINVAL. hart-sim holds the terminal side open itself, so the
-// master never sees a hang-up; it watches the terminal's opens and closes instead.
+// request then fails with EINVAL. That flag alone, and only while PARENB is clear: the next
+// client may already have opened the terminal and set it up (a close and the next open can
+// come in one batch of events), and its settings must stay as it made them. hart-sim holds
+// the terminal side open itself, so the master never sees a hang-up; it watches the
+// terminal's opens and closes instead.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -285,11 +288,9 @@ int main(int argc, char** argv) {
   // Holding the terminal side open keeps the pair alive between the clients' sessions
   // (otherwise reads fail with EIO once a client closes it).
   int keepOpen = open(slavePath.c_str(), O_RDWR | O_NOCTTY);
-  termios atStart{};
   if (keepOpen >= 0 && tcgetattr(keepOpen, &tio) == 0) {
     cfmakeraw(&tio);
     tcsetattr(keepOpen, TCSANOW, &tio);
-    tcgetattr(keepOpen, &atStart);
   }
   ClientWatch clients(slavePath);
   int flags = fcntl(master, F_GETFL);
@@ -371,12 +372,16 @@ int main(int argc, char** argv) {
       // Nobody waits for a reply or a half-sent request any more.
       out.clear();
       loop.ResetReceiver();
-      tcflush(keepOpen, TCIFLUSH);
       ioctl(keepOpen, TIOCNXCL);
-      tcsetattr(keepOpen, TCSANOW, &atStart);
-      std::fprintf(g_frames,
-                   "hart-sim: the client closed the terminal; its settings are back as at start\n");
-      std::fflush(g_frames);
+      termios now{};
+      if (tcgetattr(keepOpen, &now) == 0 && (now.c_cflag & PARODD) && !(now.c_cflag & PARENB)) {
+        now.c_cflag &= ~tcflag_t(PARODD);
+        tcsetattr(keepOpen, TCSANOW, &now);
+        std::fprintf(g_frames,
+                     "hart-sim: the client closed the terminal; its odd-parity flag "
+                     "is cleared\n");
+        std::fflush(g_frames);
+      }
     }
     if (!(pfd[0].revents & POLLIN)) {
       if (pfd[0].revents & (POLLHUP | POLLERR)) usleep(10000);

@@ -188,7 +188,7 @@ TEST(HartSim, AClientsTerminalSettingsDoNotOutliveIt) {
   bool accepted = false;
   close(openOdd(accepted));
   ASSERT_TRUE(accepted);
-  ASSERT_TRUE(sim.WaitForLog("settings are back as at start")) << sim.Log();
+  ASSERT_TRUE(sim.WaitForLog("its odd-parity flag is cleared")) << sim.Log();
   const int fd = openOdd(accepted);
   EXPECT_TRUE(accepted) << "the second client's 8-O-1 was refused";
   close(fd);
