@@ -20,6 +20,7 @@
 #include "CAboutDlg.h"
 #include "CDeviceInfDlg.h"
 #include "CMyTabCtrl.h"
+#include "ConfigTransfer.h"
 #include "DeviceSearch.h"
 #include "DialogUnits.h"
 #include "InputBlocker.h"
@@ -158,8 +159,10 @@ void CMorvaneDlg::BuildMenu() {
   };
 
   QMenu* file = m_menuBar->addMenu("File(&F)");
-  item(file, "Update to computer", "32839");
-  item(file, "Downloads to Device", "32840");
+  connect(item(file, "Update to computer", "32839"), &QAction::triggered, this,
+          &CMorvaneDlg::OnFileUpdateToComputer);
+  connect(item(file, "Downloads to Device", "32840"), &QAction::triggered, this,
+          &CMorvaneDlg::OnFileDownloadToDevice);
   connect(item(file, "Exit", "menuExit"), &QAction::triggered, this, &CMorvaneDlg::RequestClose);
 
   QMenu* settings = m_menuBar->addMenu("Settings(&S)");
@@ -422,6 +425,35 @@ void CMorvaneDlg::StartJob(JobPair pair, std::function<void(BackgroundJob&)> bod
     BackgroundJob job(run, idle, TheClock());
     body(job);
   });
+}
+
+// ---- The configuration data file ----
+
+void CMorvaneDlg::OnFileUpdateToComputer() {
+  if (!m_bJobIdle.load()) {
+    ShowMessage(Texts::kBusy);
+    return;
+  }
+  StartJob(JobPair::Job, [this](BackgroundJob& job) {
+    UploadConfiguration(job, *this, TheDeviceState(),
+                        [this](const ConfigValues& values) { ShowConfiguration(values); });
+  });
+}
+
+void CMorvaneDlg::OnFileDownloadToDevice() {
+  if (!m_bJobIdle.load()) {
+    ShowMessage(Texts::kBusy);
+    return;
+  }
+  StartJob(JobPair::Job, [this](BackgroundJob& job) {
+    DownloadConfiguration(job, *this, TheDeviceState(),
+                          [this](const ConfigValues& values) { ShowConfiguration(values); });
+  });
+}
+
+void CMorvaneDlg::ShowConfiguration(const ConfigValues& values) {
+  for (int i = 0; i < kPageCount; ++i)
+    if (auto* page = qobject_cast<PageDialog*>(m_tabCtrl->Page(i))) page->ShowConfiguration(values);
 }
 
 // ---- The station-number box ----

@@ -44,6 +44,7 @@ class CMonitorPressureDlg;
 class CMonitorCurrentDlg;
 class CMonitorPercentDlg;
 class CDeviceInfDlg;
+struct ConfigValues;
 
 class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   Q_OBJECT
@@ -89,6 +90,12 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   bool NormalAddressing() override;
   bool JobIdle() override;
   void OnUiThread(const std::function<void()>& fn) override;
+
+  // File menu: the device's configuration memory to a data file and back, on the job pair;
+  // the values go onto the pages.
+  void OnFileUpdateToComputer();
+  void OnFileDownloadToDevice();
+  void ShowConfiguration(const ConfigValues& values);
 
   // Port, station number and addressing mode from the settings into the window and the
   // link: at start and after the default parameters change.

@@ -17,6 +17,7 @@
 
 class CMorvaneDlg;
 class QLineEdit;
+struct ConfigValues;
 
 class PageDialog : public QWidget {
   Q_OBJECT
@@ -25,6 +26,9 @@ class PageDialog : public QWidget {
   PageDialog(CMorvaneDlg* mainDlg, int dialogId, const QString& title);
 
   int DialogId() const { return m_dialogId; }
+
+  // Shows what a configuration upload or download carried, on the pages that show any of it.
+  virtual void ShowConfiguration(const ConfigValues&) {}
 
   // What a background job's body works with: its hold on the flags, the window's services
   // (progress, messages, the UI thread) and the link.

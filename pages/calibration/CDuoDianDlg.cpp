@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "CReadOnlyEdit.h"
+#include "ConfigImage.h"
 #include "Encoding.h"
 #include "NumberText.h"
 #include "PageForm.h"
@@ -571,4 +572,38 @@ void CDuoDianDlg::OnBnClickedReadTemps() {
             k == m_nTempPoints - 1 ? 8 : k + 2);
   }
   RunOperation(std::move(op));
+}
+
+// ---- A configuration upload or download ----
+
+void CDuoDianDlg::ShowConfiguration(const ConfigValues& v) {
+  m_fRangeUpper = v.pvUpperLimit;
+  m_fRangeLower = v.pvLowerLimit;
+  m_labelRange->setText(QString::asprintf("%.3f ---- %.3f", v.pvLowerLimit, v.pvUpperLimit) +
+                        DeviceUnitName(v.unitCode));
+  // Counts the lists cannot show leave them, and skip the tables.
+  if (v.temperaturePoints < 1 || v.temperaturePoints > kTemperatures || v.pressurePoints < 2 ||
+      v.pressurePoints > kRows)
+    return;
+  m_comboTempPoints->setCurrentIndex(v.temperaturePoints - 1);
+  OnCbnSelchangeTempPoints(v.temperaturePoints - 1);
+  m_comboPressPoints->setCurrentIndex(v.pressurePoints - 2);
+  OnCbnSelchangePressPoints(v.pressurePoints - 2);
+  for (size_t k = 0; k < v.temperatures.size(); ++k)
+    m_editTemp[k]->setText(QString::asprintf("%.2f", v.temperatures[k]));
+  const int middle = v.temperaturePoints / 2;
+  m_comboCurTemp->setCurrentIndex(middle);
+  OnCbnSelchangeCurTemp(middle);
+  if (m_nCurTemp != middle) return;
+  if (static_cast<size_t>(middle) < v.temperatureAd.size())
+    m_boxTad->setText(QString::number(v.temperatureAd[static_cast<size_t>(middle)]));
+  for (size_t j = 0; j < v.middleTable.size(); ++j) {
+    const int row = static_cast<int>(j);
+    const float p = TablePointPressure(row, v.pressurePoints, v.pvLowerLimit, v.pvUpperLimit);
+    SetQuietly(m_rows[j].ad, QString::number(v.middleTable[j]));
+    m_nAd[j] = v.middleTable[j];
+    m_bSampled[j] = 1;
+    SetQuietly(m_rows[j].pressure, Fixed4(p));
+    m_dPressure[j] = p;
+  }
 }

@@ -29,6 +29,7 @@ class CDuoDianDlg : public PageDialog {
   static constexpr int kTemperatures = 7;
 
   explicit CDuoDianDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnCbnSelchangeTempPoints(int index);
   void OnCbnSelchangePressPoints(int index);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "ConfigImage.h"
 #include "PageForm.h"
 
 namespace {
@@ -46,4 +47,8 @@ void CDampingTimeDlg::OnBnClickedUpdate() {
   op.Step([damping](DeviceState& ds) { return HartCmd34(ds, *damping); },
           [this, damping] { m_editDamping->setText(Fixed4(damping->actual)); });
   RunOperation(std::move(op));
+}
+
+void CDampingTimeDlg::ShowConfiguration(const ConfigValues& v) {
+  m_editDamping->setText(Fixed4(v.damping));
 }

@@ -11,6 +11,7 @@ class CDampingTimeDlg : public PageDialog {
 
  public:
   explicit CDampingTimeDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnBnClickedRead();
   void OnBnClickedUpdate();

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "ConfigImage.h"
 #include "Encoding.h"
 #include "NumberText.h"
 #include "PageForm.h"
@@ -145,4 +146,13 @@ void CInstrumentInformationDlg::OnBnClickedUpdate() {
   // When this fails the tag, descriptor and date are already written; they stay so.
   op.Step([message](DeviceState& ds) { return HartCmd17(ds, message->data()); });
   RunOperation(std::move(op));
+}
+
+void CInstrumentInformationDlg::ShowConfiguration(const ConfigValues& v) {
+  m_editTag->setText(QString::fromLatin1(v.tag.c_str()));
+  m_editDescriptor->setText(QString::fromLatin1(v.descriptor.c_str()));
+  m_editMessage->setText(QString::fromLatin1(v.message.c_str()));
+  m_editYear->setText(Decimal(v.year));
+  m_editMonth->setText(Decimal(v.month));
+  m_editDay->setText(Decimal(v.day));
 }

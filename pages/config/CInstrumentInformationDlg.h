@@ -13,6 +13,7 @@ class CInstrumentInformationDlg : public PageDialog {
 
  public:
   explicit CInstrumentInformationDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnBnClickedRead();
   void OnBnClickedUpdate();

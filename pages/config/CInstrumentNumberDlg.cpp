@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "AppSettings.h"
+#include "ConfigImage.h"
 #include "PageForm.h"
 
 namespace {
@@ -110,4 +111,8 @@ void CInstrumentNumberDlg::OnBnClickedReadLotId() {
             m_editLotId->setText(QString::fromLatin1(text, length).toUpper());
           });
   RunOperation(std::move(op));
+}
+
+void CInstrumentNumberDlg::ShowConfiguration(const ConfigValues& v) {
+  m_editAssemblyNumber->setText(Decimal(v.assembly));
 }

@@ -12,6 +12,7 @@ class CInstrumentNumberDlg : public PageDialog {
 
  public:
   explicit CInstrumentNumberDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnBnClickedUpdatePollingAddress();
   void OnBnClickedReadAssemblyNumber();

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "ConfigImage.h"
 #include "PageForm.h"
 #include "Texts.h"
 
@@ -46,4 +47,8 @@ void COutputCharacteristicDlg::OnBnClickedUpdate() {
   op.progressHigh = 2;
   op.Step([code](DeviceState& ds) { return HartCmd47(ds, *code); });
   RunOperation(std::move(op));
+}
+
+void COutputCharacteristicDlg::ShowConfiguration(const ConfigValues& v) {
+  if (v.transferFunction < 2) m_comboFunction->setCurrentIndex(v.transferFunction);
 }

@@ -11,6 +11,7 @@ class COutputCharacteristicDlg : public PageDialog {
 
  public:
   explicit COutputCharacteristicDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnBnClickedRead();
   void OnBnClickedUpdate();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "ConfigImage.h"
 #include "PageForm.h"
 
 namespace {
@@ -148,4 +149,11 @@ void CSpecialParamDlg::OnBnClickedUpdate() {
   // The new settings take effect when the device restarts.
   op.Step([](DeviceState& ds) { return HartCmd42(ds); });
   RunOperation(std::move(op));
+}
+
+void CSpecialParamDlg::ShowConfiguration(const ConfigValues& v) {
+  m_comboAlarm->setCurrentIndex(v.alarmType < 3 ? v.alarmType : -1);
+  m_comboDisplay->setCurrentIndex(v.displayMode < 3 ? v.displayMode : -1);
+  m_comboFormat->setCurrentIndex(v.numberFormat < 4 ? v.numberFormat : -1);
+  m_editZeroTrim->setText(Fixed4(v.zeroTrim));
 }

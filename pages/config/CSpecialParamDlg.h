@@ -18,6 +18,7 @@ class CSpecialParamDlg : public PageDialog {
 
  public:
   explicit CSpecialParamDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnBnClickedRead();
   void OnBnClickedUpdate();

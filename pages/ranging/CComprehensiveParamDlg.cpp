@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "ConfigImage.h"
 #include "Encoding.h"
 #include "NumberText.h"
 #include "PageForm.h"
@@ -271,4 +272,36 @@ void CComprehensiveParamDlg::hideEvent(QHideEvent* event) {
   // Leaving the page ends a Read still running before its next exchange; the desktop
   // minimising the window does not.
   if (!event->spontaneous()) StopJob();
+}
+
+void CComprehensiveParamDlg::ShowConfiguration(const ConfigValues& v) {
+  m_editSensorLower->setText(Fixed4(v.sensorLower));
+  m_editSensorUpper->setText(Fixed4(v.sensorUpper));
+  m_comboSensorType->setCurrentIndex(v.sensorType < kSensorTypes.size() ? v.sensorType : -1);
+  // A device unit code the lists do not have leaves them and the edits' unit as they were.
+  const int unit = DeviceUnitListIndex(v.unitCode);
+  if (unit >= 0) {
+    m_comboSensorUnit->setCurrentIndex(unit);
+    m_comboPvUnit->setCurrentIndex(unit);
+    m_nUnitIndex = unit;
+  }
+  m_editDamping->setText(Fixed4(v.damping));
+  m_comboTransfer->setCurrentIndex(v.transferFunction < 2 ? v.transferFunction : -1);
+  m_comboAlarmType->setCurrentIndex(v.alarmType < 3 ? v.alarmType : -1);
+  m_comboDisplayMode->setCurrentIndex(v.displayMode < 3 ? v.displayMode : -1);
+  m_comboNumberFormat->setCurrentIndex(v.numberFormat < 4 ? v.numberFormat : -1);
+  // An excitation byte outside the six leaves the selection as it was.
+  const int excitation = HartSensorTypeIndex(v.excitation);
+  if (excitation >= 0) {
+    m_comboExcitation->setCurrentIndex(excitation);
+    m_comboResistance->setCurrentIndex(excitation);
+  }
+  m_editMessage->setText(QString::fromLatin1(v.message.c_str()));
+  m_editAssembly->setText(Decimal(v.assembly));
+  if (v.pressureMode < 2) {
+    m_comboPressureMode->setCurrentIndex(v.pressureMode);
+    m_devicePressureMode = v.pressureMode;
+  }
+  m_editPvLower->setText(Fixed4(v.pvLowerLimit));
+  m_editPvUpper->setText(Fixed4(v.pvUpperLimit));
 }

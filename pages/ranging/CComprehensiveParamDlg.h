@@ -15,6 +15,7 @@ class CComprehensiveParamDlg : public PageDialog {
 
  public:
   explicit CComprehensiveParamDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnBnClickedRead();
   void OnCbnSelchangeSensorType(int index);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "ConfigImage.h"
 #include "NumberText.h"
 #include "PageForm.h"
 #include "Texts.h"
@@ -93,4 +94,11 @@ void CPassiveMigrationDlg::OnCbnSelchangeUnit(int index) {
             m_nUnitIndex = index;
           });
   RunOperation(std::move(op));
+}
+
+void CPassiveMigrationDlg::ShowConfiguration(const ConfigValues& v) {
+  m_editLrv->setText(Fixed4(v.lowerRange));
+  m_editUrv->setText(Fixed4(v.upperRange));
+  m_editLowerLimit->setText(Fixed4(v.pvLowerLimit));
+  m_editUpperLimit->setText(Fixed4(v.pvUpperLimit));
 }

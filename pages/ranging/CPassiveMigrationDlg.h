@@ -13,6 +13,7 @@ class CPassiveMigrationDlg : public PageDialog {
 
  public:
   explicit CPassiveMigrationDlg(CMorvaneDlg* mainDlg);
+  void ShowConfiguration(const ConfigValues& values) override;
 
   void OnBnClickedRead();
   void OnBnClickedUpdate();

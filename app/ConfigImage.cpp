@@ -1,0 +1,125 @@
+#include "ConfigImage.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "Encoding.h"
+
+namespace {
+
+// Where the values live.
+constexpr int kUnit = 0;
+constexpr int kLowerRange = 8;
+constexpr int kUpperRange = 16;
+constexpr int kDamping = 24;
+constexpr int kTransfer = 48;
+constexpr int kAlarmType = 56;
+constexpr int kSensorLower = 112;
+constexpr int kSensorUpper = 120;
+constexpr int kDisplayMode = 128;
+constexpr int kNumberFormat = 136;
+constexpr int kZeroTrim = 160;
+constexpr int kAssembly = 184;
+constexpr int kSensorType = 216;
+constexpr int kExcitation = 224;
+constexpr int kPvLowerLimit = 240;
+constexpr int kPvUpperLimit = 248;
+constexpr int kMessage = 256;     // 24 bytes
+constexpr int kTag = 280;         // 6 bytes
+constexpr int kYear = 288;        // year - 1900, then month and day
+constexpr int kDescriptor = 296;  // 12 bytes
+constexpr int kPressurePoints = 344;
+constexpr int kTemperature0 = 768;    // float per point, stride 8
+constexpr int kTemperatureAd0 = 832;  // 16 bits per point, stride 8
+constexpr int kPressureMode = 904;
+constexpr int kTemperaturePoints = 968;
+constexpr int kTable0 = 976;  // 32 bits per entry t * P + p, stride 8
+
+float F32(const ConfigImage& m, int at) {
+  const uint32_t bits = uint32_t(m[at]) | uint32_t(m[at + 1]) << 8 | uint32_t(m[at + 2]) << 16 |
+                        uint32_t(m[at + 3]) << 24;
+  float f;
+  std::memcpy(&f, &bits, sizeof f);
+  return f;
+}
+uint32_t U32(const ConfigImage& m, int at) {
+  return uint32_t(m[at]) | uint32_t(m[at + 1]) << 8 | uint32_t(m[at + 2]) << 16 |
+         uint32_t(m[at + 3]) << 24;
+}
+// `bytes` of packed ASCII: four characters in every three bytes.
+std::string Text(const ConfigImage& m, int at, int bytes) {
+  std::string text(static_cast<size_t>(bytes / 3 * 4), ' ');
+  UnpackAscii(m.data() + at, text.data(), bytes);
+  return text;
+}
+
+struct DeviceUnit {
+  uint8_t code;
+  const char* name;
+  int listIndex;
+};
+constexpr DeviceUnit kDeviceUnits[] = {
+    {0, "Pa", 15}, {1, "KPa", 0},    {2, "MPa", 1},   {5, "mmH2O", 5}, {7, "mmHg", 4},
+    {9, "bar", 2}, {10, "mbar", 12}, {11, "mH2O", 6}, {13, "psi", 3},
+};
+
+const DeviceUnit* FindUnit(uint8_t code) {
+  for (const DeviceUnit& u : kDeviceUnits)
+    if (u.code == code) return &u;
+  return nullptr;
+}
+
+}  // namespace
+
+ConfigValues DecodeConfigImage(const ConfigImage& m) {
+  ConfigValues v;
+  v.unitCode = m[kUnit];
+  v.lowerRange = F32(m, kLowerRange);
+  v.upperRange = F32(m, kUpperRange);
+  v.damping = F32(m, kDamping);
+  v.transferFunction = m[kTransfer];
+  v.alarmType = m[kAlarmType];
+  v.sensorLower = F32(m, kSensorLower);
+  v.sensorUpper = F32(m, kSensorUpper);
+  v.displayMode = m[kDisplayMode];
+  v.numberFormat = m[kNumberFormat];
+  v.zeroTrim = F32(m, kZeroTrim);
+  v.assembly = m[kAssembly];
+  v.sensorType = m[kSensorType];
+  v.excitation = m[kExcitation];
+  v.pvLowerLimit = F32(m, kPvLowerLimit);
+  v.pvUpperLimit = F32(m, kPvUpperLimit);
+  v.message = Text(m, kMessage, 24);
+  v.tag = Text(m, kTag, 6);
+  v.descriptor = Text(m, kDescriptor, 12);
+  v.year = 1900 + m[kYear];
+  v.month = m[kYear + 1];
+  v.day = m[kYear + 2];
+  v.pressureMode = m[kPressureMode];
+  v.temperaturePoints = m[kTemperaturePoints];
+  v.pressurePoints = m[kPressurePoints];
+  // Only what the image holds: seven temperature points, table entries up to its end.
+  const int t = std::min(v.temperaturePoints, kConfigMaxTemperatures);
+  for (int i = 0; i < t; ++i) {
+    v.temperatures.push_back(F32(m, kTemperature0 + 8 * i));
+    v.temperatureAd.push_back(
+        static_cast<uint16_t>(m[kTemperatureAd0 + 8 * i] | m[kTemperatureAd0 + 8 * i + 1] << 8));
+  }
+  const int middle = v.temperaturePoints / 2;
+  for (int j = 0; j < v.pressurePoints; ++j) {
+    const int at = kTable0 + 8 * (middle * v.pressurePoints + j);
+    if (at + 4 > kConfigImageSize) break;
+    v.middleTable.push_back(U32(m, at));
+  }
+  return v;
+}
+
+const char* DeviceUnitName(uint8_t code) {
+  const DeviceUnit* u = FindUnit(code);
+  return u ? u->name : "";
+}
+
+int DeviceUnitListIndex(uint8_t code) {
+  const DeviceUnit* u = FindUnit(code);
+  return u ? u->listIndex : -1;
+}
