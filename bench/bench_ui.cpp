@@ -11,6 +11,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "../tests/SimProcess.h"
@@ -38,9 +40,10 @@ class CountingPrompts final : public Prompts {
  public:
   void Message(const QString&) override { ++messages; }
   bool Confirm(const QString&) override { return true; }
-  QString SaveFile(const QString&, const QString&) override { return {}; }
+  QString SaveFile(const QString&, const QString&) override { return file; }
   QString OpenFile(const QString&, const QString&) override { return {}; }
   int messages = 0;
+  QString file;  // what the save dialog answers
 };
 
 struct Run {
@@ -49,10 +52,9 @@ struct Run {
   int messages = 0;
 };
 
-// Runs one Read of the page shown in the window, with the event-loop stamps going, until
-// its operation or its background job has ended.
-Run ReadOnce(CMorvaneDlg& dlg, CountingPrompts& prompts) {
-  auto* read = dlg.TabCtrl()->Page(dlg.CurrentPage())->findChild<QPushButton*>("1203");
+// Runs `start` in the window, with the event-loop stamps going, until the operation or the
+// background job it started has ended.
+Run TimedRun(CMorvaneDlg& dlg, CountingPrompts& prompts, const std::function<void()>& start) {
   QElapsedTimer clock;
   clock.start();
   qint64 last = 0;
@@ -68,15 +70,21 @@ Run ReadOnce(CMorvaneDlg& dlg, CountingPrompts& prompts) {
   const int messagesBefore = prompts.messages;
   stamp.start();
   last = clock.nsecsElapsed();
-  const qint64 start = last;
-  read->click();
+  const qint64 startNs = last;
+  start();
   while (dlg.OperationRunning() || dlg.m_bJobIdle.load() == 0)
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   const qint64 end = clock.nsecsElapsed();
   longestNs = std::max(longestNs, end - last);
   stamp.stop();
-  return {static_cast<double>(end - start) / 1e6, static_cast<double>(longestNs) / 1e6,
+  return {static_cast<double>(end - startNs) / 1e6, static_cast<double>(longestNs) / 1e6,
           prompts.messages - messagesBefore};
+}
+
+// One Read of the page shown in the window.
+Run ReadOnce(CMorvaneDlg& dlg, CountingPrompts& prompts) {
+  auto* read = dlg.TabCtrl()->Page(dlg.CurrentPage())->findChild<QPushButton*>("1203");
+  return TimedRun(dlg, prompts, [read] { read->click(); });
 }
 
 void Report(benchmark::State& state, const Run& worst, double totalMs, double floorMs,
@@ -177,6 +185,35 @@ void BM_PvParametersRead(benchmark::State& state) {
   Report(state, worst, totalMs, floorMs, failures);
 }
 BENCHMARK(BM_PvParametersRead)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_UploadToComputer(benchmark::State& state) {
+  SimProcess sim;
+  if (!sim.ready()) {
+    state.SkipWithError("hart-sim did not start");
+    return;
+  }
+  Window window(sim.dir(), true);
+  window.prompts.file = QString::fromStdString(sim.dir() + "/bench.Hart");
+  auto* upload = window.dlg.findChild<QAction*>("32839");
+  // Identification and its pause; 250 times command 245 (a 15-byte request with the block
+  // index, a reply with 9 data bytes); the success pause.
+  const double floorMs = WireMs(10) + kTurnaroundMs + WireMs(24) + 100 +
+                         250 * (WireMs(15) + kTurnaroundMs + WireMs(16 + 9)) + 100;
+  Run worst;
+  double totalMs = 0;
+  int failures = 0;
+  for (auto _ : state) {
+    const Run run = TimedRun(window.dlg, window.prompts, [upload] { upload->trigger(); });
+    state.SetIterationTime(run.operationMs / 1000.0);
+    totalMs += run.operationMs;
+    failures += run.messages;
+    if (run.longestGapMs > worst.longestGapMs) worst = run;
+  }
+  std::error_code ec;
+  if (std::filesystem::file_size(sim.dir() + "/bench.Hart", ec) != 2000) ++failures;
+  Report(state, worst, totalMs, floorMs, failures);
+}
+BENCHMARK(BM_UploadToComputer)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A pseudo-terminal nobody answers on, linked as COM3 in a folder of its own.
 class SilentLine {
