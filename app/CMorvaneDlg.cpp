@@ -180,8 +180,10 @@ void CMorvaneDlg::BuildMenu() {
           [this] { ShowPage(14); });
   connect(item(monitor, "Monitor Percentage", "32809"), &QAction::triggered, this,
           [this] { ShowPage(15); });
-  connect(item(monitor, "Monitor All", "32806"), &QAction::triggered, this,
-          [this] { ShowPage(kProcessMonitorPage); });
+  connect(item(monitor, "Monitor All", "32806"), &QAction::triggered, this, [this] {
+    ShowPage(kProcessMonitorPage);
+    m_processMonitoringDlg->OnBnClickedStart();
+  });
 
   QMenu* tools = m_menuBar->addMenu("Tools(&T)");
   connect(item(tools, "Online Test", "menuOnlineTest"), &QAction::triggered, this,

@@ -1,10 +1,10 @@
-// Page 158: the live loop current and its trend. Its controls and exchanges come with the page's
-// own work; until then it is an empty page of its class.
+// Page 158: the live loop current and its trend on the fixed band 4 to 20 mA. Start samples
+// command 2 until stopped.
 #pragma once
 
-#include "PageDialog.h"
+#include "LoopValueMonitor.h"
 
-class CMonitorCurrentDlg : public PageDialog {
+class CMonitorCurrentDlg : public LoopValueMonitor {
   Q_OBJECT
 
  public:

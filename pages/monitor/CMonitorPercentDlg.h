@@ -1,10 +1,10 @@
-// Page 159: the live percent of range and its trend. Its controls and exchanges come with the
-// page's own work; until then it is an empty page of its class.
+// Page 159: the live percent of range and its trend on the fixed band 0 to 100 %. Start
+// samples command 2 until stopped.
 #pragma once
 
-#include "PageDialog.h"
+#include "LoopValueMonitor.h"
 
-class CMonitorPercentDlg : public PageDialog {
+class CMonitorPercentDlg : public LoopValueMonitor {
   Q_OBJECT
 
  public:
