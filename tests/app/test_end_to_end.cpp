@@ -101,4 +101,20 @@ TEST_F(EndToEndTest, TheOperatorCalibratesTheRoomPointApplyingPressuresAtTheSimu
   EXPECT_NEAR(pv, 1000.0, 0.5) << log;
 }
 
+TEST_F(EndToEndTest, TheProcessMonitorShowsThePvFollowThePressureTypedAtTheSimulator) {
+  ASSERT_TRUE(sim_.ready()) << "hart-sim did not start";
+  OpenMainWindow();
+  TriggerMenu("32806");  // Monitor All
+  QWidget* page = dlg->TabCtrl()->Page(12);
+  auto* pv = page->findChild<QLineEdit*>("1287");
+  ASSERT_TRUE(QTest::qWaitFor([pv] { return pv->text() == "0.0000"; }, 10000))
+      << pv->text().toStdString();
+  ASSERT_TRUE(sim_.Say("pressure 80"));
+  EXPECT_TRUE(QTest::qWaitFor([pv] { return pv->text() == "80.0000"; }, 10000))
+      << pv->text().toStdString();
+  Click(page, 1291);
+  EXPECT_TRUE(WaitForJobs());
+  EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+}
+
 }  // namespace
