@@ -18,12 +18,15 @@
 #include "AppIcon.h"
 #include "AppSettings.h"
 #include "CAboutDlg.h"
+#include "CCalculateDlg.h"
+#include "CDefaultSetDlg.h"
 #include "CDeviceInfDlg.h"
 #include "CMyTabCtrl.h"
 #include "ConfigTransfer.h"
 #include "DeviceSearch.h"
 #include "DialogUnits.h"
 #include "InputBlocker.h"
+#include "Maintenance.h"
 #include "NavigationTree.h"
 #include "Prompts.h"
 #include "Texts.h"
@@ -168,12 +171,18 @@ void CMorvaneDlg::BuildMenu() {
   QMenu* settings = m_menuBar->addMenu("Settings(&S)");
   connect(item(settings, "Two point Trim", "menuTwoPointTrim"), &QAction::triggered, this,
           [this] { ShowPage(6); });
-  item(settings, "Cancel Linear Compensation", "menuCancelLinear");
-  item(settings, "Cancel Thermal Compensation", "menuCancelThermal");
-  item(settings, "Restore Thermal Compensation", "menuRestoreThermal");
+  connect(item(settings, "Cancel Linear Compensation", "menuCancelLinear"), &QAction::triggered,
+          this, [this] { RunOperation(CancelLinearCompensationOperation()); });
+  connect(item(settings, "Cancel Thermal Compensation", "menuCancelThermal"), &QAction::triggered,
+          this, [this] { RunDeviceWork(CancelThermalCompensation); });
+  connect(item(settings, "Restore Thermal Compensation", "menuRestoreThermal"), &QAction::triggered,
+          this, [this] { RunDeviceWork(RestoreThermalCompensation); });
 
   QMenu* monitor = m_menuBar->addMenu("Monitor(&M)");
-  item(monitor, "Reset Device", "menuResetDevice");
+  connect(item(monitor, "Reset Device", "menuResetDevice"), &QAction::triggered, this, [this] {
+    m_bJobRun = 0;  // a device search or a monitor stops at its next turn
+    RunOperation(ResetDeviceOperation(true));
+  });
   connect(item(monitor, "Monitor PV", "32807"), &QAction::triggered, this,
           [this] { ShowPage(13); });
   connect(item(monitor, "Monitor Loop", "32808"), &QAction::triggered, this,
@@ -190,9 +199,16 @@ void CMorvaneDlg::BuildMenu() {
           [this] { RunOnlineTest(); });
   connect(item(tools, "Polling", "menuPolling"), &QAction::triggered, this,
           [this] { StartDeviceSearch(*this, false); });
-  item(tools, "Restore", "menuRestore");
-  item(tools, "Calculator", "32819");
-  item(tools, "Default Parameters", "32814");
+  connect(item(tools, "Restore", "menuRestore"), &QAction::triggered, this,
+          [this] { RunOperation(RestoreFactoryDefaultOperation()); });
+  connect(item(tools, "Calculator", "32819"), &QAction::triggered, this, [this] {
+    CCalculateDlg calculator(this);
+    calculator.exec();
+  });
+  connect(item(tools, "Default Parameters", "32814"), &QAction::triggered, this, [this] {
+    CDefaultSetDlg defaults(this);
+    if (defaults.exec() == QDialog::Accepted) ApplySettings();
+  });
 
   // There is no system menu to carry "About" here: it ends the last menu.
   QMenu* info = m_menuBar->addMenu("Info Look(&L)");
@@ -317,9 +333,10 @@ void CMorvaneDlg::OnTreeItemClicked(QTreeWidgetItem* item) {
     RunOnlineTest();
   } else if (action == kPollingDevice) {
     StartDeviceSearch(*this, true);
+  } else if (action == kDeviceReset) {
+    RunOperation(ResetDeviceOperation(false));
   }
-  // kGroup and kStopCommunication: stopping the jobs is all they do. kDeviceReset comes
-  // with the maintenance commands.
+  // kGroup and kStopCommunication: stopping the jobs is all they do.
 }
 
 void CMorvaneDlg::OnStationSelected(int index) {

@@ -56,7 +56,10 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
   if (!confirmText.empty() && !host.Confirm(confirmText)) return OperationResult::Cancelled;
   if (!OpenPortOrReport(ds, host)) return OperationResult::NoPort;
   // The addressing step has shown its own message when it fails.
-  if (addressDevice && !PrepareDeviceAddress(ds, host)) return OperationResult::NoDevice;
+  const bool addressed = addressing == Addressing::None ||
+                         (addressing == Addressing::Identify ? ConnectDevice(ds, host)
+                                                             : PrepareDeviceAddress(ds, host));
+  if (!addressed) return OperationResult::NoDevice;
 
   int exchanges = 0;
   for (const DeviceStep& step : steps)
@@ -79,7 +82,8 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
     }
     const HartResult result = step.exchange(ds);
     if (result != HART_OK) {
-      host.ShowMessage(Texts::CommunicationFailure(result, spacedFailure));
+      host.ShowMessage(failureText.empty() ? Texts::CommunicationFailure(result, spacedFailure)
+                                           : failureText);
       host.SetProgressPos(0);
       if (!step.goOnAfterFailure) return OperationResult::Failed;
     } else if (step.show) {

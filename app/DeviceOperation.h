@@ -74,10 +74,14 @@ struct DeviceOperation {
   bool busyCheck = false;      // refuse while a background job runs
   bool spacedBusy = false;     // "Busy! Try later." instead of "Busy!Try later."
   bool spacedFailure = false;  // "Communication Failure: %s" instead of "...Failure:%s"
+  std::string failureText;     // when set, the failure message in place of either
   std::string confirmText;     // asked first (OK and Cancel) when not empty
-  // false: no identification first; the frames go to the device as last addressed (the
-  // calibration's sampling, where the operator samples row after row of one device).
-  bool addressDevice = true;
+  // How the device is addressed before the steps: as the settings say (identified in
+  // "Normal" mode, broadcast otherwise); not at all, the frames going to the device as last
+  // addressed (the calibration's sampling, row after row of one device); or always
+  // identified at the station number, for what must know which device it changes.
+  enum class Addressing { AsSettings, None, Identify };
+  Addressing addressing = Addressing::AsSettings;
   int progressHigh = 0;  // N of the range 0..N; 0: one more than the steps
   std::vector<DeviceStep> steps;
 

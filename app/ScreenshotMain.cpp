@@ -2,10 +2,14 @@
 // with the default settings (or showing page PAGE, 0..16), into a PNG file. Opens no port and
 // reads or writes no settings file.
 //
+// morvane-shot OUTPUT.png --dialog calculator|defaults: renders the calculator (with a worked
+// example in both groups) or the default parameters dialog on the default settings instead.
+//
 // With --samples N (1..99) the page's Start is pressed against a simulated transmitter in
 // this process, on a virtual clock, whose pressure rises and falls from reading to reading;
 // the picture is taken once N readings are on the page's charts and sampling has stopped.
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
@@ -16,6 +20,8 @@
 #include <memory>
 
 #include "AppIcon.h"
+#include "CCalculateDlg.h"
+#include "CDefaultSetDlg.h"
 #include "CMorvaneDlg.h"
 #include "CMyTabCtrl.h"
 #include "Commands.h"
@@ -74,10 +80,41 @@ bool Sample(CMorvaneDlg& dlg, QWidget* page, SimTransmitter& device, int samples
   return readings >= samples;
 }
 
+// Renders dialog `name` into `file`; false for an unknown name or a file not written.
+bool ShotDialog(const char* name, const char* file) {
+  std::unique_ptr<QDialog> dialog;
+  if (std::strcmp(name, "calculator") == 0) {
+    auto calculator = std::make_unique<CCalculateDlg>();
+    const std::pair<const char*, const char*> typed[] = {
+        {"1335", "0"}, {"1338", "100"},  {"1348", "25"},  {"1349", "10"},    {"1350", "90"},
+        {"1351", "0"}, {"1352", "1000"}, {"1353", "100"}, {"1354", "51000"},
+    };
+    for (const auto& [id, text] : typed)
+      calculator->findChild<QLineEdit*>(id)->setText(text);
+    calculator->OnBnClickedCalculationPv();
+    calculator->OnBnClickedCalculationAd();
+    dialog = std::move(calculator);
+  } else if (std::strcmp(name, "defaults") == 0) {
+    dialog = std::make_unique<CDefaultSetDlg>();
+  } else {
+    std::fprintf(stderr, "morvane-shot: no dialog %s (calculator, defaults)\n", name);
+    return false;
+  }
+  dialog->show();
+  QApplication::processEvents();
+  if (dialog->grab().save(QString::fromLocal8Bit(file), "PNG")) return true;
+  std::fprintf(stderr, "morvane-shot: cannot write %s\n", file);
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (argc == 4 && std::strcmp(argv[2], "--dialog") == 0) {
+    app.setWindowIcon(MorvaneIcon());
+    return ShotDialog(argv[3], argv[1]) ? 0 : 1;
+  }
   long page = -1;
   long samples = 0;
   const bool withSamples = argc == 5 && std::strcmp(argv[3], "--samples") == 0;
@@ -86,6 +123,7 @@ int main(int argc, char** argv) {
       (withSamples && !ParseInt(argv[4], 1, TrendRing::kSlots - 1, samples))) {
     std::fprintf(stderr,
                  "usage: morvane-shot OUTPUT.png [PAGE [--samples N]]\n"
+                 "       morvane-shot OUTPUT.png --dialog calculator|defaults\n"
                  "  PAGE 0..%d, N 1..%d\n",
                  CMorvaneDlg::kPageCount - 1, TrendRing::kSlots - 1);
     return 2;

@@ -329,7 +329,7 @@ void CDuoDianDlg::OnBnClickedSampling(int row) {
   auto s = std::make_shared<Sample>();
   const int n = m_nPressPoints;
   DeviceOperation op;
-  op.addressDevice = false;
+  op.addressing = DeviceOperation::Addressing::None;
   op.progressHigh = 3;
   op.Step([s](DeviceState& ds) { return HartCmd149(ds, s->limits); },
           [this, s, row, empty, n] {

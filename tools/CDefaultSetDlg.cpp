@@ -1,0 +1,201 @@
+#include "CDefaultSetDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "AppSettings.h"
+#include "NumberText.h"
+#include "PageForm.h"
+#include "Prompts.h"
+#include "Texts.h"
+#include "ranging/UnitConversion.h"
+
+namespace {
+
+const char* const kInvalidDamping = "Invalid Damping Time";
+
+QStringList Numbered(const char* format, int first, int count) {
+  QStringList items;
+  for (int i = 0; i < count; ++i)
+    items << QString::asprintf(format, first + i);
+  return items;
+}
+
+// The range pages' unit list, but this dialog spells the gallon in capitals.
+QStringList UnitTexts() {
+  QStringList items;
+  for (int i = 0; i < kUnitCount; ++i)
+    items << QString::fromUtf8(UnitAt(i).text);
+  items[19] = "GALLON";
+  return items;
+}
+
+// The fixed range limits of each index range and the unit entry it selects.
+struct IndexRange {
+  const char* lower;
+  const char* upper;
+  int unit;
+};
+const IndexRange kIndexRanges[] = {
+    {"-1.6", "1.6", 4}, {"-6", "6", 4}, {"-40", "40", 4}, {"-250", "250", 4}, {"-1000", "1000", 4},
+    {"0", "2.5", 5},    {"0", "10", 5}, {"0", "25", 5},   {"0", "40", 5},
+};
+
+// `value` from unit `from` to unit `to` by the pressure units' factors per kPa; the other
+// units (factor 1) and an index outside the list leave the value as it is at their step.
+double ConvertByFactor(double value, int from, int to) {
+  const UnitSpecial none{};
+  if (from >= 0 && from < kPressureUnitCount) value = ConvertUnitValue(value, from, 0, none);
+  if (to >= 0 && to < kPressureUnitCount) value = ConvertUnitValue(value, 0, to, none);
+  return value;
+}
+
+std::optional<double> TypedOrRefused(QLineEdit* edit, const QString& refusal = {}) {
+  std::optional<double> value = TypedReal(edit->text());
+  if (!value)
+    ShowMessage(refusal.isEmpty() ? QString::fromStdString(
+                                        Texts::EnterANumber(edit->accessibleName().toStdString()))
+                                  : refusal);
+  return value;
+}
+
+}  // namespace
+
+CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName("156");
+  setWindowTitle("Default Params");
+  PageForm form(this);
+
+  form.Group(QString(), 0);
+  m_checkOnlineTest = form.CheckRow("Online Test Before Update", 1326);
+  m_comboPort = form.Row("Serial Port").Combo(1082, Numbered("COM%d", 1, 25));
+  m_comboAddress = form.Row("Polling Address").Combo(1327, Numbered("%d#", 0, 25));
+  m_comboAlarm = form.Row("Loop Alarm Type").Combo(1328, {"3.8mA", "22.8mA"});
+  m_comboTransfer = form.Row("Transfer Function").Combo(1211, {"Linear", "SQRT"});
+  m_comboDisplay =
+      form.Row("Display Mode").Combo(1217, {"Display PV ", "Display F.S.%", "Display Loop mA"});
+  m_comboPrecision =
+      form.Row("Number Format").Combo(1342, {"Integer", "1 decimal", "2 decimals", "3 decimals"});
+
+  form.Group(QString(), 1);
+  m_comboPower = form.Row("Sensor Excitation")
+                     .Combo(1329, {"+5V", "1.5mA", "1mA", "0.75mA", "0.5mA", "0.25mA"});
+  m_comboSensor =
+      form.Row("Sensor Type")
+          .Combo(1104,
+                 {"PS32 Capacity Ceramic", "PS18 Capacity Ceramic", "181 Piezoresistive Ceramic",
+                  "182 Piezoresistive Ceramic", "Piezoresistive Silicon", "Metal Capacitive Sensor",
+                  "Magnetism rolling board", "High Stability Sililcon", "MIDA Sapphire Silicon",
+                  "Sputtered Thin Film", "Strain Type Sensor", "Weighting sensor"});
+  m_comboRangeCode =
+      form.Row("Index Range").Combo(1331, {"2E", "3E", "4E", "5E", "6E", "7E", "8E", "9E", "0E"});
+  m_editRangeZero = form.Row("Lower Range Limit").Edit(1334);
+  m_editRangeFull = form.Row("Upper Range Limit").Edit(1337);
+  m_comboUnit = form.Row("Unit").Combo(1332, UnitTexts());
+  FormRow damping = form.Row("Damping Time");
+  m_editDamping = damping.Edit(1212);
+  damping.Unit("S");
+
+  // Hidden edits that take no part: nothing reads or shows them.
+  const std::pair<int, const char*> unused[] = {
+      {1368, "Low Temperature"}, {1236, "Room Temperature"}, {1369, "High Temperature"}};
+  for (const auto& [id, label] : unused) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::number(id));
+    edit->setAccessibleName(label);
+    edit->hide();
+  }
+
+  QPushButton* ok = form.Button("OK", 1);
+  ok->setAutoDefault(true);
+  ok->setDefault(true);  // Enter stores, as OK does
+  connect(ok, &QPushButton::clicked, this, &CDefaultSetDlg::OnOK);
+  connect(m_comboRangeCode, &QComboBox::activated, this, &CDefaultSetDlg::OnCbnSelchangeRangeIndex);
+  connect(m_comboUnit, &QComboBox::activated, this, &CDefaultSetDlg::OnCbnSelchangeUnit);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  OnInitDialog();
+}
+
+void CDefaultSetDlg::OnInitDialog() {
+  const AppSettings& s = TheAppSettings();
+  // A value with no entry of its own selects nothing.
+  m_checkOnlineTest->setChecked(s.onlineTestAll == 1);
+  m_comboPort->setCurrentIndex(s.portIndex);
+  m_comboAddress->setCurrentIndex(s.pollAddress.load());
+  m_comboAlarm->setCurrentIndex(s.alarm);
+  m_comboUnit->setCurrentIndex(s.rangeUnits);
+  m_comboTransfer->setCurrentIndex(s.outputCharacteristic);
+  m_comboDisplay->setCurrentIndex(s.displayMode);
+  m_comboPrecision->setCurrentIndex(s.displayPrecision);
+  m_comboPower->setCurrentIndex(s.powerWay);
+  m_comboSensor->setCurrentIndex(s.sensorType);
+  m_comboRangeCode->setCurrentIndex(s.rangeCode);
+  m_editRangeZero->setText(Fixed4(s.rangeZero));
+  m_editRangeFull->setText(Fixed4(s.rangeFull));
+  m_editDamping->setText(Fixed4(s.dampingTime));
+  m_nUnitIndex = s.rangeUnits;
+  m_nUnitShown = m_comboUnit->currentIndex();
+}
+
+void CDefaultSetDlg::OnCbnSelchangeRangeIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(std::size(kIndexRanges))) return;
+  // The limits are given, not converted: the unit they are written in stays m_nUnitIndex.
+  const IndexRange& range = kIndexRanges[index];
+  m_editRangeZero->setText(range.lower);
+  m_editRangeFull->setText(range.upper);
+  m_comboUnit->setCurrentIndex(range.unit);
+  m_nUnitShown = range.unit;
+}
+
+void CDefaultSetDlg::OnCbnSelchangeUnit(int index) {
+  if (index == m_nUnitIndex) {
+    m_nUnitShown = index;
+    return;
+  }
+  const std::optional<double> lower = TypedOrRefused(m_editRangeZero);
+  const std::optional<double> upper = lower ? TypedOrRefused(m_editRangeFull) : std::nullopt;
+  if (!lower || !upper) {
+    m_comboUnit->setCurrentIndex(m_nUnitShown);
+    return;
+  }
+  m_editRangeZero->setText(Fixed4(ConvertByFactor(*lower, m_nUnitIndex, index)));
+  m_editRangeFull->setText(Fixed4(ConvertByFactor(*upper, m_nUnitIndex, index)));
+  m_nUnitIndex = index;
+  m_nUnitShown = index;
+}
+
+void CDefaultSetDlg::OnOK() {
+  // 0 and 100 themselves are accepted.
+  const std::optional<double> damping = TypedOrRefused(m_editDamping, kInvalidDamping);
+  if (!damping) return;
+  if (*damping > 100 || *damping < 0) {
+    ShowMessage(kInvalidDamping);
+    return;
+  }
+  const std::optional<double> lower = TypedOrRefused(m_editRangeZero);
+  if (!lower) return;
+  const std::optional<double> upper = TypedOrRefused(m_editRangeFull);
+  if (!upper) return;
+
+  AppSettings& s = TheAppSettings();
+  s.onlineTestAll = m_checkOnlineTest->isChecked() ? 1 : 0;
+  s.portIndex = m_comboPort->currentIndex();
+  s.pollAddress = m_comboAddress->currentIndex();
+  s.alarm = m_comboAlarm->currentIndex();
+  s.rangeZero = *lower;
+  s.rangeFull = *upper;
+  s.rangeUnits = m_comboUnit->currentIndex();
+  s.outputCharacteristic = m_comboTransfer->currentIndex();
+  s.displayMode = m_comboDisplay->currentIndex();
+  s.displayPrecision = m_comboPrecision->currentIndex();
+  s.powerWay = m_comboPower->currentIndex();
+  s.sensorType = m_comboSensor->currentIndex();
+  s.rangeCode = m_comboRangeCode->currentIndex();
+  s.dampingTime = *damping;
+  accept();
+}
