@@ -117,4 +117,25 @@ TEST_F(EndToEndTest, TheProcessMonitorShowsThePvFollowThePressureTypedAtTheSimul
   EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
 }
 
+TEST_F(EndToEndTest, MaintenanceCommandsAndTheDeviceInformationThroughTheRealPort) {
+  ASSERT_TRUE(sim_.ready()) << "hart-sim did not start";
+  OpenMainWindow();
+  TriggerMenu("menuCancelThermal");
+  ASSERT_TRUE(WaitForOperation());
+  TriggerMenu("menuRestoreThermal");
+  ASSERT_TRUE(WaitForOperation());
+  TriggerMenu("menuResetDevice");
+  ASSERT_TRUE(WaitForOperation());
+  EXPECT_EQ(prompts.texts, QStringList{"Reset?"});
+  dlg->ShowPage(16);
+  QWidget* page = dlg->TabCtrl()->Page(16);
+  Click(page, 1363);
+  EXPECT_EQ(page->findChild<QLineEdit*>("1339")->text(), "V2.05");
+  EXPECT_EQ(prompts.texts, QStringList{"Reset?"});
+  // The frames hart-sim saw, in order.
+  const std::string log = sim_.Log();
+  for (const char* frame : {"cmd 225", "cmd 226", "cmd 42", "cmd 162"})
+    EXPECT_NE(log.find(frame), std::string::npos) << frame;
+}
+
 }  // namespace
