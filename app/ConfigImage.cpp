@@ -35,16 +35,15 @@ constexpr int kPressureMode = 904;
 constexpr int kTemperaturePoints = 968;
 constexpr int kTable0 = 976;  // 32 bits per entry t * P + p, stride 8
 
-float F32(const ConfigImage& m, int at) {
-  const uint32_t bits = uint32_t(m[at]) | uint32_t(m[at + 1]) << 8 | uint32_t(m[at + 2]) << 16 |
-                        uint32_t(m[at + 3]) << 24;
-  float f;
-  std::memcpy(&f, &bits, sizeof f);
-  return f;
-}
 uint32_t U32(const ConfigImage& m, int at) {
   return uint32_t(m[at]) | uint32_t(m[at + 1]) << 8 | uint32_t(m[at + 2]) << 16 |
          uint32_t(m[at + 3]) << 24;
+}
+float F32(const ConfigImage& m, int at) {
+  const uint32_t bits = U32(m, at);
+  float f;
+  std::memcpy(&f, &bits, sizeof f);
+  return f;
 }
 // `bytes` of packed ASCII: four characters in every three bytes.
 std::string Text(const ConfigImage& m, int at, int bytes) {
@@ -102,8 +101,7 @@ ConfigValues DecodeConfigImage(const ConfigImage& m) {
   const int t = std::min(v.temperaturePoints, kConfigMaxTemperatures);
   for (int i = 0; i < t; ++i) {
     v.temperatures.push_back(F32(m, kTemperature0 + 8 * i));
-    v.temperatureAd.push_back(
-        static_cast<uint16_t>(m[kTemperatureAd0 + 8 * i] | m[kTemperatureAd0 + 8 * i + 1] << 8));
+    v.temperatureAd.push_back(GetU16LE(m.data() + kTemperatureAd0 + 8 * i));
   }
   const int middle = v.temperaturePoints / 2;
   for (int j = 0; j < v.pressurePoints; ++j) {

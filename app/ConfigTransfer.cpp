@@ -7,7 +7,6 @@
 #include "Commands.h"
 #include "DeviceOperation.h"
 #include "Prompts.h"
-#include "Texts.h"
 
 namespace {
 
@@ -44,8 +43,7 @@ bool ReadConfigBlocks(DeviceOperationHost& host, DeviceState& ds, ConfigImage& i
     HartResponse reply;
     const HartResult result = HartExchange(ds, 245, &index, 1, 1 + kConfigBlockSize, reply);
     if (result != HART_OK) {
-      host.ShowMessage(Texts::CommunicationFailure(result));
-      host.SetProgressPos(0);
+      ReportFailure(host, result);
       return false;
     }
     std::copy_n(reply.data + 1, kConfigBlockSize, image.begin() + k * kConfigBlockSize);
@@ -61,8 +59,7 @@ bool WriteConfigBlocks(DeviceOperationHost& host, DeviceState& ds, const ConfigI
     HartResponse reply;
     const HartResult result = HartExchange(ds, 246, data, sizeof data, 0, reply);
     if (result != HART_OK) {
-      host.ShowMessage(Texts::CommunicationFailure(result));
-      host.SetProgressPos(0);
+      ReportFailure(host, result);
       return false;
     }
     host.SetProgressPos(std::min(k + 2, kProgressHigh));

@@ -31,6 +31,11 @@ bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host) {
   return true;
 }
 
+void ReportFailure(DeviceOperationHost& host, const HartResult& result, bool blankAfterColon) {
+  host.ShowMessage(Texts::CommunicationFailure(result, blankAfterColon));
+  host.SetProgressPos(0);
+}
+
 DeviceStep& DeviceOperation::Step(DeviceExchange exchange, std::function<void()> show,
                                   int position) {
   DeviceStep step;

@@ -50,6 +50,11 @@ bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host);
 // ConnectDevice in "Normal" mode; in "Broadcast" mode long frames go to the all-zero address.
 bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host);
 
+// How a device exchange that failed ends a piece of device work: its message ("Communication
+// Failure:%s", or with a blank after the colon) and the bar back at 0.
+void ReportFailure(DeviceOperationHost& host, const HartResult& result,
+                   bool blankAfterColon = false);
+
 using DeviceExchange = std::function<HartResult(DeviceState&)>;
 
 // One exchange of an operation (or a few that advance the bar together), what the window

@@ -14,8 +14,7 @@ DeviceExchange Bare(uint8_t command) {
 }
 
 OperationResult Fail(DeviceOperationHost& host, const HartResult& result) {
-  host.ShowMessage(Texts::CommunicationFailure(result));
-  host.SetProgressPos(0);
+  ReportFailure(host, result);
   return OperationResult::Failed;
 }
 

@@ -97,6 +97,25 @@ void Report(benchmark::State& state, const Run& worst, double totalMs, double fl
   state.counters["failures"] = failures;
 }
 
+// Runs `once` for every iteration, timing it manually, and reports the slowest UI gap, the
+// mean and its ratio to `floorMs`. A run failed when it showed other than `messages` messages;
+// `failedAfter` may add failures found once all iterations are done.
+void Measure(benchmark::State& state, double floorMs, int messages,
+             const std::function<Run()>& once, const std::function<int()>& failedAfter = {}) {
+  Run worst;
+  double totalMs = 0;
+  int failures = 0;
+  for (auto _ : state) {
+    const Run run = once();
+    state.SetIterationTime(run.operationMs / 1000.0);
+    totalMs += run.operationMs;
+    failures += run.messages == messages ? 0 : 1;
+    if (run.longestGapMs > worst.longestGapMs) worst = run;
+  }
+  if (failedAfter) failures += failedAfter();
+  Report(state, worst, totalMs, floorMs, failures);
+}
+
 // A window in `folder` (its COM3 is the line) with the given addressing mode.
 class Window {
  public:
@@ -138,17 +157,8 @@ void BM_PageReadDeviceAnswering(benchmark::State& state) {
   // 14-byte long request, a 33-byte reply with 17 data bytes.
   const double floorMs =
       WireMs(10) + kTurnaroundMs + WireMs(24) + 100 + WireMs(14) + kTurnaroundMs + WireMs(33) + 100;
-  Run worst;
-  double totalMs = 0;
-  int failures = 0;
-  for (auto _ : state) {
-    const Run run = ReadOnce(window.dlg, window.prompts);
-    state.SetIterationTime(run.operationMs / 1000.0);
-    totalMs += run.operationMs;
-    failures += run.messages;  // a successful Read shows nothing
-    if (run.longestGapMs > worst.longestGapMs) worst = run;
-  }
-  Report(state, worst, totalMs, floorMs, failures);
+  // A successful Read shows nothing.
+  Measure(state, floorMs, 0, [&] { return ReadOnce(window.dlg, window.prompts); });
 }
 BENCHMARK(BM_PageReadDeviceAnswering)
     ->UseManualTime()
@@ -172,17 +182,8 @@ void BM_PvParametersRead(benchmark::State& state) {
   double floorMs = WireMs(10) + kTurnaroundMs + WireMs(24) + 100 + 100;
   for (int replyData : {10, 9, 17, 9, 4, 24, 3, 1})
     floorMs += LongExchangeMs(replyData);
-  Run worst;
-  double totalMs = 0;
-  int failures = 0;
-  for (auto _ : state) {
-    const Run run = ReadOnce(window.dlg, window.prompts);
-    state.SetIterationTime(run.operationMs / 1000.0);
-    totalMs += run.operationMs;
-    failures += run.messages;
-    if (run.longestGapMs > worst.longestGapMs) worst = run;
-  }
-  Report(state, worst, totalMs, floorMs, failures);
+  // A successful Read shows nothing.
+  Measure(state, floorMs, 0, [&] { return ReadOnce(window.dlg, window.prompts); });
 }
 BENCHMARK(BM_PvParametersRead)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -199,19 +200,14 @@ void BM_UploadToComputer(benchmark::State& state) {
   // index, a reply with 9 data bytes); the success pause.
   const double floorMs = WireMs(10) + kTurnaroundMs + WireMs(24) + 100 +
                          250 * (WireMs(15) + kTurnaroundMs + WireMs(16 + 9)) + 100;
-  Run worst;
-  double totalMs = 0;
-  int failures = 0;
-  for (auto _ : state) {
-    const Run run = TimedRun(window.dlg, window.prompts, [upload] { upload->trigger(); });
-    state.SetIterationTime(run.operationMs / 1000.0);
-    totalMs += run.operationMs;
-    failures += run.messages;
-    if (run.longestGapMs > worst.longestGapMs) worst = run;
-  }
-  std::error_code ec;
-  if (std::filesystem::file_size(sim.dir() + "/bench.Hart", ec) != 2000) ++failures;
-  Report(state, worst, totalMs, floorMs, failures);
+  const std::string file = sim.dir() + "/bench.Hart";
+  Measure(
+      state, floorMs, 0,
+      [&] { return TimedRun(window.dlg, window.prompts, [upload] { upload->trigger(); }); },
+      [&] {
+        std::error_code ec;
+        return std::filesystem::file_size(file, ec) == 2000 ? 0 : 1;
+      });
 }
 BENCHMARK(BM_UploadToComputer)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -249,17 +245,8 @@ void BM_PageReadDeviceSilent(benchmark::State& state) {
   Window window(line.dir(), false);
   // Four attempts, each the send wait of the 14-byte request and the whole quiet allowance.
   const double floorMs = 4 * (HartSendWaitMs(14) + 1250);
-  Run worst;
-  double totalMs = 0;
-  int failures = 0;
-  for (auto _ : state) {
-    const Run run = ReadOnce(window.dlg, window.prompts);
-    state.SetIterationTime(run.operationMs / 1000.0);
-    totalMs += run.operationMs;
-    failures += run.messages == 1 ? 0 : 1;  // exactly the failure message
-    if (run.longestGapMs > worst.longestGapMs) worst = run;
-  }
-  Report(state, worst, totalMs, floorMs, failures);
+  // Exactly the failure message.
+  Measure(state, floorMs, 1, [&] { return ReadOnce(window.dlg, window.prompts); });
 }
 BENCHMARK(BM_PageReadDeviceSilent)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 

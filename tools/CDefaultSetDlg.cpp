@@ -13,11 +13,10 @@
 #include "PageForm.h"
 #include "Prompts.h"
 #include "Texts.h"
+#include "config/CDampingTimeDlg.h"
 #include "ranging/UnitConversion.h"
 
 namespace {
-
-const char* const kInvalidDamping = "Invalid Damping Time";
 
 QStringList Numbered(const char* format, int first, int count) {
   QStringList items;
@@ -170,10 +169,9 @@ void CDefaultSetDlg::OnCbnSelchangeUnit(int index) {
 }
 
 void CDefaultSetDlg::OnOK() {
-  // 0 and 100 themselves are accepted.
   const std::optional<double> damping = TypedOrRefused(m_editDamping, kInvalidDamping);
   if (!damping) return;
-  if (*damping > 100 || *damping < 0) {
+  if (!DampingInRange(*damping)) {
     ShowMessage(kInvalidDamping);
     return;
   }

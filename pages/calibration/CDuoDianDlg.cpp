@@ -40,62 +40,24 @@ QString TemperatureName(int k) {
   return QStringLiteral("Temperature %1").arg(k + 1);
 }
 
-// The unit after the range; Read Correction spells four of them its own way.
+// The unit after the range: the program's unit label, except four that Read Correction
+// spells its own way.
 const char* RangeSuffix(uint8_t code, bool readCorrection) {
-  switch (code) {
-    case 2:
-      return "INHg";
-    case 5:
-      return "mmHg";
-    case 6:
-      return "PSI";
-    case 7:
-      return "BAR";
-    case 8:
-      return "mBAR";
-    case 9:
-      return readCorrection ? "g_cm2" : "g/cm2";
-    case 10:
-      return readCorrection ? "kg_cm2" : "kg/cm2";
-    case 11:
-      return "Pa";
-    case 12:
-      return "kPa";
-    case 13:
-      return "TORR";
-    case 14:
-      return "ATM";
-    case 21:
-      return "m/s";
-    case 32:
-      return "℃";
-    case 33:
-      return "℉";
-    case 35:
-      return "K";
-    case 40:
-      return readCorrection ? "GALLON" : "Gallons";
-    case 45:
-      return "m";
-    case 49:
-      return "mm";
-    case 91:
-      return readCorrection ? "g_cm3" : "g/cm3";
-    case 171:
-      return "mH2O";
-    case 177:
-      return "FTH2O";
-    case 179:
-      return "mHg";
-    case 237:
-      return "MPa";
-    case 238:
-      return "INH2O";
-    case 239:
-      return "mmH2O";
-    default:
-      return "";
+  if (readCorrection) {
+    switch (code) {
+      case 9:
+        return "g_cm2";
+      case 10:
+        return "kg_cm2";
+      case 40:
+        return "GALLON";
+      case 91:
+        return "g_cm3";
+      default:
+        break;
+    }
   }
+  return HartUnitLabel(code);
 }
 
 CReadOnlyEdit* AdBox(QWidget* parent, int id, const QString& name, const QColor& text) {
@@ -461,10 +423,6 @@ void CDuoDianDlg::OnBnClickedUpdate() {
   const uint16_t tad = TadOf(m_boxTad->text());
   StartJob([table, temp, room, tad, n](JobContext& c) {
     if (!OpenPortOrReport(c.ds, c.host)) return;
-    auto fail = [&c](const HartResult& result) {
-      c.host.ShowMessage(Texts::CommunicationFailure(result));
-      c.host.SetProgressPos(0);
-    };
     c.host.SetProgressRange(n + 2);
     c.host.SetProgressPos(1);
     for (int i = 0; i < n && c.job.Running(); ++i) {
@@ -479,12 +437,12 @@ void CDuoDianDlg::OnBnClickedUpdate() {
       } else {
         result = HartCmd228(c.ds, static_cast<uint8_t>(temp * n + i), static_cast<int32_t>(v));
       }
-      if (result != HART_OK) return fail(result);
+      if (result != HART_OK) return ReportFailure(c.host, result);
       c.host.SetProgressPos(i + 2);
     }
     // The T-AD goes out even when the table was stopped part-way.
     const HartResult result = HartCmd226(c.ds, static_cast<uint8_t>(temp), tad);
-    if (result != HART_OK) return fail(result);
+    if (result != HART_OK) return ReportFailure(c.host, result);
     c.host.SetProgressPos(n + 2);
     c.ds.Time().SleepMs(100);
     c.host.SetProgressPos(0);
@@ -497,15 +455,11 @@ void CDuoDianDlg::OnBnClickedReadCorrection() {
   const int n = m_nPressPoints;
   StartJob([this, temp, n](JobContext& c) {
     if (!OpenPortOrReport(c.ds, c.host)) return;
-    auto fail = [&c](const HartResult& result) {
-      c.host.ShowMessage(Texts::CommunicationFailure(result));
-      c.host.SetProgressPos(0);
-    };
     c.host.SetProgressRange(20);
     c.host.SetProgressPos(1);
     HartRangePair limits{};
     HartResult result = HartCmd149(c.ds, limits);
-    if (result != HART_OK) return fail(result);
+    if (result != HART_OK) return ReportFailure(c.host, result);
     c.host.OnUiThread([this, limits] {
       m_fRangeUpper = limits.upper;
       m_fRangeLower = limits.lower;
@@ -514,12 +468,12 @@ void CDuoDianDlg::OnBnClickedReadCorrection() {
     c.host.SetProgressPos(2);
     uint16_t tad = 0;
     result = HartCmd225(c.ds, static_cast<uint8_t>(temp), tad);
-    if (result != HART_OK) return fail(result);
+    if (result != HART_OK) return ReportFailure(c.host, result);
     c.host.OnUiThread([this, tad] { m_boxTad->setText(QString::number(tad)); });
     for (int i = 0; i < n && c.job.Running(); ++i) {
       int32_t count = 0;
       result = HartCmd227(c.ds, static_cast<uint8_t>(temp * n + i), count);
-      if (result != HART_OK) return fail(result);
+      if (result != HART_OK) return ReportFailure(c.host, result);
       const float p = TablePointPressure(i, n, limits.lower, limits.upper);
       c.host.OnUiThread([this, i, count, p] {
         const uint32_t ad = static_cast<uint32_t>(count);

@@ -7,10 +7,6 @@
 #include "ConfigImage.h"
 #include "PageForm.h"
 
-namespace {
-const char* const kInvalidDamping = "Invalid Damping Time";
-}  // namespace
-
 CDampingTimeDlg::CDampingTimeDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 149, "Damping Time") {
   PageForm form(this);
   form.Group("Damping Time");
@@ -33,10 +29,9 @@ void CDampingTimeDlg::OnBnClickedRead() {
 }
 
 void CDampingTimeDlg::OnBnClickedUpdate() {
-  // 0 and 100 themselves are accepted.
   const std::optional<double> typed = TypedRealOf(m_editDamping, kInvalidDamping);
   if (!typed) return;
-  if (*typed > 100 || *typed < 0) {
+  if (!DampingInRange(*typed)) {
     Refuse(kInvalidDamping);
     return;
   }

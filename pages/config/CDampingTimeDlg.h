@@ -6,6 +6,12 @@
 
 class QLineEdit;
 
+// The damping a transmitter takes, 0 to 100 s both included, and the message for any other.
+inline constexpr char kInvalidDamping[] = "Invalid Damping Time";
+inline bool DampingInRange(double seconds) {
+  return seconds >= 0 && seconds <= 100;
+}
+
 class CDampingTimeDlg : public PageDialog {
   Q_OBJECT
 
