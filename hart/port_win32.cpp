@@ -1,5 +1,12 @@
-// The Win32 serial port. Reads return at once with what the driver holds; WaitReadable
-// polls the input queue every 10 ms until a byte is there or the time is up.
+// The Win32 serial port. Reads return at once with what the driver holds (a MAXDWORD read
+// interval with no total time-out); WaitReadable polls the input queue every 10 ms until a
+// byte is there or the time is up. The driver itself replaces a byte with a parity error by
+// 'F' (fErrorChar), so no decoding happens here.
+//
+// A port without modem lines (wine maps a COM port to a Linux pseudo-terminal, where
+// setting RTS fails with ERROR_NOT_SUPPORTED) has no RTS to key: SetRts then succeeds
+// without doing anything. That is decided once at Open; on a port that has the lines, every
+// failure is an error.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -9,10 +16,25 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
+#include <string_view>
 
 #include "SerialPort.h"
 
 namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// "COMn" is opened as "\\.\COMn": the device namespace reaches every port, COM10 and above
+// included, and cannot be shadowed by a file of that name. Other names go as they are.
+std::string DeviceNameFor(const std::string& name) {
+  const std::string_view view = name;
+  if (view.size() <= 3 || !view.starts_with("COM")) return name;
+  if (!std::all_of(view.begin() + 3, view.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return name;
+  }
+  return "\\\\.\\" + name;
+}
 
 class Win32SerialPort final : public SerialPort {
  public:
@@ -20,9 +42,9 @@ class Win32SerialPort final : public SerialPort {
 
   bool Open(const std::string& name) override {
     Close();
-    // "COM9" and "\\.\COM10" both go to the driver as they are.
-    handle_ = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                          nullptr);
+    // No sharing: one program on the line at a time.
+    handle_ = CreateFileA(DeviceNameFor(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) return false;
     if (!Configure()) {
       Close();
@@ -34,12 +56,14 @@ class Win32SerialPort final : public SerialPort {
   void Close() override {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
+    noModemLines_ = false;
   }
 
   bool IsOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
 
   bool SetRts(bool on) override {
     if (!IsOpen()) return false;
+    if (noModemLines_) return true;
     return EscapeCommFunction(handle_, on ? SETRTS : CLRRTS) != 0;
   }
 
@@ -50,6 +74,7 @@ class Win32SerialPort final : public SerialPort {
 
   int BytesWaiting() override {
     if (!IsOpen()) return -1;
+    // Also clears the error flags (parity, overrun) the driver noted.
     DWORD errors = 0;
     COMSTAT status{};
     if (!ClearCommError(handle_, &errors, &status)) return -1;
@@ -76,15 +101,17 @@ class Win32SerialPort final : public SerialPort {
   }
 
   bool WaitReadable(int timeoutMs) override {
-    const ULONGLONG start = GetTickCount64();
-    const ULONGLONG limit = static_cast<ULONGLONG>(std::max(timeoutMs, 0));
+    if (!IsOpen()) return false;
+    // The same steady clock as the program's real clock, which measures what this wait took.
+    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     for (;;) {
       const int waiting = BytesWaiting();
       if (waiting < 0) return false;
       if (waiting > 0) return true;
-      const ULONGLONG elapsed = GetTickCount64() - start;
-      if (elapsed >= limit) return false;
-      Sleep(static_cast<DWORD>(std::min<ULONGLONG>(10, limit - elapsed)));
+      const auto left =
+          std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+      if (left <= 0) return false;
+      Sleep(static_cast<DWORD>(std::min<long long>(10, left)));
     }
   }
 
@@ -102,6 +129,8 @@ class Win32SerialPort final : public SerialPort {
     timeouts.WriteTotalTimeoutConstant = 800;
     if (!SetCommTimeouts(handle_, &timeouts)) return false;
 
+    // Every field that matters is set: the rest of the DCB is whatever the last program on
+    // the port left, handshakes included.
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
     if (!GetCommState(handle_, &dcb)) return false;
@@ -111,19 +140,29 @@ class Win32SerialPort final : public SerialPort {
     dcb.StopBits = ONESTOPBIT;
     dcb.fBinary = 1;
     dcb.fParity = 1;
-    dcb.fDtrControl = DTR_CONTROL_ENABLE;
-    dcb.fRtsControl = RTS_CONTROL_DISABLE;  // RTS is keyed by hand around each frame
-    dcb.fOutX = 0;
-    dcb.fInX = 0;
     dcb.fErrorChar = 1;  // a byte with a parity error arrives as 'F'
     dcb.ErrorChar = 0x46;
+    dcb.fNull = 0;
+    dcb.fAbortOnError = 0;  // an error must not fail the reads that follow it
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fRtsControl = RTS_CONTROL_DISABLE;  // RTS is keyed by hand around each frame
+    dcb.fOutxCtsFlow = 0;
+    dcb.fOutxDsrFlow = 0;
+    dcb.fDsrSensitivity = 0;
+    dcb.fOutX = 0;
+    dcb.fInX = 0;
     if (!SetCommState(handle_, &dcb)) return false;
 
-    SetCommMask(handle_, EV_TXEMPTY);  // no event is waited for
+    // RTS off, which also finds out whether the port has modem lines at all.
+    if (!EscapeCommFunction(handle_, CLRRTS)) {
+      if (GetLastError() != ERROR_NOT_SUPPORTED) return false;
+      noModemLines_ = true;
+    }
     return true;
   }
 
   HANDLE handle_ = INVALID_HANDLE_VALUE;
+  bool noModemLines_ = false;
 };
 
 }  // namespace
