@@ -1,7 +1,9 @@
 #include "HartLink.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -23,6 +25,8 @@ class ReplyParser {
     received_ += n;
   }
   int room() const { return kRxSize - received_; }
+  // Everything received so far, preambles and noise included.
+  std::vector<uint8_t> Received() const { return {rx_, rx_ + received_}; }
 
   // Runs the states over the unparsed bytes. 0 while the reply is incomplete, else a result.
   int Run() {
@@ -141,8 +145,7 @@ class ReplyParser {
   uint8_t acc_ = 0;
 };
 
-int ReceiveReply(SerialPort& port, Clock& clock, HartResponse& out) {
-  ReplyParser parser(out);
+int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser) {
   int quietLeft = kQuietAllowanceMs;
   for (;;) {
     const int waiting = port.BytesWaiting();
@@ -163,6 +166,25 @@ int ReceiveReply(SerialPort& port, Clock& clock, HartResponse& out) {
     parser.Append(chunk, got);
     if (const int result = parser.Run()) return result;
   }
+}
+
+void Tell(LinkObserver* observer, bool fromDevice, std::vector<uint8_t> bytes, int result,
+          const HartResponse* reply) {
+  if (!observer) return;
+  LinkFrame frame;
+  frame.fromDevice = fromDevice;
+  frame.timeUs = WallClockMicros();
+  frame.bytes = std::move(bytes);
+  frame.result = result;
+  frame.reply = reply;
+  observer->OnFrame(frame);
+}
+
+int ReceiveReply(DeviceState& ds, SerialPort& port, HartResponse& out) {
+  ReplyParser parser(out);
+  const int result = ReceiveFrom(port, ds.Time(), parser);
+  Tell(ds.observer, true, parser.Received(), result, result == HART_OK ? &out : nullptr);
+  return result;
 }
 
 }  // namespace
@@ -249,6 +271,7 @@ int HartSendCommand(DeviceState& ds, HartResponse& out) {
   bool written = false;
   for (int attempt = 0; attempt < 3 && !written; ++attempt)
     written = port->Write(tx, n) == n;
+  Tell(ds.observer, false, {tx, tx + n}, written ? HART_OK : HART_WRITE_FAILED, nullptr);
   if (!written) {
     port->SetRts(false);  // never leave the modem keyed after giving up
     return HART_WRITE_FAILED;
@@ -256,5 +279,10 @@ int HartSendCommand(DeviceState& ds, HartResponse& out) {
   // Let the frame leave the wire before the modem is switched to receive.
   ds.Time().SleepMs(HartSendWaitMs(n));
   port->SetRts(false);
-  return ReceiveReply(*port, ds.Time(), out);
+  return ReceiveReply(ds, *port, out);
+}
+
+int64_t WallClockMicros() {
+  using namespace std::chrono;
+  return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Clock.h"
+#include "LinkObserver.h"
 #include "SerialPort.h"
 
 // Result codes of an exchange and of every HartCmdN wrapper.
@@ -102,6 +103,8 @@ struct DeviceState {
   std::unique_ptr<SerialPort> port;
   std::string portNameOverride;
   Clock* clock = nullptr;  // null: TheClock()
+  // Told of every frame both ways (see LinkObserver.h); null: nobody listens.
+  LinkObserver* observer = nullptr;
 
   Clock& Time() { return clock ? *clock : TheClock(); }
 };

@@ -11,15 +11,18 @@
 
 #include "Commands.h"
 #include "Encoding.h"
+#include "PcapTrace.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: hartctl [--port NAME] [--address N] [--broadcast] COMMAND [ARGS]\n"
-    "  NAME         COMn or a device path; default COM3\n"
+    "usage: hartctl [--port NAME] [--address N] [--broadcast] [--trace FILE] COMMAND [ARGS]\n"
+    "  NAME         COMn, a device path, hartip://HOST[:PORT] or hartip+tcp://HOST[:PORT];\n"
+    "               default COM3\n"
     "  --address N  polling address to identify (0-15, default 0); every command but\n"
     "               identify first identifies the device there and then uses its long address\n"
     "  --broadcast  no identification; long frames go to the all-zero address\n"
+    "  --trace FILE every frame both ways into FILE, a pcap capture for Wireshark/tshark\n"
     "commands:\n"
     "  identify | pv | loop | output | message [TEXT] | assembly [N] | damping SECONDS\n"
     "  range UNITCODE UPPER LOWER | fixed-current MA | reset | transfer CODE\n"
@@ -69,6 +72,7 @@ struct Options {
   std::string port;
   long address = 0;
   bool broadcast = false;
+  std::string trace;
   std::vector<const char*> args;  // the command and its arguments
 };
 
@@ -242,6 +246,8 @@ int main(int argc, char** argv) {
     } else if (opt == "--address" && i + 1 < argc) {
       if (!ParseLong(argv[++i], 0, 15, o.address))
         return Usage("--address takes a polling address from 0 to 15");
+    } else if (opt == "--trace" && i + 1 < argc) {
+      o.trace = argv[++i];
     } else if (opt == "--broadcast") {
       o.broadcast = true;
     } else if (opt == "--help") {
@@ -255,7 +261,14 @@ int main(int argc, char** argv) {
   for (; i < argc; ++i)
     o.args.push_back(argv[i]);
 
+  PcapTrace trace;  // outlives the link, which may still write as it closes
+  std::string problem;
+  if (!o.trace.empty() && !trace.Open(o.trace, &problem)) {
+    std::fprintf(stderr, "hartctl: %s\n", problem.c_str());
+    return 1;
+  }
   DeviceState ds;
   ds.portIndex = 2;  // COM3 unless --port says otherwise
+  if (trace.IsOpen()) ds.observer = &trace;
   return Run(ds, o);
 }

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "FrameText.h"
+
 struct SimRequest {
   bool longFrame = false;
   uint8_t address[5] = {};  // short frame: address[0] only, as sent
@@ -59,10 +61,3 @@ uint8_t XorOf(const uint8_t* bytes, size_t n);
 std::vector<uint8_t> BuildAckFrame(int preambles, bool longFrame, const uint8_t* address,
                                    uint8_t command, uint8_t responseCode, uint8_t deviceStatus,
                                    const std::vector<uint8_t>& data, bool corruptCheck = false);
-
-// One line naming the first frame in `bytes` (it starts at byte 0 or after two or more
-// preambles; noise ahead is skipped): direction,
-// address, command, byte count and, for replies, response code and status.
-//   "ACK long 26:05:010203 cmd 1 bc 7 rc 0 st 0x00"
-std::string DescribeFrame(const std::vector<uint8_t>& bytes);
-std::string HexBytes(const std::vector<uint8_t>& bytes);
