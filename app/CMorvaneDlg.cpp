@@ -22,10 +22,12 @@
 #include "CDefaultSetDlg.h"
 #include "CDeviceInfDlg.h"
 #include "CMyTabCtrl.h"
+#include "CommunicationLog.h"
 #include "ConfigTransfer.h"
 #include "DeviceSearch.h"
 #include "DialogUnits.h"
 #include "InputBlocker.h"
+#include "LinkMonitor.h"
 #include "Maintenance.h"
 #include "NavigationTree.h"
 #include "Prompts.h"
@@ -73,6 +75,8 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Tellavo V3.6.en");
   setWindowIcon(MorvaneIcon());
   setSizeGripEnabled(false);
+  m_linkMonitor = new LinkMonitor(this);
+  TheDeviceState().observer = m_linkMonitor;
 
   const DialogUnits du(font());
   auto* layout = new QVBoxLayout(this);
@@ -138,6 +142,12 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
   }
   m_panes[0]->setText("Ready");
   layout->addWidget(m_statusBar);
+  // Panes 1 and 2: the device the last exchange talked to, and what its last reply said.
+  connect(m_linkMonitor, &LinkMonitor::statusChanged, this, [this] {
+    m_panes[1]->setText(m_linkMonitor->DeviceText());
+    m_panes[2]->setText(m_linkMonitor->StatusText());
+    m_panes[2]->setToolTip(m_linkMonitor->StatusToolTip());
+  });
 
   m_inputBlocker = new InputBlocker(this);
 
@@ -151,6 +161,7 @@ CMorvaneDlg::~CMorvaneDlg() {
   m_bJobRun = 0;
   m_bLoopRun = 0;
   WaitForWorkers();
+  if (TheDeviceState().observer == m_linkMonitor) TheDeviceState().observer = nullptr;
 }
 
 void CMorvaneDlg::BuildMenu() {
@@ -214,9 +225,18 @@ void CMorvaneDlg::BuildMenu() {
   QMenu* info = m_menuBar->addMenu("Info Look(&L)");
   connect(item(info, "Hardware/Software Infomations", "32845"), &QAction::triggered, this,
           [this] { ShowPage(16); });
+  connect(item(info, "Communication Log", "communicationLogMenu"), &QAction::triggered, this,
+          &CMorvaneDlg::ShowCommunicationLog);
   info->addSeparator();
   connect(item(info, "About  Tellavo(&A)...", "16"), &QAction::triggered, this,
           &CMorvaneDlg::OnAbout);
+}
+
+void CMorvaneDlg::ShowCommunicationLog() {
+  if (!m_communicationLog) m_communicationLog = new CommunicationLogDlg(*m_linkMonitor, this);
+  m_communicationLog->show();
+  m_communicationLog->raise();
+  m_communicationLog->activateWindow();
 }
 
 void CMorvaneDlg::BuildTree() {

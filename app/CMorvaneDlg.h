@@ -24,7 +24,9 @@ class QProgressBar;
 class QStatusBar;
 class QTreeWidgetItem;
 class CMyTabCtrl;
+class CommunicationLogDlg;
 class InputBlocker;
+class LinkMonitor;
 class NavigationTree;
 
 class CComprehensiveParamDlg;
@@ -96,6 +98,11 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   void OnFileUpdateToComputer();
   void OnFileDownloadToDevice();
   void ShowConfiguration(const ConfigValues& values);
+
+  // Info Look > "Communication Log": the log window, made on first use and kept.
+  void ShowCommunicationLog();
+  LinkMonitor* Monitor() const { return m_linkMonitor; }
+  CommunicationLogDlg* CommunicationLog() const { return m_communicationLog; }
 
   // Port, station number and addressing mode from the settings into the window and the
   // link: at start and after the default parameters change.
@@ -189,4 +196,6 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   bool m_closeAfterOperation = false;
   bool m_destroying = false;
   InputBlocker* m_inputBlocker = nullptr;
+  LinkMonitor* m_linkMonitor = nullptr;
+  CommunicationLogDlg* m_communicationLog = nullptr;
 };

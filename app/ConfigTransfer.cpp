@@ -1,12 +1,12 @@
 #include "ConfigTransfer.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "BackgroundJob.h"
 #include "Commands.h"
 #include "DeviceOperation.h"
 #include "Prompts.h"
+#include "SafeFile.h"
 
 namespace {
 
@@ -68,14 +68,8 @@ bool WriteConfigBlocks(DeviceOperationHost& host, DeviceState& ds, const ConfigI
 }
 
 bool SaveConfigFile(const QString& path, const ConfigImage& image) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(image.size());
-  if (file.write(reinterpret_cast<const char*>(image.data()), size) != size) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteWholeFile(path, QByteArray(reinterpret_cast<const char*>(image.data()),
+                                         static_cast<qsizetype>(image.size())));
 }
 
 std::optional<ConfigImage> LoadConfigFile(const QString& path, std::string& refusal) {

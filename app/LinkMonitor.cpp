@@ -1,0 +1,155 @@
+#include "LinkMonitor.h"
+
+#include <QMetaObject>
+#include <QStringList>
+#include <utility>
+
+#include "FrameText.h"
+
+namespace {
+
+// Where the address, command and byte count of the frame starting at `start` lie.
+struct FrameLayout {
+  int start = -1;
+  bool isLong = false;
+  int command = -1;
+};
+
+FrameLayout Layout(const std::vector<uint8_t>& bytes) {
+  FrameLayout f;
+  f.start = FindFrameStart(bytes);
+  if (f.start < 0) return f;
+  f.isLong = (bytes[static_cast<size_t>(f.start)] & 0x80) != 0;
+  const size_t commandAt = static_cast<size_t>(f.start) + 1 + (f.isLong ? 5 : 1);
+  if (commandAt < bytes.size()) f.command = bytes[commandAt];
+  return f;
+}
+
+QString Poll(int address) {
+  return QString("poll %1").arg(address);
+}
+
+}  // namespace
+
+QString FrameDecodeText(const LoggedFrame& frame) {
+  if (!frame.fromDevice && frame.result == HART_WRITE_FAILED) return "not written";
+  if (frame.fromDevice && frame.bytes.empty()) return "no reply";
+  QString text = QString::fromStdString(DescribeFrame(frame.bytes));
+  if (frame.fromDevice && frame.result == HART_BAD_CHECKSUM) text += ", wrong check byte";
+  if (frame.fromDevice && frame.result == HART_NO_REPLY) text += ", incomplete";
+  return text;
+}
+
+LinkMonitor::LinkMonitor(QObject* parent) : QObject(parent) {}
+
+void LinkMonitor::OnFrame(const LinkFrame& frame) {
+  LoggedFrame copy;
+  copy.timeUs = frame.timeUs;
+  copy.fromDevice = frame.fromDevice;
+  copy.bytes = frame.bytes;
+  copy.result = frame.result;
+  const bool parsed = frame.reply != nullptr;
+  const HartResponse reply = parsed ? *frame.reply : HartResponse{};
+  // Queued even on the UI thread, so frames keep their order whoever sent them.
+  QMetaObject::invokeMethod(
+      this,
+      [this, copy = std::move(copy), parsed, reply]() mutable {
+        Add(std::move(copy), parsed, reply);
+      },
+      Qt::QueuedConnection);
+}
+
+void LinkMonitor::Clear() {
+  m_frames.clear();
+  emit cleared();
+}
+
+void LinkMonitor::Add(LoggedFrame frame, bool parsed, const HartResponse& reply) {
+  frame.serial = m_nextSerial++;
+  frame.command = Layout(frame.bytes).command;
+  // Silence or noise is logged under the command it answered.
+  if (frame.fromDevice && frame.command < 0) frame.command = m_lastRequestCommand;
+  if (!frame.fromDevice) m_lastRequestCommand = frame.command;
+  if (frame.fromDevice)
+    NoteReply(frame, parsed, reply);
+  else
+    NoteRequest(frame);
+  const bool dropped = m_frames.size() >= kCapacity;
+  if (dropped) m_frames.pop_front();
+  m_frames.push_back(std::move(frame));
+  emit frameAdded(dropped);
+}
+
+void LinkMonitor::NoteRequest(const LoggedFrame& frame) {
+  if (frame.result != HART_OK) return;
+  const FrameLayout f = Layout(frame.bytes);
+  if (f.start < 0) return;
+  const uint8_t* a = frame.bytes.data() + f.start + 1;
+  const size_t available = frame.bytes.size() - static_cast<size_t>(f.start) - 1;
+  if (available < (f.isLong ? 5u : 1u)) return;
+  if (!f.isLong) {
+    m_lastShortPoll = a[0] & 0x0F;
+    m_lastAddress.clear();
+    m_deviceText = "Short frame, " + Poll(m_lastShortPoll);
+  } else {
+    m_lastShortPoll = -1;
+    const bool broadcast = (a[0] & 0x3F) == 0 && a[1] == 0 && a[2] == 0 && a[3] == 0 && a[4] == 0;
+    if (broadcast) {
+      m_lastAddress.clear();
+      m_deviceText = "Broadcast";
+    } else {
+      m_lastAddress = QString::fromStdString(LongAddressText(a[0], a[1], a + 2));
+      const auto known = m_pollByAddress.find(m_lastAddress);
+      m_deviceText = known == m_pollByAddress.end() ? m_lastAddress
+                                                    : m_lastAddress + ", " + Poll(known->second);
+    }
+  }
+  emit statusChanged();
+}
+
+void LinkMonitor::NoteReply(const LoggedFrame& frame, bool parsed, const HartResponse& reply) {
+  if (!parsed) {
+    m_statusText = frame.bytes.empty()                 ? "No reply"
+                   : frame.result == HART_BAD_CHECKSUM ? "Reply with a wrong check byte"
+                                                       : "Incomplete reply";
+    m_statusToolTip = m_statusText;
+    emit statusChanged();
+    return;
+  }
+  // A command 0 reply to a short frame names the long address behind the polling address.
+  if (reply.command == 0 && m_lastShortPoll >= 0 && reply.responseCode == 0 &&
+      reply.byteCount >= 2 + 12) {
+    const QString address =
+        QString::fromStdString(LongAddressText(reply.data[1], reply.data[2], reply.data + 9));
+    m_pollByAddress[address] = m_lastShortPoll;
+    m_deviceText = address + ", " + Poll(m_lastShortPoll);
+  }
+
+  QStringList tip;
+  if (reply.responseCode & 0x80) {
+    // The second byte then reports what went wrong on the wire, not the device's status.
+    m_statusText = "The device received a corrupted request";
+    tip << m_statusText
+        << QString("Communication status 0x%1").arg(reply.responseCode, 2, 16, QChar('0'));
+  } else {
+    m_statusText = QString::fromStdString(DeviceStatusText(reply.deviceStatus));
+    if (reply.responseCode != 0) {
+      const QString code =
+          QString("response code %1: %2")
+              .arg(reply.responseCode)
+              .arg(QString::fromStdString(HartResponseCodeText(reply.responseCode, reply.command)));
+      m_statusText +=
+          (HartIsWarningCode(reply.responseCode) ? "; warning, " : "; refused, ") + code;
+    }
+    tip << QString("Device status 0x%1 (command %2)")
+               .arg(reply.deviceStatus, 2, 16, QChar('0'))
+               .arg(reply.command);
+    for (int bit = 7; bit >= 0; --bit)
+      tip << QString("%1 %2")
+                 .arg((reply.deviceStatus & (1 << bit)) ? "[x]" : "[  ]")
+                 .arg(DeviceStatusBitName(bit));
+    tip << QString("Response code %1").arg(reply.responseCode);
+  }
+  m_statusToolTip = tip.join('\n');
+  emit statusChanged();
+}
