@@ -141,7 +141,8 @@ TEST_F(MainWindowTest, MenusCarryEveryCommand) {
                       "Monitor Percentage | Monitor All",
                       "Tools(&T): Online Test | Polling | Restore | Calculator | "
                       "Default Parameters",
-                      "Info Look(&L): Hardware/Software Infomations | About  Tellavo(&A)...",
+                      "Info Look(&L): Hardware/Software Infomations | Communication Log | "
+                      "About  Tellavo(&A)...",
                   }));
 }
 
