@@ -1,6 +1,7 @@
 #include "CommunicationLog.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -230,5 +231,7 @@ void CommunicationLogDlg::OnSave() {
   const QString path = AskSaveFile("Capture (*.pcap)", name);
   if (path.isEmpty()) return;
   QString error;
-  if (!WriteWholeFile(path, CaptureBytes(), &error)) ShowMessage(error);
+  if (!WriteWholeFile(path, CaptureBytes(), &error))
+    ShowMessage(
+        QString("Could not save the log to %1: %2").arg(QDir::toNativeSeparators(path), error));
 }

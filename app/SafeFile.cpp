@@ -2,11 +2,16 @@
 
 #include <QSaveFile>
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
+bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write,
+                     QString* error) {
   QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-  if (written && file.commit()) return true;
-  if (error) *error = QString("Cannot write %1: %2").arg(path, file.errorString());
+  if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) return true;
+  if (error) *error = file.errorString();
   file.cancelWriting();
   return false;
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
+  return WriteFileSafely(
+      path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); }, error);
 }

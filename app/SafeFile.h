@@ -3,8 +3,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
+#include <functional>
 
-// False when the file could not be written; `error` (when given) then says why, naming the
-// file. An older file of that name is kept as it was.
+// False when the file could not be written; `error` (when given) then says why. An older
+// file of that name is kept as it was.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// The same for a file written piece by piece: `write` fills the temporary file and returns
+// false when a write failed.
+bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write,
+                     QString* error = nullptr);

@@ -11,4 +11,6 @@ CMonitorCurrentDlg::CMonitorCurrentDlg(CMorvaneDlg* mainDlg)
                                  4,
                                  20,
                                  {"20", "16", "12", "8", "4"},
-                                 &HartLoopReading::current}) {}
+                                 &HartLoopReading::current,
+                                 "monitor-current",
+                                 "current"}) {}

@@ -11,4 +11,6 @@ CMonitorPercentDlg::CMonitorPercentDlg(CMorvaneDlg* mainDlg)
                                  0,
                                  100,
                                  {"100", "75", "50", "25", "0"},
-                                 &HartLoopReading::percent}) {}
+                                 &HartLoopReading::percent,
+                                 "monitor-percentage",
+                                 "percentage"}) {}

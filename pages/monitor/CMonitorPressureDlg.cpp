@@ -10,7 +10,7 @@
 #include "PageForm.h"
 
 CMonitorPressureDlg::CMonitorPressureDlg(CMorvaneDlg* mainDlg)
-    : MonitorPage(mainDlg, 155, "Monitor PV") {
+    : MonitorPage(mainDlg, 155, "Monitor PV", "monitor-pv", SampleLog("PV")) {
   auto* values = new QGridLayout;
   m_editPv = ValueRow(values, 0, "PV", 1287, {}, 1292, &m_labelUnit);
   values->setColumnStretch(3, 1);
@@ -45,6 +45,7 @@ void CMonitorPressureDlg::OnBnClickedStart() {
                            [this, pv] {
                              m_editPv->setText(Fixed4(pv->pv));
                              m_samples.Add(pv->pv);
+                             LogSample(pv->pv, PvUnitName(pv->unitCode));
                              m_chart->ShowSamples(m_samples);
                            }});
   StartSampling(std::move(sampling));

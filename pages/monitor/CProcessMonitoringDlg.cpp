@@ -11,7 +11,8 @@
 #include "PageForm.h"
 
 CProcessMonitoringDlg::CProcessMonitoringDlg(CMorvaneDlg* mainDlg)
-    : MonitorPage(mainDlg, 157, "Monitor Process") {
+    : MonitorPage(mainDlg, 157, "Monitor Process", "monitor-process",
+                  SampleLog("PV", {"current (mA)", "percentage (%)"})) {
   auto* grid = new QGridLayout;
   Body()->addLayout(grid, 1);
 
@@ -70,17 +71,20 @@ void CProcessMonitoringDlg::OnBnClickedStart() {
   };
   sampling.turn.push_back({[pv](DeviceState& ds) { return HartCmd1(ds, *pv); },
                            [this, pv] { m_editPv->setText(Fixed4(pv->pv)); }});
-  // The turn's values enter the rings only once both readings have succeeded.
-  sampling.turn.push_back({[loop](DeviceState& ds) { return HartCmd2(ds, *loop); },
-                           [this, pv, loop] {
-                             m_editCurrent->setText(Fixed4(loop->current));
-                             m_editPercent->setText(Fixed4(loop->percent));
-                             m_currentSamples.Add(loop->current);
-                             m_pvSamples.Add(pv->pv);
-                             m_percentSamples.Add(loop->percent);
-                             m_currentChart->ShowSamples(m_currentSamples);
-                             m_pvChart->ShowSamples(m_pvSamples);
-                             m_percentChart->ShowSamples(m_percentSamples);
-                           }});
+  // The turn's values enter the rings and the log only once both readings have succeeded;
+  // the log's line is stamped with the loop reading's arrival.
+  sampling.turn.push_back(
+      {[loop](DeviceState& ds) { return HartCmd2(ds, *loop); },
+       [this, pv, loop] {
+         m_editCurrent->setText(Fixed4(loop->current));
+         m_editPercent->setText(Fixed4(loop->percent));
+         m_currentSamples.Add(loop->current);
+         m_pvSamples.Add(pv->pv);
+         m_percentSamples.Add(loop->percent);
+         LogSample(pv->pv, PvUnitName(pv->unitCode), {loop->current, loop->percent});
+         m_currentChart->ShowSamples(m_currentSamples);
+         m_pvChart->ShowSamples(m_pvSamples);
+         m_percentChart->ShowSamples(m_percentSamples);
+       }});
   StartSampling(std::move(sampling));
 }

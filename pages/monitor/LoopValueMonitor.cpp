@@ -9,7 +9,9 @@
 #include "PageForm.h"
 
 LoopValueMonitor::LoopValueMonitor(CMorvaneDlg* mainDlg, const Face& face)
-    : MonitorPage(mainDlg, face.dialogId, face.title), m_value(face.value) {
+    : MonitorPage(mainDlg, face.dialogId, face.title, face.fileStem, SampleLog(face.csvValue)),
+      m_value(face.value),
+      m_unit(face.unit) {
   auto* values = new QGridLayout;
   m_edit = ValueRow(values, 0, face.label, face.editId, face.unit);
   values->setColumnStretch(3, 1);
@@ -35,6 +37,7 @@ void LoopValueMonitor::OnBnClickedStart() {
                              const float value = (*loop).*m_value;
                              m_edit->setText(Fixed4(value));
                              m_samples.Add(value);
+                             LogSample(value, m_unit);
                              m_chart->ShowSamples(m_samples);
                            }});
   StartSampling(std::move(sampling));

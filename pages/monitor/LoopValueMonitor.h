@@ -27,11 +27,14 @@ class LoopValueMonitor : public MonitorPage {
     float high;
     QStringList axis;  // the fixed labels from the band's high value down to its low value
     float HartLoopReading::*value;
+    QString fileStem;  // the proposed CSV file name's start
+    QString csvValue;  // the value's column in the CSV file
   };
   LoopValueMonitor(CMorvaneDlg* mainDlg, const Face& face);
 
  private:
   float HartLoopReading::*m_value;
+  QString m_unit;
   TrendRing m_samples;
   QLineEdit* m_edit = nullptr;
   TrendChart* m_chart = nullptr;

@@ -1,5 +1,6 @@
 #include "MonitorPage.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,38 +9,76 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <memory>
+#include <utility>
 
 #include "Encoding.h"
 #include "PageForm.h"
+#include "Prompts.h"
 #include "Texts.h"
 #include "UiThreadQueue.h"
 
 namespace {
 constexpr int kSamplePeriodMs = 300;
+constexpr char kCsvFilter[] = "CSV (*.csv)";
 }  // namespace
 
 QString PvUnitName(int unitCode) {
   return QString::fromUtf8(HartUnitLabel(unitCode));
 }
 
-MonitorPage::MonitorPage(CMorvaneDlg* mainDlg, int dialogId, const QString& title)
-    : PageDialog(mainDlg, dialogId, title) {
+MonitorPage::MonitorPage(CMorvaneDlg* mainDlg, int dialogId, const QString& title,
+                         const QString& fileStem, SampleLog log)
+    : PageDialog(mainDlg, dialogId, title), m_fileStem(fileStem), m_log(std::move(log)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   auto* buttons = new QHBoxLayout;
   m_buttonStart = PageButton("Start", 1290, this);
   m_buttonStop = PageButton("Stop", 1291, this);
+  // A button of this program's own, so a name rather than a control id.
+  m_buttonSaveCsv = PageButton("Save CSV", 0, this);
+  m_buttonSaveCsv->setObjectName("buttonSaveCsv");
+  m_buttonSaveCsv->setAccessibleDescription("Saves the readings since Start as a CSV file");
   buttons->addWidget(m_buttonStart);
   buttons->addWidget(m_buttonStop);
+  buttons->addSpacing(12);
+  buttons->addWidget(m_buttonSaveCsv);
   buttons->addStretch(1);
   layout->addLayout(buttons);
   m_body = new QVBoxLayout;
   layout->addLayout(m_body, 1);
   connect(m_buttonStop, &QPushButton::clicked, this, &MonitorPage::OnBnClickedStop);
+  connect(m_buttonSaveCsv, &QPushButton::clicked, this, &MonitorPage::OnBnClickedSaveCsv);
 }
 
 void MonitorPage::OnBnClickedStop() {
   StopJob();
+}
+
+void MonitorPage::OnBnClickedSaveCsv() {
+  if (m_log.Count() == 0) {
+    Refuse("No samples to save.");
+    return;
+  }
+  const QString name =
+      m_fileStem + m_log.StartTime().toString(QStringLiteral("-yyyyMMdd-HHmmss")) + ".csv";
+  const QString path = AskSaveFile(kCsvFilter, name);
+  if (path.isEmpty()) return;
+  QString error;
+  if (!m_log.SaveCsv(path, &error)) {
+    ShowMessage(
+        QString("Could not save the samples to %1: %2").arg(QDir::toNativeSeparators(path), error));
+    return;
+  }
+  if (m_log.Dropped() > 0) {
+    ShowMessage(QString("This run has more samples than are kept. The file holds the last %1; "
+                        "the %2 before them were dropped.")
+                    .arg(m_log.Count())
+                    .arg(m_log.Dropped()));
+  }
+}
+
+void MonitorPage::LogSample(float value, const QString& unit, std::initializer_list<float> more) {
+  m_log.Add(SampleTime(), value, unit, more);
 }
 
 QLineEdit* MonitorPage::ValueRow(QGridLayout* grid, int row, const QString& label, int editId,
@@ -93,6 +132,11 @@ void MonitorPage::AddFixedAxis(TrendAxis* axis, const QStringList& topToBottom) 
 }
 
 void MonitorPage::StartSampling(Sampling sampling) {
+  // The run's start time (for the file name) is when the log empties.
+  sampling.clear = [this, clearRings = std::move(sampling.clear)] {
+    m_log.Start(SampleTime());
+    if (clearRings) clearRings();
+  };
   auto s = std::make_shared<const Sampling>(std::move(sampling));
   auto sample = [this, s] { StartJob([s](JobContext& c) { MonitorThreadProc(c, s->turn); }); };
   if (!s->showBand) {

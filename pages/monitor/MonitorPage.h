@@ -1,11 +1,15 @@
-// What the four monitor pages share: Start and Stop along the top, the value rows, the
-// chart panels, and the sampling job. A page states what one turn reads and shows; the
-// start sequence and the loop are written here once.
+// What the four monitor pages share: Start, Stop and Save CSV along the top, the value rows,
+// the chart panels, the sampling job and the log of the run's readings. A page states what one turn
+// reads and shows; the start sequence and the loop are written here once.
 //
 // Sampling runs as the background job on the job pair: one reading (or two) per turn, the
 // value shown and stored in the page's ring, then a 300 ms pause that ends early when Stop,
 // a tree click or closing drops the run flag. Leaving the page through the menu does not
 // stop it, and the samples stay on the chart after a stop until the next Start.
+//
+// Each turn's readings also go into the page's SampleLog with the time they arrived, in the
+// same display step that fills the ring; Start empties it with the rings, Stop keeps it, and
+// Save CSV writes it (while sampling runs too: the log only lives on the UI thread).
 #pragma once
 
 #include <QString>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "PageDialog.h"
+#include "SampleLog.h"
 #include "TrendChart.h"
 
 class QGridLayout;
@@ -28,9 +33,14 @@ class MonitorPage : public PageDialog {
  public:
   // The shared Stop (button 1291): the sampling job ends at its next turn.
   void OnBnClickedStop();
+  // Save CSV: the run's readings into a file the user picks; "No samples to save." before
+  // the first reading of a run.
+  void OnBnClickedSaveCsv();
 
  protected:
-  MonitorPage(CMorvaneDlg* mainDlg, int dialogId, const QString& title);
+  // `fileStem` begins the proposed file name ("monitor-pv"); `log` names the file's columns.
+  MonitorPage(CMorvaneDlg* mainDlg, int dialogId, const QString& title, const QString& fileStem,
+              SampleLog log);
 
   // The page's layout below Start and Stop.
   QVBoxLayout* Body() const { return m_body; }
@@ -68,11 +78,15 @@ class MonitorPage : public PageDialog {
     std::function<void(const HartOutputInfo&)> showBand;
     std::vector<Reading> turn;
   };
-  // The Start of every monitor page: refused with "Busy!Try later." while a job runs.
+  // The Start of every monitor page: refused with "Busy!Try later." while a job runs. The
+  // log empties together with the rings.
   void StartSampling(Sampling sampling);
+  // Where the display step stores the rings: the turn's readings into the log, stamped now.
+  void LogSample(float value, const QString& unit, std::initializer_list<float> more = {});
 
   QPushButton* m_buttonStart = nullptr;
   QPushButton* m_buttonStop = nullptr;
+  QPushButton* m_buttonSaveCsv = nullptr;
 
  private:
   // The worker's loop: reads turn after turn while the job runs; a failed reading shows
@@ -80,6 +94,8 @@ class MonitorPage : public PageDialog {
   static void MonitorThreadProc(JobContext& c, const std::vector<Reading>& turn);
 
   QVBoxLayout* m_body = nullptr;
+  QString m_fileStem;
+  SampleLog m_log;
 };
 
 // The PV range unit's name for a HART unit code; empty for a code the table does not know.
