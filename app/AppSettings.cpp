@@ -101,6 +101,10 @@ void LoadFrom(AppSettings& settings, const IniFile& ini) {
     if (text.size() > kValueChars) text.resize(kValueChars);
     Apply(settings, key, text);
   }
+  settings.link = ini.Get(kSection, "Link", "");
+  const size_t first = settings.link.find_first_not_of(" \t");
+  const size_t last = settings.link.find_last_not_of(" \t\r");
+  settings.link = first == std::string::npos ? "" : settings.link.substr(first, last - first + 1);
 }
 
 }  // namespace

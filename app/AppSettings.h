@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <string>
 
 struct AppSettings {
   AppSettings();  // the defaults of a missing file
@@ -24,6 +25,10 @@ struct AppSettings {
   int outputCharacteristic;      // "OutputCharacteristic"
   int onlineTestAll;             // "OnlineTestAll": 1 "Normal", else "Broadcast"
   double dampingTime;            // "DampingTime"
+  // "Link", optional: a port name the link opens instead of COM(Port), such as
+  // hartip://HOST[:PORT] for a HART-IP gateway; empty when the key is absent. The program
+  // never writes it.
+  std::string link;
 };
 
 // The process's settings.

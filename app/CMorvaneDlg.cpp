@@ -26,6 +26,7 @@
 #include "ConfigTransfer.h"
 #include "DeviceSearch.h"
 #include "DialogUnits.h"
+#include "HartIpPort.h"
 #include "InputBlocker.h"
 #include "LinkMonitor.h"
 #include "Maintenance.h"
@@ -232,6 +233,14 @@ void CMorvaneDlg::BuildMenu() {
           &CMorvaneDlg::OnAbout);
 }
 
+QString LinkPaneText(const AppSettings& settings) {
+  if (settings.link.empty()) return QString("Serial Port : COM%1").arg(settings.portIndex + 1);
+  HartIpAddress address;
+  if (ParseHartIpName(settings.link, address, nullptr))
+    return QString("HART-IP : %1:%2").arg(QString::fromStdString(address.host)).arg(address.port);
+  return "Serial Port : " + QString::fromStdString(settings.link);
+}
+
 void CMorvaneDlg::ShowCommunicationLog() {
   if (!m_communicationLog) m_communicationLog = new CommunicationLogDlg(*m_linkMonitor, this);
   m_communicationLog->show();
@@ -316,13 +325,15 @@ void CMorvaneDlg::BuildPages() {
 void CMorvaneDlg::ApplySettings() {
   AppSettings& settings = TheAppSettings();
   m_panes[3]->setText(settings.onlineTestAll == 1 ? "Normal" : "Broadcast");
-  m_panes[4]->setText(QString("Serial Port : COM%1").arg(settings.portIndex + 1));
+  m_panes[4]->setText(LinkPaneText(settings));
   m_stationBox->clear();
   m_stationBox->addItem(QString::number(settings.pollAddress.load()));
   m_stationBox->setCurrentIndex(0);
   DeviceState& ds = TheDeviceState();
   std::lock_guard<std::mutex> hold(ds.lock);
   ds.portIndex = settings.portIndex;
+  // A "Link" in the settings file takes the place of the COM port.
+  ds.portNameOverride = settings.link;
 }
 
 void CMorvaneDlg::ShowPage(int index) {

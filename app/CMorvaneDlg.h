@@ -48,6 +48,12 @@ class CMonitorPercentDlg;
 class CDeviceInfDlg;
 struct ConfigValues;
 
+struct AppSettings;
+
+// Pane 4: "Serial Port : COM3", or for a "Link" in the settings "HART-IP : HOST:PORT" (or the
+// port name it gives).
+QString LinkPaneText(const AppSettings& settings);
+
 class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   Q_OBJECT
 

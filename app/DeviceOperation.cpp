@@ -1,11 +1,19 @@
 #include "DeviceOperation.h"
 
 #include "BackgroundJob.h"
+#include "PortFactory.h"
 #include "Texts.h"
 
 bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
   if (HartOpenPort(ds)) return true;
-  host.ShowMessage(Texts::kPortError);
+  std::string reason;
+  {
+    std::lock_guard<std::mutex> hold(ds.lock);
+    if (ds.port) reason = PortErrorText(*ds.port);
+  }
+  // A serial port gives no reason; a HART-IP session says why it was not opened.
+  host.ShowMessage(reason.empty() ? std::string(Texts::kPortError)
+                                  : std::string(Texts::kPortError) + "\n" + reason);
   return false;
 }
 

@@ -39,4 +39,19 @@ std::vector<uint8_t> EncodeMessage(uint8_t messageType, uint8_t messageId, uint8
   return message;
 }
 
+std::vector<uint8_t> EncodeSessionInitiateBody(uint8_t masterType, uint32_t inactivityMs) {
+  return {masterType, static_cast<uint8_t>(inactivityMs >> 24),
+          static_cast<uint8_t>(inactivityMs >> 16), static_cast<uint8_t>(inactivityMs >> 8),
+          static_cast<uint8_t>(inactivityMs)};
+}
+
+bool DecodeSessionInitiateBody(const uint8_t* body, size_t n, uint8_t& masterType,
+                               uint32_t& inactivityMs) {
+  if (n < kSessionInitiateBodySize) return false;
+  masterType = body[0];
+  inactivityMs = (static_cast<uint32_t>(body[1]) << 24) | (static_cast<uint32_t>(body[2]) << 16) |
+                 (static_cast<uint32_t>(body[3]) << 8) | body[4];
+  return true;
+}
+
 }  // namespace hartip

@@ -31,6 +31,18 @@ enum MessageId : uint8_t {
   kTokenPassingPdu = 3,
 };
 
+// Header status of a response. A session initiate answered with kStatusSetToNearest was
+// accepted with another inactivity timer (the one in its body).
+enum Status : uint8_t {
+  kStatusSuccess = 0,
+  kStatusTooFewDataBytes = 5,
+  kStatusSetToNearest = 8,
+};
+
+// Who opens a session: the body's first byte.
+constexpr uint8_t kPrimaryMaster = 1;
+constexpr size_t kSessionInitiateBodySize = 5;
+
 struct Header {
   uint8_t version = kVersion;
   uint8_t messageType = kRequest;
@@ -47,5 +59,12 @@ bool DecodeHeader(const uint8_t* bytes, size_t n, Header& out);
 // A whole message: the header (its byte count set from the body) and the body.
 std::vector<uint8_t> EncodeMessage(uint8_t messageType, uint8_t messageId, uint8_t status,
                                    uint16_t sequence, const uint8_t* body, size_t bodyLength);
+
+// The body of a session initiate, request and response alike: the master type, then the
+// inactivity close timer in milliseconds, big-endian:   01 00 00 EA 60   primary, 60 s.
+std::vector<uint8_t> EncodeSessionInitiateBody(uint8_t masterType, uint32_t inactivityMs);
+// False when the body is shorter than kSessionInitiateBodySize.
+bool DecodeSessionInitiateBody(const uint8_t* body, size_t n, uint8_t& masterType,
+                               uint32_t& inactivityMs);
 
 }  // namespace hartip

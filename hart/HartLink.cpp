@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "PortFactory.h"
+
 namespace {
 
 constexpr int kQuietAllowanceMs = 1250;  // silence allowed per exchange, in total
@@ -213,9 +215,11 @@ bool HartOpenPort(DeviceState& ds) {
     ds.portHandle->Close();
     ds.portHandle = nullptr;
   }
-  if (!ds.port) ds.port = MakeSystemSerialPort();
   const std::string name =
       ds.portNameOverride.empty() ? PortNameForIndex(ds.portIndex) : ds.portNameOverride;
+  // A port of the other kind (serial for a hartip:// name, or the reverse) is swapped; one a
+  // test or tool installed stays.
+  if (!ds.port || PortNeedsReplacing(*ds.port, name)) ds.port = MakePortForName(name);
   if (!ds.port->Open(name)) return false;
   ds.portHandle = ds.port.get();
   return true;

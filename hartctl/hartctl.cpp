@@ -12,6 +12,7 @@
 #include "Commands.h"
 #include "Encoding.h"
 #include "PcapTrace.h"
+#include "PortFactory.h"
 
 namespace {
 
@@ -139,7 +140,9 @@ int Run(DeviceState& ds, const Options& o) {
 
   if (!o.port.empty()) ds.portNameOverride = o.port;
   if (!HartOpenPort(ds)) {
-    std::fprintf(stderr, "Communication Port Error\n");
+    const std::string reason = ds.port ? PortErrorText(*ds.port) : std::string();
+    std::fprintf(stderr, "Communication Port Error%s%s\n", reason.empty() ? "" : ": ",
+                 reason.c_str());
     return 1;
   }
 

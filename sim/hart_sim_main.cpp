@@ -1,13 +1,14 @@
 // hart-sim: a loop of simulated HART transmitters served on a pseudo-terminal, so the real
-// program (or hartctl) talks to it through its real serial port code.
+// program (or hartctl) talks to it through its real serial port code, and over HART-IP.
 //
-//   hart-sim --link PATH [--address N]... [--pressure VALUE] [--no-pacing]
+//   hart-sim [--link PATH] [--hartip [PORT]] [--address N]... [--pressure VALUE] [--no-pacing]
 //
-// PATH becomes a symbolic link to the terminal (e.g. ./COM3). Replies leave at the real
+// PATH becomes a symbolic link to the terminal (e.g. ./COM3). With --hartip the same loop is
+// also served over HART-IP, UDP and TCP (SimHartIpServer.h). Replies leave at the real
 // 1200-baud byte time (11 bits a byte) after a 20 ms device turnaround, unless --no-pacing.
-// Every frame is printed in hex with a one-line decode. Lines on standard input change the
-// process (SimConsole.h); each gets one answer line. SIGINT or SIGTERM stops it and removes
-// the link.
+// Every frame is printed in hex with a one-line decode, and with --pcap FILE also written to
+// a capture. Lines on standard input change the process (SimConsole.h); each gets one answer
+// line. SIGINT or SIGTERM stops it and removes the link.
 //
 // Between clients hart-sim clears the odd-parity flag a client left: the Linux pty keeps the
 // PARODD a client asked for (while dropping PARENB), and the next client's identical 8-O-1
@@ -35,11 +36,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "PcapTrace.h"
 #include "SimConsole.h"
 #include "SimFrame.h"
+#include "SimHartIpServer.h"
 #include "SimLoop.h"
 
 namespace {
@@ -49,14 +53,18 @@ void OnSignal(int) {
   g_stop = 1;
 }
 
-constexpr double kByteMs = 11.0 * 1000.0 / 1200.0;
+constexpr double kByteMs = kSimWireByteMs;
 // A request's bytes follow each other without a pause; after this much silence an
 // unfinished frame is given up (its master was killed mid-frame, or the line was noise).
 constexpr double kFrameGapMs = 10 * kByteMs;
 
 struct Options {
   std::string link;
-  std::string log;  // the frame log's file; standard output without one
+  bool hartIp = false;
+  int hartIpPort = hartip::kPort;
+  std::string hartIpBind = "127.0.0.1";
+  std::string log;   // the frame log's file; standard output without one
+  std::string pcap;  // the capture's file; none without one
   std::vector<int> addresses;
   double pressure = 0.0;
   bool pacing = true;
@@ -64,13 +72,18 @@ struct Options {
 };
 
 const char kUsage[] =
-    "usage: hart-sim --link PATH [--address N]... [--pressure VALUE] [--no-pacing] [--log FILE]\n"
+    "usage: hart-sim [--link PATH] [--hartip [PORT]] [--hartip-bind ADDR] [--address N]...\n"
+    "                [--pressure VALUE] [--no-pacing] [--log FILE] [--pcap FILE]\n"
     "  --link PATH      make PATH a link to the simulated port\n"
+    "  --hartip [PORT]  also serve the loop over HART-IP, UDP and TCP, on PORT (default\n"
+    "                   5094; 0 picks a free one and prints it); --link is then optional\n"
+    "  --hartip-bind ADDR  the address HART-IP listens on (default 127.0.0.1)\n"
     "  --address N      a transmitter at polling address N (0..15); default 0\n"
     "  --pressure VALUE applied pressure in kPa (default 0)\n"
     "  --no-pacing      send replies at once instead of at 1200 baud\n"
     "  --log FILE       write the frame log to FILE; standard output keeps the answers to\n"
-    "                   the commands below\n";
+    "                   the commands below\n"
+    "  --pcap FILE      write every request and reply to FILE, a pcap capture (as HART-IP)\n";
 
 int Usage(FILE* to, int status) {
   std::fputs(kUsage, to);
@@ -92,6 +105,17 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     double v = 0;
     if (a == "--link" && hasValue) {
       o.link = argv[++i];
+    } else if (a == "--hartip") {
+      o.hartIp = true;
+      // The port is optional: a number right after it.
+      if (hasValue && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9') {
+        if (!ParseNumber(argv[++i], v) || v < 0 || v > 65535 || v != std::floor(v)) return false;
+        o.hartIpPort = int(v);
+      }
+    } else if (a == "--hartip-bind" && hasValue) {
+      o.hartIpBind = argv[++i];
+    } else if (a == "--pcap" && hasValue) {
+      o.pcap = argv[++i];
     } else if (a == "--address" && hasValue) {
       if (!ParseNumber(argv[++i], v) || v < 0 || v > 15 || v != std::floor(v)) return false;
       o.addresses.push_back(int(v));
@@ -110,7 +134,7 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     }
   }
   if (o.addresses.empty()) o.addresses.push_back(0);
-  return !o.link.empty();
+  return !o.link.empty() || o.hartIp;
 }
 
 double NowMs() {
@@ -119,10 +143,19 @@ double NowMs() {
 }
 
 FILE* g_frames = stdout;  // where frames and the terminal's comings and goings are logged
+PcapTrace g_capture;      // every frame both ways, when open
 
-void PrintFrame(const char* direction, const std::vector<uint8_t>& bytes) {
-  std::fprintf(g_frames, "%s %s\n    %s\n", direction, HexBytes(bytes).c_str(),
-               DescribeFrame(bytes).c_str());
+// A frame in the log (and the capture): the serial side's as they are, HART-IP's with the
+// client they came from or went to.
+void LogFrame(bool fromDevice, const std::vector<uint8_t>& bytes, const std::string& via = "") {
+  std::fprintf(g_frames, "%s %s\n    %s%s%s\n", fromDevice ? "->" : "<-", HexBytes(bytes).c_str(),
+               DescribeFrame(bytes).c_str(), via.empty() ? "" : " via HART-IP ", via.c_str());
+  std::fflush(g_frames);
+  if (g_capture.IsOpen()) g_capture.Write(fromDevice, bytes, WallClockMicros());
+}
+
+void LogLine(const std::string& line) {
+  std::fprintf(g_frames, "hart-sim: %s\n", line.c_str());
   std::fflush(g_frames);
 }
 
@@ -217,6 +250,7 @@ class CommandInput {
 class ClientWatch {
  public:
   explicit ClientWatch(const std::string& path) {
+    if (path.empty()) return;  // no terminal served
 #ifdef __linux__
     fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (fd_ >= 0 && inotify_add_watch(fd_, path.c_str(), IN_OPEN | IN_CLOSE) < 0) {
@@ -262,6 +296,42 @@ class ClientWatch {
   int clients_ = 0;
 };
 
+// The pseudo-terminal the serial side is served on, linked as the user asked.
+struct Terminal {
+  int master = -1;
+  int keepOpen = -1;  // our own hold on the terminal side
+  std::string slavePath;
+};
+
+bool OpenTerminal(Terminal& t) {
+  t.master = posix_openpt(O_RDWR | O_NOCTTY);
+  if (t.master < 0 || grantpt(t.master) != 0 || unlockpt(t.master) != 0) {
+    std::perror("hart-sim: pseudo-terminal");
+    return false;
+  }
+  const char* slaveName = ptsname(t.master);
+  if (!slaveName) {
+    std::perror("hart-sim: ptsname");
+    return false;
+  }
+  t.slavePath = slaveName;
+  termios tio;
+  if (tcgetattr(t.master, &tio) == 0) {
+    cfmakeraw(&tio);
+    tcsetattr(t.master, TCSANOW, &tio);
+  }
+  // Holding the terminal side open keeps the pair alive between the clients' sessions
+  // (otherwise reads fail with EIO once a client closes it).
+  t.keepOpen = open(t.slavePath.c_str(), O_RDWR | O_NOCTTY);
+  if (t.keepOpen >= 0 && tcgetattr(t.keepOpen, &tio) == 0) {
+    cfmakeraw(&tio);
+    tcsetattr(t.keepOpen, TCSANOW, &tio);
+  }
+  int flags = fcntl(t.master, F_GETFL);
+  fcntl(t.master, F_SETFL, flags | O_NONBLOCK);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -269,32 +339,9 @@ int main(int argc, char** argv) {
   if (!ParseArgs(argc, argv, opt)) return Usage(stderr, 2);
   if (opt.help) return Usage(stdout, 0);
 
-  int master = posix_openpt(O_RDWR | O_NOCTTY);
-  if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-    std::perror("hart-sim: pseudo-terminal");
-    return 1;
-  }
-  const char* slaveName = ptsname(master);
-  if (!slaveName) {
-    std::perror("hart-sim: ptsname");
-    return 1;
-  }
-  const std::string slavePath = slaveName;
-  termios tio;
-  if (tcgetattr(master, &tio) == 0) {
-    cfmakeraw(&tio);
-    tcsetattr(master, TCSANOW, &tio);
-  }
-  // Holding the terminal side open keeps the pair alive between the clients' sessions
-  // (otherwise reads fail with EIO once a client closes it).
-  int keepOpen = open(slavePath.c_str(), O_RDWR | O_NOCTTY);
-  if (keepOpen >= 0 && tcgetattr(keepOpen, &tio) == 0) {
-    cfmakeraw(&tio);
-    tcsetattr(keepOpen, TCSANOW, &tio);
-  }
-  ClientWatch clients(slavePath);
-  int flags = fcntl(master, F_GETFL);
-  fcntl(master, F_SETFL, flags | O_NONBLOCK);
+  Terminal term;
+  if (!opt.link.empty() && !OpenTerminal(term)) return 1;
+  ClientWatch clients(term.slavePath);
 
   SimLoop loop;
   for (int a : opt.addresses)
@@ -315,11 +362,38 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (!MakeLink(slavePath, opt.link)) return 1;
-  std::printf("hart-sim: %s -> %s, devices at", opt.link.c_str(), slavePath.c_str());
+  std::string problem;
+  if (!opt.pcap.empty() && !g_capture.Open(opt.pcap, &problem)) {
+    std::fprintf(stderr, "hart-sim: %s\n", problem.c_str());
+    return 1;
+  }
+  std::unique_ptr<SimHartIpServer> hartIp;
+  if (opt.hartIp) {
+    SimHartIpServer::Events events;
+    events.request = [](const std::vector<uint8_t>& f, const std::string& c) {
+      LogFrame(false, f, c);
+    };
+    events.reply = [](const std::vector<uint8_t>& f, const std::string& c) {
+      LogFrame(true, f, c);
+    };
+    events.note = [](const std::string& line) { LogLine("HART-IP " + line); };
+    hartIp = std::make_unique<SimHartIpServer>(loop, std::move(events), opt.pacing);
+    if (!hartIp->Start(opt.hartIpBind, uint16_t(opt.hartIpPort), &problem)) {
+      std::fprintf(stderr, "hart-sim: %s\n", problem.c_str());
+      return 1;
+    }
+  }
+  if (!opt.link.empty() && !MakeLink(term.slavePath, opt.link)) return 1;
+  if (!opt.link.empty())
+    std::printf("hart-sim: %s -> %s, devices at", opt.link.c_str(), term.slavePath.c_str());
+  else
+    std::printf("hart-sim: devices at");
   for (SimTransmitter* d : loop.Devices())
     std::printf(" %d (id %06X)", d->PollingAddress(), unsigned(d->Identity().deviceId));
   std::printf(", pressure %g kPa, %s\n", opt.pressure, opt.pacing ? "paced" : "no pacing");
+  if (hartIp)
+    std::printf("hart-sim: HART-IP on %s port %u (UDP and TCP)\n", opt.hartIpBind.c_str(),
+                unsigned(hartIp->Port()));
   std::fflush(stdout);
 
   struct Out {
@@ -329,7 +403,6 @@ int main(int argc, char** argv) {
   std::deque<Out> out;
   double lastDue = 0;
   double requestWireEnd = 0;  // when the bytes received so far would have left a real wire
-  size_t requestsPrinted = 0;
   CommandInput input;
 
   while (!g_stop) {
@@ -341,7 +414,7 @@ int main(int argc, char** argv) {
       out.pop_front();
     }
     if (!batch.empty()) {
-      ssize_t w = write(master, batch.data(), batch.size());
+      ssize_t w = write(term.master, batch.data(), batch.size());
       if (w < 0 && errno != EAGAIN && errno != EINTR) {
         std::perror("hart-sim: write");  // the reply is lost
       } else {
@@ -353,14 +426,32 @@ int main(int argc, char** argv) {
 
     int timeout = 100;
     if (!out.empty()) timeout = std::max(0, int(std::ceil(out.front().dueMs - NowMs())));
-    pollfd pfd[3] = {{master, POLLIN, 0},
-                     {input.PollFd(now), POLLIN, 0},  // a negative descriptor is skipped
-                     {clients.Fd(), POLLIN, 0}};
-    int r = poll(pfd, 3, timeout);
+    if (hartIp) {
+      const int due = hartIp->Service(NowMs());
+      if (due >= 0) timeout = std::min(timeout, due);
+    }
+    // A negative descriptor is skipped: no terminal, standard input at its end.
+    std::vector<pollfd> pfd = {
+        {term.master, POLLIN, 0}, {input.PollFd(now), POLLIN, 0}, {clients.Fd(), POLLIN, 0}};
+    std::vector<net::PollItem> ipItems;
+    if (hartIp) ipItems = hartIp->PollItems();
+    for (const net::PollItem& item : ipItems)
+      pfd.push_back(
+          {item.socket, short((item.wantRead ? POLLIN : 0) | (item.wantWrite ? POLLOUT : 0)), 0});
+    int r = poll(pfd.data(), nfds_t(pfd.size()), timeout);
     if (r < 0) {
       if (errno == EINTR) continue;
       std::perror("hart-sim: poll");
       break;
+    }
+    if (hartIp) {
+      for (size_t k = 0; k < ipItems.size(); ++k) {
+        const short got = pfd[3 + k].revents;
+        ipItems[k].readable = got & POLLIN;
+        ipItems[k].writable = got & POLLOUT;
+        ipItems[k].failed = got & (POLLERR | POLLHUP | POLLNVAL);
+      }
+      hartIp->Handle(ipItems, NowMs());
     }
     if (pfd[1].revents & POLLNVAL) input.Close();
     if (pfd[1].revents & (POLLIN | POLLHUP)) {
@@ -368,19 +459,17 @@ int main(int argc, char** argv) {
         std::printf("%s\n", answer.c_str());
       std::fflush(stdout);
     }
-    if ((pfd[2].revents & POLLIN) && clients.LastClosed() && keepOpen >= 0) {
+    if ((pfd[2].revents & POLLIN) && clients.LastClosed() && term.keepOpen >= 0) {
       // Nobody waits for a reply or a half-sent request any more.
       out.clear();
       loop.ResetReceiver();
-      ioctl(keepOpen, TIOCNXCL);
+      ioctl(term.keepOpen, TIOCNXCL);
       termios now{};
-      if (tcgetattr(keepOpen, &now) == 0 && (now.c_cflag & PARODD) && !(now.c_cflag & PARENB)) {
+      if (tcgetattr(term.keepOpen, &now) == 0 && (now.c_cflag & PARODD) &&
+          !(now.c_cflag & PARENB)) {
         now.c_cflag &= ~tcflag_t(PARODD);
-        tcsetattr(keepOpen, TCSANOW, &now);
-        std::fprintf(g_frames,
-                     "hart-sim: the client closed the terminal; its odd-parity flag "
-                     "is cleared\n");
-        std::fflush(g_frames);
+        tcsetattr(term.keepOpen, TCSANOW, &now);
+        LogLine("the client closed the terminal; its odd-parity flag is cleared");
       }
     }
     if (!(pfd[0].revents & POLLIN)) {
@@ -388,17 +477,18 @@ int main(int argc, char** argv) {
       continue;
     }
     uint8_t buf[256];
-    ssize_t n = read(master, buf, sizeof buf);
+    ssize_t n = read(term.master, buf, sizeof buf);
     if (n <= 0) continue;
     const double arrived = NowMs();
     if (arrived - requestWireEnd > kFrameGapMs) loop.ResetReceiver();
     // A pseudo-terminal delivers the master's burst at once; on a real loop each byte takes
     // its wire time, so the request ends that much later.
     requestWireEnd = std::max(requestWireEnd, arrived) + double(n) * kByteMs;
+    const size_t before = loop.Requests().size();
     std::vector<SimReplyPiece> pieces = loop.Receive(buf, size_t(n));
     const auto& requests = loop.Requests();
-    for (; requestsPrinted < requests.size(); ++requestsPrinted)
-      PrintFrame("<-", requests[requestsPrinted]);
+    for (size_t k = before; k < requests.size(); ++k)
+      LogFrame(false, requests[k]);
     std::vector<uint8_t> reply;
     for (const SimReplyPiece& p : pieces) {
       reply.insert(reply.end(), p.bytes.begin(), p.bytes.end());
@@ -412,12 +502,14 @@ int main(int argc, char** argv) {
         lastDue = due;
       }
     }
-    if (!reply.empty()) PrintFrame("->", reply);
+    if (!reply.empty()) LogFrame(true, reply);
   }
 
-  RemoveLink(slavePath, opt.link);
-  if (keepOpen >= 0) close(keepOpen);
-  close(master);
+  if (!opt.link.empty()) RemoveLink(term.slavePath, opt.link);
+  if (term.keepOpen >= 0) close(term.keepOpen);
+  if (term.master >= 0) close(term.master);
+  hartIp.reset();
+  g_capture.Close();
   if (g_frames != stdout) std::fclose(g_frames);
   std::printf("hart-sim: stopped\n");
   return 0;

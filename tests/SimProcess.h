@@ -79,6 +79,13 @@ class SimProcess {
   const std::string& link() const { return link_; }
   const std::string& dir() const { return dir_; }
   bool ready() const { return std::filesystem::exists(link_); }
+  // The HART-IP port the program printed (started with "--hartip 0"); 0 when it did not.
+  int HartIpPort() const {
+    if (!WaitForLog("(UDP and TCP)")) return 0;
+    const std::string log = Log();
+    const size_t at = log.find(" port ", log.find("HART-IP on"));
+    return at == std::string::npos ? 0 : std::atoi(log.c_str() + at + 6);
+  }
 
  private:
   std::string dir_, link_;

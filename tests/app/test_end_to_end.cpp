@@ -33,7 +33,8 @@ class EndToEndTest : public GuiFixture {
     QTest::mouseClick(page->findChild<QPushButton*>(QString::number(id)), Qt::LeftButton);
     ASSERT_TRUE(WaitForOperation());
   }
-  SimProcess sim_{"--address 0 --address 5 --no-pacing", HART_SIM_PATH, /*commands=*/true};
+  SimProcess sim_{"--address 0 --address 5 --no-pacing --hartip 0", HART_SIM_PATH,
+                  /*commands=*/true};
 };
 
 TEST_F(EndToEndTest, OnlineTestFindsTheSimulatedTransmitters) {
@@ -49,6 +50,35 @@ TEST_F(EndToEndTest, OnlineTestFindsTheSimulatedTransmitters) {
   ClickTreeItem("Online Test");
   ASSERT_TRUE(WaitForOperation());
   EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+}
+
+TEST_F(EndToEndTest, ALinkInTheSettingsReachesTheDeviceOverHartIp) {
+  const int port = sim_.HartIpPort();
+  ASSERT_NE(port, 0) << "hart-sim serves no HART-IP";
+  const std::string address = "127.0.0.1:" + std::to_string(port);
+  TheAppSettings().link = "hartip://" + address;
+  OpenMainWindow();
+  EXPECT_EQ(Pane(4), QString::fromStdString("HART-IP : " + address));
+  ClickTreeItem("Online Test");
+  ASSERT_TRUE(WaitForOperation());
+  EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+  EXPECT_EQ(Pane(1), "26-05-0A0001, poll 0");
+  EXPECT_NE(sim_.Log().find("via HART-IP UDP"), std::string::npos);
+
+  // Over TCP, and to a port where nobody serves: the reason follows the usual message.
+  TheAppSettings().link = "hartip+tcp://" + address;
+  dlg->ApplySettings();
+  ClickTreeItem("Online Test");
+  ASSERT_TRUE(WaitForOperation());
+  EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+  EXPECT_NE(sim_.Log().find("via HART-IP TCP"), std::string::npos);
+  TheAppSettings().link = "hartip+tcp://127.0.0.1:1";
+  dlg->ApplySettings();
+  ClickTreeItem("Online Test");
+  ASSERT_TRUE(WaitForOperation());
+  ASSERT_EQ(prompts.texts.size(), 1);
+  EXPECT_TRUE(prompts.texts[0].startsWith("Communication Port Error\n"))
+      << prompts.texts[0].toStdString();
 }
 
 TEST_F(EndToEndTest, APageWritesAndReadsTheDeviceThroughTheRealPort) {

@@ -71,6 +71,7 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
         "[morvanedlg]\r\n"
         "port = 12\r\n"
         "Extra=keep me\r\n"
+        "Link= hartip://10.0.0.7:20004 \r\n"
         "RangeFull=\"25.5\"\r\n"
         "DampingTime=0.25\r\n"
         "\r\n"
@@ -81,7 +82,8 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
   EXPECT_EQ(s.portIndex, 11);  // COM12
   EXPECT_EQ(s.rangeFull, 25.5);
   EXPECT_EQ(s.dampingTime, 0.25);
-  EXPECT_EQ(s.sensorType, 7);  // missing key: default
+  EXPECT_EQ(s.sensorType, 7);                    // missing key: default
+  EXPECT_EQ(s.link, "hartip://10.0.0.7:20004");  // read, never written
 
   s.pollAddress = 5;
   s.rangeZero = -1.5;
@@ -96,6 +98,7 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
             "[morvanedlg]\r\n"
             "Port=12\r\n"
             "Extra=keep me\r\n"
+            "Link= hartip://10.0.0.7:20004 \r\n"
             "RangeFull=25.500000\r\n"
             "DampingTime=0.250000\r\n"
             "Addr=5\r\n"
