@@ -170,9 +170,9 @@ int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser) {
   }
 }
 
+// Callers check for an observer first, so an unobserved link copies no bytes.
 void Tell(LinkObserver* observer, bool fromDevice, std::vector<uint8_t> bytes, int result,
           const HartResponse* reply) {
-  if (!observer) return;
   LinkFrame frame;
   frame.fromDevice = fromDevice;
   frame.timeUs = WallClockMicros();
@@ -185,7 +185,8 @@ void Tell(LinkObserver* observer, bool fromDevice, std::vector<uint8_t> bytes, i
 int ReceiveReply(DeviceState& ds, SerialPort& port, HartResponse& out) {
   ReplyParser parser(out);
   const int result = ReceiveFrom(port, ds.Time(), parser);
-  Tell(ds.observer, true, parser.Received(), result, result == HART_OK ? &out : nullptr);
+  if (ds.observer)
+    Tell(ds.observer, true, parser.Received(), result, result == HART_OK ? &out : nullptr);
   return result;
 }
 
@@ -275,7 +276,8 @@ int HartSendCommand(DeviceState& ds, HartResponse& out) {
   bool written = false;
   for (int attempt = 0; attempt < 3 && !written; ++attempt)
     written = port->Write(tx, n) == n;
-  Tell(ds.observer, false, {tx, tx + n}, written ? HART_OK : HART_WRITE_FAILED, nullptr);
+  if (ds.observer)
+    Tell(ds.observer, false, {tx, tx + n}, written ? HART_OK : HART_WRITE_FAILED, nullptr);
   if (!written) {
     port->SetRts(false);  // never leave the modem keyed after giving up
     return HART_WRITE_FAILED;
