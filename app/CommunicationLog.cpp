@@ -231,7 +231,5 @@ void CommunicationLogDlg::OnSave() {
   const QString path = AskSaveFile("Capture (*.pcap)", name);
   if (path.isEmpty()) return;
   QString error;
-  if (!WriteWholeFile(path, CaptureBytes(), &error))
-    ShowMessage(
-        QString("Could not save the log to %1: %2").arg(QDir::toNativeSeparators(path), error));
+  if (!WriteWholeFile(path, CaptureBytes(), &error)) ShowMessage(SaveFailureMessage(path, error));
 }

@@ -113,38 +113,29 @@ bool PcapEncoder::AppendRecord(std::vector<uint8_t>& out, bool fromDevice,
 }
 
 PcapTrace::~PcapTrace() {
-  Close();
+  if (IsOpen()) Finish(nullptr);
 }
 
 bool PcapTrace::Open(const std::string& path, std::string* error) {
-  Close();
-  file_ = std::fopen(path.c_str(), "wb");
-  if (!file_) {
-    if (error) *error = path + ": " + std::strerror(errno);
-    return false;
-  }
   encoder_ = PcapEncoder();
   const std::vector<uint8_t> header = PcapEncoder::FileHeader();
-  if (std::fwrite(header.data(), 1, header.size(), file_) != header.size() ||
-      std::fflush(file_) != 0) {
-    if (error) *error = path + ": " + std::strerror(errno);
-    Close();
-    return false;
-  }
-  return true;
+  if (file_.Open(path) && file_.Write(header.data(), header.size())) return true;
+  if (error) *error = path + ": " + file_.Error();
+  file_.Discard();
+  return false;
 }
 
-void PcapTrace::Close() {
-  if (file_) std::fclose(file_);
-  file_ = nullptr;
+bool PcapTrace::Finish(std::string* error) {
+  if (file_.Commit()) return true;
+  if (error) *error = file_.Path() + ": " + file_.Error();
+  return false;
 }
 
 void PcapTrace::Write(bool fromDevice, const std::vector<uint8_t>& wire, int64_t timeUs) {
-  if (!file_) return;
+  if (!file_.IsOpen()) return;
   std::vector<uint8_t> record;
   if (!encoder_.AppendRecord(record, fromDevice, wire, timeUs)) return;
-  std::fwrite(record.data(), 1, record.size(), file_);
-  std::fflush(file_);
+  file_.Write(record.data(), record.size());  // a failure is kept for Finish
 }
 
 void PcapTrace::OnFrame(const LinkFrame& frame) {

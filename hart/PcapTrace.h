@@ -6,11 +6,11 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "LinkObserver.h"
+#include "WholeFile.h"
 
 // Builds the capture's bytes: the file header once, then one record per frame.
 class PcapEncoder {
@@ -28,24 +28,29 @@ class PcapEncoder {
   uint16_t ipId_ = 0;
 };
 
-// A capture file written frame by frame (each record flushed at once, so a killed program
-// leaves a readable file). As the link's observer it records every frame it is told of.
+// A capture file written frame by frame through the whole-file writer: the frames collect in
+// a temporary file beside FILE, which becomes FILE only when the capture is finished whole.
+// As the link's observer it records every frame it is told of.
 class PcapTrace : public LinkObserver {
  public:
   PcapTrace() = default;
-  ~PcapTrace() override;
+  ~PcapTrace() override;  // finishes the capture if still open
   PcapTrace(const PcapTrace&) = delete;
   PcapTrace& operator=(const PcapTrace&) = delete;
 
-  // Creates (or empties) the file and writes the file header. False with a reason.
+  // Starts the capture with the file header. False with the reason ("FILE: reason").
   bool Open(const std::string& path, std::string* error);
-  void Close();
-  bool IsOpen() const { return file_ != nullptr; }
+  // Puts the capture in place. False with the reason when a frame or the file itself could
+  // not be written; an older file of that name then stays as it was.
+  bool Finish(std::string* error);
+  bool IsOpen() const { return file_.IsOpen(); }
+  // True once a write failed; the reason is kept until Finish.
+  bool Failed() const { return file_.Failed(); }
 
   void Write(bool fromDevice, const std::vector<uint8_t>& wire, int64_t timeUs);
   void OnFrame(const LinkFrame& frame) override;
 
  private:
-  std::FILE* file_ = nullptr;
+  WholeFileWriter file_;
   PcapEncoder encoder_;
 };

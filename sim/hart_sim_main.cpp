@@ -509,8 +509,12 @@ int main(int argc, char** argv) {
   if (term.keepOpen >= 0) close(term.keepOpen);
   if (term.master >= 0) close(term.master);
   hartIp.reset();
-  g_capture.Close();
+  int status = 0;
+  if (g_capture.IsOpen() && !g_capture.Finish(&problem)) {
+    std::fprintf(stderr, "hart-sim: capture not saved: %s\n", problem.c_str());
+    status = 1;
+  }
   if (g_frames != stdout) std::fclose(g_frames);
   std::printf("hart-sim: stopped\n");
-  return 0;
+  return status;
 }

@@ -14,6 +14,7 @@
 #include "Encoding.h"
 #include "PageForm.h"
 #include "Prompts.h"
+#include "SafeFile.h"
 #include "Texts.h"
 #include "UiThreadQueue.h"
 
@@ -65,8 +66,7 @@ void MonitorPage::OnBnClickedSaveCsv() {
   if (path.isEmpty()) return;
   QString error;
   if (!m_log.SaveCsv(path, &error)) {
-    ShowMessage(
-        QString("Could not save the samples to %1: %2").arg(QDir::toNativeSeparators(path), error));
+    ShowMessage(SaveFailureMessage(path, error));
     return;
   }
   if (m_log.Dropped() > 0) {

@@ -126,7 +126,7 @@ TEST_F(LinkTraceTest, TsharkDecodesTheCaptureOfAnExchange) {
   Answer(Hex(kPvReply));
   HartPvReading pv{};
   ASSERT_EQ(HartCmd1(ds, pv), HART_OK);
-  trace.Close();
+  ASSERT_TRUE(trace.Finish(&problem)) << problem;
 
   const std::string command = "tshark -r " + path +
                               " -T fields -e hart_ip.message_type -e hart_ip.transaction_id"
