@@ -6,10 +6,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
 #include <QVBoxLayout>
@@ -202,8 +202,7 @@ void CMorvaneDlg::BuildMenu() {
   connect(item(monitor, "Monitor Percentage", "32809"), &QAction::triggered, this,
           [this] { ShowPage(15); });
   connect(item(monitor, "Monitor All", "32806"), &QAction::triggered, this, [this] {
-    ShowPage(kProcessMonitorPage);
-    m_processMonitoringDlg->OnBnClickedStart();
+    ShowPage(kProcessMonitorPage, [this] { m_processMonitoringDlg->OnBnClickedStart(); });
   });
 
   QMenu* tools = m_menuBar->addMenu("Tools(&T)");
@@ -336,12 +335,21 @@ void CMorvaneDlg::ApplySettings() {
   ds.portNameOverride = settings.link;
 }
 
-void CMorvaneDlg::ShowPage(int index) {
+void CMorvaneDlg::ShowPage(int index, std::function<void()> then) {
   Q_ASSERT(index >= 0 && index < kPageCount);
-  m_tabCtrl->Page(m_tabCtrl->m_nCurrentPage)->hide();
-  m_tabCtrl->m_nCurrentPage = index;
-  m_tabCtrl->Page(index)->show();
-  m_tabCtrl->setCurrentIndex(index);
+  auto show = [this, index, then = std::move(then)] {
+    m_tabCtrl->Page(m_tabCtrl->m_nCurrentPage)->hide();
+    m_tabCtrl->m_nCurrentPage = index;
+    m_tabCtrl->Page(index)->show();
+    m_tabCtrl->setCurrentIndex(index);
+    if (then) then();
+  };
+  auto* leaving = qobject_cast<PageDialog*>(m_tabCtrl->Page(m_tabCtrl->m_nCurrentPage));
+  if (!leaving || index == m_tabCtrl->m_nCurrentPage) {
+    show();
+    return;
+  }
+  leaving->BeforeLeaving(std::move(show));
 }
 
 int CMorvaneDlg::CurrentPage() const {
@@ -576,6 +584,19 @@ void CMorvaneDlg::RequestClose() {
     m_closeAfterOperation = true;  // FinishOperation asks again
     return;
   }
+  m_closeAfterOperation = false;  // this call goes on with the close itself
+  if (!m_pagesSettled) {
+    // Once per close, and after any running operation: what the pages left in the device
+    // (the loop check's fixed current) may need a question and an operation first.
+    if (m_settlingPages) return;
+    m_settlingPages = true;
+    SettlePages(0, [this] {
+      m_settlingPages = false;
+      m_pagesSettled = true;
+      RequestClose();
+    });
+    return;
+  }
   if (m_bJobIdle && m_bLoopIdle) {
     m_closeApproved = true;
     QDialog::done(QDialog::Rejected);
@@ -591,18 +612,23 @@ void CMorvaneDlg::RequestClose() {
   });
 }
 
-void CMorvaneDlg::accept() {
-  RequestClose();
-}
-
-void CMorvaneDlg::reject() {
-  RequestClose();
+void CMorvaneDlg::SettlePages(int from, std::function<void()> then) {
+  for (int i = from; i < kPageCount; ++i) {
+    if (auto* page = qobject_cast<PageDialog*>(m_tabCtrl->Page(i))) {
+      page->BeforeLeaving(
+          [this, i, then = std::move(then)]() mutable { SettlePages(i + 1, std::move(then)); });
+      return;
+    }
+  }
+  then();
 }
 
 void CMorvaneDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Only when the program shows the window, not when the desktop restores it.
   if (event->spontaneous()) return;
+  m_closeApproved = false;
+  m_pagesSettled = false;
   m_bJobRun = 0;
   m_bLoopRun = 0;
   m_bJobIdle = 1;
@@ -619,26 +645,18 @@ void CMorvaneDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CMorvaneDlg::keyPressEvent(QKeyEvent* event) {
-  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    RequestClose();
+  // Enter and Esc never end the program. What reaches the window has passed the focused
+  // control (a button takes Enter itself, an open list closes on Esc); the dialog's own
+  // handling, which would press a default button or cancel the window, is left out.
+  const int key = event->key();
+  if (key == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
+    if (m_searchRunning) m_bJobRun = 0;  // the search stops after its current address
+    event->accept();
     return;
   }
-  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    // Enter in a page (a value just typed) never ends the program; elsewhere it presses the
-    // default button when there is one, or ends the window like Esc.
-    QWidget* focus = focusWidget();
-    if (focus && m_tabCtrl->m_nCurrentPage >= 0 &&
-        m_tabCtrl->Page(m_tabCtrl->m_nCurrentPage)->isAncestorOf(focus))
-      return;
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-      if (button->isDefault() && button->isVisible()) {
-        QDialog::keyPressEvent(event);
-        return;
-      }
-    }
-    RequestClose();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    event->accept();
     return;
   }
-  QDialog::keyPressEvent(event);
+  QWidget::keyPressEvent(event);
 }

@@ -64,8 +64,10 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   // Stops the jobs and waits for every worker before anything is torn down.
   ~CMorvaneDlg() override;
 
-  // Hides the visible page and shows page `index` (0..16).
-  void ShowPage(int index);
+  // Hides the visible page and shows page `index` (0..16), then runs `then`. The page being
+  // left may first settle what it left in the device (its question, maybe an operation):
+  // then the switch happens once that has ended, not before this returns.
+  void ShowPage(int index, std::function<void()> then = {});
   int CurrentPage() const;
   CMyTabCtrl* TabCtrl() const { return m_tabCtrl; }
   // The parent of the pages: the window's area between menu bar and status bar.
@@ -121,8 +123,9 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   // UI thread: the box holds `address` alone, selected, and it is the station number.
   void SetStationNumber(int address);
 
-  // Ends the window once no job and no operation runs: clears the run flags, and while a
-  // worker is still busy looks again every 200 ms. Closing, "Exit" and Esc come here.
+  // Ends the window once no job and no operation runs: clears the run flags, lets every page
+  // settle what it left in the device (once per close), and while a worker is still busy
+  // looks again every 200 ms. The close button and "Exit" come here; no key does.
   void RequestClose();
 
   // Runs `body` on a worker thread the window joins before it is destroyed.
@@ -136,6 +139,8 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   std::atomic<int> m_bJobIdle{1};
   std::atomic<int> m_bLoopRun{0};
   std::atomic<int> m_bLoopIdle{1};
+  // The job on the job pair is a device search (Esc stops it, and only it).
+  std::atomic<bool> m_searchRunning{false};
 
   // The pages, in index order.
   CComprehensiveParamDlg* m_comprehensiveParamDlg = nullptr;
@@ -157,8 +162,9 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   CDeviceInfDlg* m_deviceInfDlg = nullptr;
 
  public slots:
-  void accept() override;
-  void reject() override;
+  // The window never ends as a dialog's OK or Cancel would: only through RequestClose.
+  void accept() override {}
+  void reject() override {}
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -175,6 +181,8 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   void WaitForWorkers();
   void StartNextOperation();
   void FinishOperation(OperationResult result, const std::function<void(OperationResult)>& done);
+  // Lets pages `from`..16 settle, one after the other, then runs `then`.
+  void SettlePages(int from, std::function<void()> then);
 
   struct Worker {
     std::thread thread;
@@ -192,6 +200,8 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   std::vector<Worker> m_workers;
   bool m_closeRecheckPending = false;
   bool m_closeApproved = false;
+  bool m_settlingPages = false;  // a close waits for the pages to settle
+  bool m_pagesSettled = false;   // they have, for this close
 
   struct PendingOperation {
     DeviceWork work;

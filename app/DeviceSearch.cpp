@@ -18,6 +18,8 @@ void StartDeviceSearch(CMorvaneDlg& dlg, bool askFirst) {
     return;
   }
   if (!OpenPortOrReport(TheDeviceState(), dlg)) return;
+  // Marked before the worker runs, so an Esc pressed at once already stops it.
+  dlg.m_searchRunning = true;
   dlg.StartJob(CMorvaneDlg::JobPair::Job,
                [&dlg](BackgroundJob& job) { DeviceSearchThread(dlg, job); });
 }
@@ -29,7 +31,8 @@ void DeviceSearchThread(CMorvaneDlg& dlg, BackgroundJob& job) {
   dlg.ClearStations();
 
   std::vector<int> found;
-  for (int address = 0; address < kAddressCount && job.Running(); ++address) {
+  int address = 0;
+  for (; address < kAddressCount && job.Running(); ++address) {
     HartIdentity identity;
     if (HartCmd0(ds, static_cast<uint8_t>(address), identity) == HART_OK) {
       found.push_back(address);
@@ -44,8 +47,15 @@ void DeviceSearchThread(CMorvaneDlg& dlg, BackgroundJob& job) {
     // The lowest address that answered becomes the station number.
     dlg.SelectFirstStation();
     TheAppSettings().pollAddress = found.front();
+  }
+  if (address < kAddressCount) {
+    // Stopped early: not the finished search's verdict, but where it stopped (the address it
+    // last asked) and what it had found by then.
+    dlg.ShowMessage(Texts::SearchStopped(address > 0 ? address - 1 : 0, found));
+  } else if (!found.empty()) {
     dlg.ShowMessage(Texts::OnlineDevices(static_cast<int>(found.size())));
   } else {
     dlg.ShowMessage(Texts::kNoDevice);
   }
+  dlg.m_searchRunning = false;
 }

@@ -9,5 +9,7 @@ class CMorvaneDlg;
 // job runs, opens the port and starts DeviceSearchThread as a background job; returns at once.
 void StartDeviceSearch(CMorvaneDlg& dlg, bool askFirst);
 
-// The worker: command 0 to each address while the job runs, then the result.
+// The worker: command 0 to each address while the job runs, then the result: "Online %d
+// Device" or "No Device" after the last address, or where it stopped and what it had found
+// when it was stopped before.
 void DeviceSearchThread(CMorvaneDlg& dlg, BackgroundJob& job);

@@ -1,5 +1,7 @@
 #include "Texts.h"
 
+#include <cstdio>
+
 namespace Texts {
 
 std::string CommunicationFailure(const HartResult& result, bool blankAfterColon) {
@@ -9,6 +11,23 @@ std::string CommunicationFailure(const HartResult& result, bool blankAfterColon)
 
 std::string OnlineDevices(int count) {
   return "Online " + std::to_string(count) + " Device";
+}
+
+std::string SearchStopped(int address, const std::vector<int>& found) {
+  std::string text = "Search stopped at address " + std::to_string(address) + ": ";
+  if (found.empty()) return text + "no device found";
+  text +=
+      std::to_string(found.size()) + (found.size() == 1 ? " device found (" : " devices found (");
+  for (size_t i = 0; i < found.size(); ++i)
+    text += (i ? ", " : "") + std::to_string(found[i]);
+  return text + ")";
+}
+
+std::string LoopFixedQuestion(float mA) {
+  char value[32];
+  std::snprintf(value, sizeof value, "%.3f", static_cast<double>(mA));
+  return std::string("The loop current is fixed at ") + value +
+         " mA. Return the loop to automatic control?";
 }
 
 std::string EnterANumber(const std::string& fieldLabel) {

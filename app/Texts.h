@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "HartLink.h"
 
@@ -21,6 +22,14 @@ std::string CommunicationFailure(const HartResult& result, bool blankAfterColon 
 
 // "Online %d Device" after a search.
 std::string OnlineDevices(int count);
+
+// After a search stopped before its last address: where it stopped and what it had found,
+// "Search stopped at address 5: 2 devices found (3, 4)" or "...: no device found".
+std::string SearchStopped(int address, const std::vector<int>& found);
+
+// Asked before the loop page is left or the program closes while the loop check holds the
+// output: "The loop current is fixed at 12.000 mA. Return the loop to automatic control?"
+std::string LoopFixedQuestion(float mA);
 
 // "Please enter a number: %s" with the label of a field that has no message of its own.
 std::string EnterANumber(const std::string& fieldLabel);

@@ -30,6 +30,12 @@ class PageDialog : public QWidget {
   // Shows what a configuration upload or download carried, on the pages that show any of it.
   virtual void ShowConfiguration(const ConfigValues&) {}
 
+  // Before the window shows another page in this one's place, and before it closes (for
+  // every page, shown or not): a page that left the device in a state the user must not
+  // forget asks about it here, and calls `goOn` on the UI thread once that is settled (after
+  // any operation it ran has ended). Most pages have nothing to settle: `goOn` at once.
+  virtual void BeforeLeaving(std::function<void()> goOn) { goOn(); }
+
   // What a background job's body works with: its hold on the flags, the window's services
   // (progress, messages, the UI thread) and the link.
   struct JobContext {

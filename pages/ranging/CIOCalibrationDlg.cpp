@@ -12,6 +12,8 @@
 
 #include "Encoding.h"
 #include "PageForm.h"
+#include "Prompts.h"
+#include "Texts.h"
 
 namespace {
 
@@ -89,14 +91,29 @@ CIOCalibrationDlg::CIOCalibrationDlg(CMorvaneDlg* mainDlg)
           &CIOCalibrationDlg::OnBnClickedFinishLoopCheck);
 }
 
-void CIOCalibrationDlg::ForceCurrent(float mA, int loopPoint) {
+DeviceOperation CIOCalibrationDlg::ForceCurrentOperation(float mA, int loopPoint) {
   DeviceOperation op;
   op.progressHigh = 2;
   op.Step([mA](DeviceState& ds) { return FixCurrent(ds, mA); },
-          [this, loopPoint] {
+          [this, mA, loopPoint] {
+            m_fixedCurrent = mA != 0.0f ? std::optional<float>(mA) : std::nullopt;
             if (loopPoint >= 0) m_loopPoints->button(loopPoint)->setChecked(true);
           });
-  RunOperation(std::move(op));
+  return op;
+}
+
+void CIOCalibrationDlg::ForceCurrent(float mA, int loopPoint) {
+  RunOperation(ForceCurrentOperation(mA, loopPoint));
+}
+
+void CIOCalibrationDlg::BeforeLeaving(std::function<void()> goOn) {
+  if (!m_fixedCurrent ||
+      !AskConfirm(QString::fromStdString(Texts::LoopFixedQuestion(*m_fixedCurrent)))) {
+    goOn();  // Cancel: the loop stays fixed, as the user chose
+    return;
+  }
+  // On failure the frame has shown why; the user goes where they were going all the same.
+  RunOperation(ForceCurrentOperation(0.0f), [goOn = std::move(goOn)](OperationResult) { goOn(); });
 }
 
 void CIOCalibrationDlg::OnBnClickedCheckZero() {
@@ -134,7 +151,7 @@ void CIOCalibrationDlg::OnBnClickedSend() {
   op.Check([spanInRange] { return spanInRange ? std::string() : std::string(kSecondPointOut); });
   op.Step([spanMa](DeviceState& ds) { return TrimLoopCurrent(ds, 46, spanMa); });
   // The trims done, the output leaves fixed current mode.
-  op.Step([](DeviceState& ds) { return FixCurrent(ds, 0.0f); });
+  op.Step([](DeviceState& ds) { return FixCurrent(ds, 0.0f); }, [this] { m_fixedCurrent.reset(); });
   RunOperation(std::move(op));
 }
 

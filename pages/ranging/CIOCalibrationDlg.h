@@ -23,12 +23,18 @@ class CIOCalibrationDlg : public PageDialog {
   void OnBnClickedFinishLoopCheck();
   void OnBnClicked250Ohm();
 
+  // While the loop check holds the output at a fixed current, leaving the page or closing the
+  // program asks whether to return the loop to automatic control (command 40 with 0).
+  void BeforeLeaving(std::function<void()> goOn) override;
+
  protected:
   void hideEvent(QHideEvent* event) override;
 
  private:
-  // Forces the output to `mA`; on success the radio `loopPoint` is chosen when it is given.
+  // Forces the output to `mA` (0: back to automatic control); on success the radio
+  // `loopPoint` is chosen when it is given.
   void ForceCurrent(float mA, int loopPoint = -1);
+  DeviceOperation ForceCurrentOperation(float mA, int loopPoint = -1);
   // The reading typed in `edit` in mA (volts across 250 ohm turned into mA when the check
   // box says so); nullopt, after `refusal`, when it is not a number.
   std::optional<double> ReadingOf(QLineEdit* edit, const QString& refusal);
@@ -40,4 +46,7 @@ class CIOCalibrationDlg : public PageDialog {
   QLabel* m_unitSpanOut;       // 1221
   QButtonGroup* m_loopPoints;  // 1117..1126, ids 0..7 (m_nLoopPoint)
   QLineEdit* m_editCustom;     // 1245
+  // What the device was last told by this page: the loop current fixed, or nothing when it
+  // follows the PV (also after Send, whose trims end with command 40 with 0).
+  std::optional<float> m_fixedCurrent;
 };

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QProgressBar>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "AppSettings.h"
 #include "GuiFixture.h"
@@ -117,7 +118,7 @@ TEST_F(DeviceSearchTest, StopCommunicationEndsTheSearchAfterTheCurrentAddress) {
   ClickTreeItem("Stop Communication");
   port->Release();
   ASSERT_TRUE(WaitForJobEnd());
-  EXPECT_EQ(prompts.texts, QStringList{"Online 1 Device"});
+  EXPECT_EQ(prompts.texts, QStringList{"Search stopped at address 5: 1 device found (3)"});
   EXPECT_EQ(StationItems(), QStringList{"3"});
   EXPECT_EQ(TheAppSettings().pollAddress.load(), 3);
   EXPECT_EQ(Command0Addresses(), Asked(5, {3}));
@@ -131,7 +132,7 @@ TEST_F(DeviceSearchTest, PollingDeviceDuringASearchStopsItAndIsBusy) {
   EXPECT_EQ(prompts.texts, (QStringList{"Online Device Searching?", "Busy!Try later."}));
   port->Release();
   ASSERT_TRUE(WaitForJobEnd());
-  EXPECT_EQ(prompts.texts.last(), "Online 1 Device");
+  EXPECT_EQ(prompts.texts.last(), "Search stopped at address 5: 1 device found (3)");
   EXPECT_EQ(Command0Addresses(), Asked(5, {3}));
 }
 
@@ -155,9 +156,48 @@ TEST_F(DeviceSearchTest, ClosingDuringASearchWaitsForTheWorker) {
   port->Release();
   ASSERT_TRUE(QTest::qWaitFor([this] { return !dlg->isVisible(); }, 20000));
   EXPECT_EQ(dlg->m_bJobIdle.load(), 1);
-  EXPECT_EQ(prompts.texts, QStringList{"Online 1 Device"});
+  EXPECT_EQ(prompts.texts, QStringList{"Search stopped at address 5: 1 device found (3)"});
   EXPECT_TRUE(openAtResult);
   EXPECT_EQ(Command0Addresses(), Asked(5, {3}));
+}
+
+TEST_F(DeviceSearchTest, EscStopsTheSearchAndSaysSoEnterDoesNothing) {
+  StartSearchHeldAtAddress5();
+  for (QWidget* target : {static_cast<QWidget*>(Tree()), static_cast<QWidget*>(StationBox())}) {
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Enter);
+  }
+  EXPECT_EQ(dlg->m_bJobRun.load(), 1);
+  QTest::keyClick(StationBox(), Qt::Key_Escape);
+  EXPECT_EQ(dlg->m_bJobRun.load(), 0);
+  port->Release();
+  ASSERT_TRUE(WaitForJobEnd());
+  EXPECT_EQ(prompts.texts, QStringList{"Search stopped at address 5: 1 device found (3)"});
+  EXPECT_EQ(StationItems(), QStringList{"3"});
+  EXPECT_EQ(Command0Addresses(), Asked(5, {3}));
+  EXPECT_TRUE(dlg->isVisible());
+
+  // Idle, Esc does nothing; Exit still ends the program.
+  QTest::keyClick(Tree(), Qt::Key_Escape);
+  EXPECT_TRUE(dlg->isVisible());
+  TriggerMenu("menuExit");
+  EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(DeviceSearchTest, StoppedBeforeAnyDeviceAnsweredKeepsTheStation) {
+  TheAppSettings().pollAddress = 9;
+  loop.AddDevice(7);
+  OpenMainWindow();
+  port->HoldCommand0To(2);
+  TriggerMenu("menuPolling");
+  ASSERT_TRUE(port->WaitUntilHeld());
+  QTest::keyClick(Tree(), Qt::Key_Escape);
+  port->Release();
+  ASSERT_TRUE(WaitForJobEnd());
+  EXPECT_EQ(prompts.texts, QStringList{"Search stopped at address 2: no device found"});
+  EXPECT_TRUE(StationItems().isEmpty());
+  EXPECT_EQ(TheAppSettings().pollAddress.load(), 9);
 }
 
 }  // namespace

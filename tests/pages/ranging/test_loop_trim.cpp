@@ -61,6 +61,12 @@ TEST_F(LoopTrimPage, CheckThenSendTrimsTheOutputAMeterSees) {
   EXPECT_EQ(TakeProgress(), (std::vector<int>{1, 2, 0, 1, 2, 3, 4, 0}));
   EXPECT_TRUE(TakePrompts().isEmpty());
 
+  // The trims ended fixed current mode: leaving the page asks nothing.
+  ClickTreeItem("Damping Time");
+  EXPECT_TRUE(TakePrompts().isEmpty());
+  EXPECT_TRUE(CommandsSent().empty());
+  ClickTreeItem("Loop & PGA Settings");
+
   // Trimmed: a loop check at 4 and 20 mA now reads right on the meter.
   for (int radio : {1118, 1123}) {
     Control<QRadioButton>(page, radio)->click();
@@ -137,6 +143,84 @@ TEST_F(LoopTrimPage, LoopCheckForcesTheChosenCurrentUntilFinished) {
   EXPECT_FLOAT_EQ(SentFloat(40), 0.0f);
   EXPECT_FALSE(device->FixedCurrentMode());
   EXPECT_TRUE(TakePrompts().isEmpty());
+
+  // Finished: closing the program asks nothing either.
+  TriggerMenu("menuExit");
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_TRUE(TakePrompts().isEmpty());
+}
+
+// ---- Leaving the loop fixed ----
+
+const QString kFixedAt12 =
+    "The loop current is fixed at 12.000 mA. Return the loop to automatic control?";
+
+TEST_F(LoopTrimPage, LeavingThePageWithTheLoopFixedAsksAndOkReleasesIt) {
+  // Never fixed: no question.
+  ClickTreeItem("Filter");
+  EXPECT_TRUE(TakePrompts().isEmpty());
+  ClickTreeItem("Loop & PGA Settings");
+
+  QTest::mouseClick(Control<QRadioButton>(page, 1121), Qt::LeftButton);  // "12 mA"
+  Click(page, 1243);
+  ASSERT_TRUE(device->FixedCurrentMode());
+  CommandsSent();
+  ClickTreeItem("Damping Time");
+  ASSERT_TRUE(WaitForOperation());
+  EXPECT_EQ(TakePrompts(), QStringList{kFixedAt12});
+  EXPECT_EQ(CommandsSent(), (std::vector<int>{0, 40}));
+  EXPECT_FLOAT_EQ(SentFloat(40), 0.0f);
+  EXPECT_FALSE(device->FixedCurrentMode());
+  EXPECT_EQ(dlg->CurrentPage(), 8);
+
+  // Released: back and away again without a question.
+  ClickTreeItem("Loop & PGA Settings");
+  ClickTreeItem("Damping Time");
+  EXPECT_TRUE(TakePrompts().isEmpty());
+  EXPECT_EQ(dlg->CurrentPage(), 8);
+}
+
+TEST_F(LoopTrimPage, CancelKeepsTheLoopFixedAndExitAsksAgain) {
+  Click(page, 1241);  // Check: 4 mA
+  CommandsSent();
+  prompts.confirmAnswers = {false};
+  ClickTreeItem("PV Parameters");
+  EXPECT_EQ(TakePrompts(), QStringList{"The loop current is fixed at 4.000 mA. Return the loop to "
+                                       "automatic control?"});
+  EXPECT_EQ(dlg->CurrentPage(), 0);
+  EXPECT_TRUE(CommandsSent().empty());
+  EXPECT_TRUE(device->FixedCurrentMode());
+
+  // Still fixed when the program closes: asked again; OK releases it, then the window goes.
+  TriggerMenu("menuExit");
+  EXPECT_EQ(TakePrompts().size(), 1);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !dlg->isVisible(); }, 20000));
+  EXPECT_EQ(CommandsSent(), (std::vector<int>{0, 40}));
+  EXPECT_FLOAT_EQ(SentFloat(40), 0.0f);
+  EXPECT_FALSE(device->FixedCurrentMode());
+}
+
+TEST_F(LoopTrimPage, TheCloseButtonWithCancelLeavesTheLoopFixed) {
+  QTest::mouseClick(Control<QRadioButton>(page, 1121), Qt::LeftButton);
+  Click(page, 1243);
+  CommandsSent();
+  prompts.confirmAnswers = {false};
+  dlg->close();
+  EXPECT_EQ(TakePrompts(), QStringList{kFixedAt12});
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_TRUE(CommandsSent().empty());
+  EXPECT_TRUE(device->FixedCurrentMode());
+}
+
+TEST_F(LoopTrimPage, AFailedReleaseIsReportedAndTheMenuGoesOn) {
+  QTest::mouseClick(Control<QRadioButton>(page, 1121), Qt::LeftButton);
+  Click(page, 1243);
+  device->SetSilent(true);
+  TriggerMenu("32807");  // Monitor PV
+  ASSERT_TRUE(WaitForOperation());
+  EXPECT_EQ(TakePrompts(), (QStringList{kFixedAt12, "No Device"}));
+  EXPECT_EQ(dlg->CurrentPage(), 13);
+  EXPECT_EQ(Progress()->value(), 0);
 }
 
 }  // namespace
