@@ -19,18 +19,36 @@ struct SimHartIpServer::Client {
   std::string name;  // "UDP 127.0.0.1:40000"
   bool session = false;
   uint32_t inactivityMs = 0;
-  double lastMs = 0;
-  std::vector<uint8_t> in;   // TCP bytes not yet a whole message
-  std::vector<uint8_t> out;  // TCP bytes not yet taken by the connection
+  double connectedMs = 0;  // TCP: when it was accepted
+  double lastMs = 0;       // its last message
+  // TCP bytes received and bytes not yet taken by the connection; the ones before inAt and
+  // outAt are done with, and go in one piece when the buffer is next added to.
+  std::vector<uint8_t> in;
+  size_t inAt = 0;
+  std::vector<uint8_t> out;
+  size_t outAt = 0;
+  size_t waiting = 0;       // its responses in pending_
+  bool peerClosed = false;  // TCP: no more bytes come; what arrived before is still taken
   bool closeWhenSent = false;
   bool gone = false;
 };
+
+namespace {
+
+// Drops the bytes before `at` (done with), so the buffer holds only what still counts.
+void Compact(std::vector<uint8_t>& bytes, size_t& at) {
+  if (at == 0) return;
+  bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+  at = 0;
+}
+
+}  // namespace
 
 SimHartIpServer::SimHartIpServer(SimLoop& loop, Events events, bool pacing)
     : loop_(loop), events_(std::move(events)), pacing_(pacing) {}
 
 SimHartIpServer::~SimHartIpServer() {
-  for (const auto& c : clients_)
+  for (const auto& [id, c] : clients_)
     if (c->tcp) net::Close(c->socket);
   net::Close(udp_);
   net::Close(listener_);
@@ -66,13 +84,15 @@ std::vector<net::PollItem> SimHartIpServer::PollItems() {
   items[0].socket = udp_;
   items[1].socket = listener_;
   polled_.clear();
-  for (const auto& c : clients_) {
+  for (const auto& [id, c] : clients_) {
     if (!c->tcp) continue;
     net::PollItem item;
     item.socket = c->socket;
-    item.wantWrite = !c->out.empty();
+    // A client whose input is read far enough ahead waits until it is taken.
+    item.wantRead = c->in.size() - c->inAt < kReadAheadBytes;
+    item.wantWrite = c->out.size() > c->outAt;
     items.push_back(item);
-    polled_.push_back(c->id);
+    polled_.push_back(id);
   }
   return items;
 }
@@ -83,47 +103,71 @@ void SimHartIpServer::Handle(const std::vector<net::PollItem>& items, double now
     if (items[1].readable) Accept(nowMs);
   }
   for (size_t i = 2; i < items.size() && i - 2 < polled_.size(); ++i) {
-    const uint64_t id = polled_[i - 2];
-    auto it =
-        std::find_if(clients_.begin(), clients_.end(), [id](const auto& c) { return c->id == id; });
-    if (it == clients_.end()) continue;
-    Client& c = **it;
-    if (items[i].readable || items[i].failed) ReceiveStream(c, nowMs);
-    if (!c.gone && items[i].writable) Flush(c);
+    Client* c = Find(polled_[i - 2]);
+    if (!c) continue;
+    if (items[i].readable || items[i].failed) ReceiveStream(*c);
+    if (!c->gone && items[i].writable) Flush(*c);
   }
+  // Every connection takes its turn, with what it sent now or earlier and could not take then.
+  for (const auto& [id, c] : clients_)
+    if (c->tcp && !c->gone) TakeMessages(*c, nowMs);
   std::vector<uint64_t> gone;
-  for (const auto& c : clients_)
-    if (c->gone) gone.push_back(c->id);
+  for (const auto& [id, c] : clients_)
+    if (c->gone) gone.push_back(id);
   for (uint64_t id : gone)
     Drop(id);
 }
 
 int SimHartIpServer::Service(double nowMs) {
-  while (!pending_.empty() && pending_.front().dueMs <= nowMs) {
-    Pending p = std::move(pending_.front());
+  while (!pending_.empty() && pending_.begin()->first <= nowMs) {
+    Pending p = std::move(pending_.begin()->second);
     pending_.erase(pending_.begin());
-    auto it = std::find_if(clients_.begin(), clients_.end(),
-                           [&](const auto& c) { return c->id == p.client; });
-    if (it != clients_.end()) Transmit(**it, p.message);
-  }
-  // Sessions quiet for longer than their inactivity timer end, as on a real server.
-  std::vector<uint64_t> idle;
-  for (const auto& c : clients_) {
-    if (c->gone || (c->session && c->inactivityMs > 0 && nowMs - c->lastMs > c->inactivityMs)) {
-      if (!c->gone)
-        Note(c->name + ": session closed after " + std::to_string(c->inactivityMs) +
-             " ms without a message");
-      idle.push_back(c->id);
+    if (Client* c = Find(p.client)) {
+      --c->waiting;
+      Transmit(*c, p.message);
     }
   }
-  for (uint64_t id : idle)
+  std::vector<uint64_t> ended;
+  bool backlog = false;
+  for (const auto& [id, c] : clients_) {
+    if (c->gone) {
+      ended.push_back(id);
+    } else if (c->session && nowMs - c->lastMs > c->inactivityMs) {
+      // Sessions quiet for longer than their inactivity timer end, as on a real server.
+      Note(c->name + ": session closed after " + std::to_string(c->inactivityMs) +
+           " ms without a message");
+      ended.push_back(id);
+    } else if (c->tcp && !c->session && nowMs - c->connectedMs >= kNoSessionCloseMs) {
+      Note(c->name + ": connection closed, no session after " +
+           std::to_string(static_cast<int>(kNoSessionCloseMs)) + " ms");
+      ended.push_back(id);
+    } else if (!c->tcp && !c->session && c->waiting == 0) {
+      ended.push_back(id);  // a peer refused a session (or answered once): nothing to keep
+    } else if (c->tcp && HasWholeMessage(*c) && CanTakeMessage(*c)) {
+      backlog = true;
+    }
+  }
+  for (uint64_t id : ended)
     Drop(id);
+  if (backlog) return 0;
   if (pending_.empty()) return -1;
-  return std::max(0, static_cast<int>(std::ceil(pending_.front().dueMs - nowMs)));
+  return std::max(0, static_cast<int>(std::ceil(pending_.begin()->first - nowMs)));
+}
+
+int SimHartIpServer::SessionCount() const {
+  int n = 0;
+  for (const auto& [id, c] : clients_)
+    if (c->session && !c->gone) ++n;
+  return n;
+}
+
+SimHartIpServer::Client* SimHartIpServer::Find(uint64_t id) {
+  auto it = clients_.find(id);
+  return it == clients_.end() ? nullptr : it->second.get();
 }
 
 SimHartIpServer::Client* SimHartIpServer::UdpClient(const net::Endpoint& peer, bool create) {
-  for (const auto& c : clients_)
+  for (const auto& [id, c] : clients_)
     if (!c->tcp && c->peer == peer) return c.get();
   if (!create) return nullptr;
   auto c = std::make_unique<Client>();
@@ -131,30 +175,40 @@ SimHartIpServer::Client* SimHartIpServer::UdpClient(const net::Endpoint& peer, b
   c->socket = udp_;
   c->peer = peer;
   c->name = "UDP " + net::Text(peer);
-  clients_.push_back(std::move(c));
-  return clients_.back().get();
+  Client* made = c.get();
+  clients_.emplace(made->id, std::move(c));
+  return made;
 }
 
 void SimHartIpServer::ReceiveDatagrams(double nowMs) {
   uint8_t buf[4096];
-  for (;;) {
+  // A bounded batch: what is left waits for the next turn, after the connections had theirs.
+  for (int taken = 0; taken < kDatagramsPerTurn; ++taken) {
     net::Endpoint from;
     const long n = net::ReceiveFrom(udp_, buf, sizeof buf, &from);
     if (n < 0) return;  // nothing more (or a client's ICMP error, which concerns nobody now)
     const size_t size = static_cast<size_t>(n);
     hartip::Header h;
-    if (!hartip::DecodeHeader(buf, size, h) || h.version != hartip::kVersion ||
-        h.byteCount != size) {
+    if (!hartip::DecodeHeader(buf, size, h) || h.byteCount != size) {
       Note("UDP " + net::Text(from) + ": dropped a datagram that is not HART-IP (" +
            std::to_string(size) + " bytes: " + HexBytes({buf, buf + std::min<size_t>(size, 16)}) +
            (size > 16 ? " ..." : "") + ")");
       continue;
     }
-    const bool initiate = h.messageId == hartip::kSessionInitiate;
-    Client* c = UdpClient(from, initiate);
+    const bool answered = h.messageId == hartip::kSessionInitiate || h.version != hartip::kVersion;
+    Client* c = UdpClient(from, answered && h.messageType == hartip::kRequest);
     if (!c) {
       Note("UDP " + net::Text(from) + ": dropped message id " + std::to_string(h.messageId) +
            " outside a session");
+      continue;
+    }
+    if (h.version != hartip::kVersion) {
+      RefuseVersion(*c, h, nowMs);
+      continue;
+    }
+    if (c->waiting >= kMaxWaitingResponses) {
+      Note(c->name + ": dropped sequence " + std::to_string(h.sequence) + ", " +
+           std::to_string(kMaxWaitingResponses) + " responses already wait");
       continue;
     }
     OnMessage(*c, h, {buf + hartip::kHeaderSize, buf + size}, nowMs);
@@ -162,7 +216,7 @@ void SimHartIpServer::ReceiveDatagrams(double nowMs) {
 }
 
 void SimHartIpServer::Accept(double nowMs) {
-  for (;;) {
+  for (int taken = 0; taken < kMaxConnections; ++taken) {
     net::Endpoint peer;
     const net::Socket s = net::Accept(listener_, &peer);
     if (s == net::kNoSocket) return;
@@ -172,52 +226,101 @@ void SimHartIpServer::Accept(double nowMs) {
     c->socket = s;
     c->peer = peer;
     c->name = "TCP " + net::Text(peer);
+    c->connectedMs = nowMs;
     c->lastMs = nowMs;
+    if (!MakeRoomForConnection()) {
+      Note(c->name + ": refused, " + std::to_string(kMaxConnections) + " connections open");
+      net::Close(s);
+      continue;
+    }
     Note(c->name + ": connected");
-    clients_.push_back(std::move(c));
+    clients_.emplace(c->id, std::move(c));
   }
 }
 
-void SimHartIpServer::ReceiveStream(Client& c, double nowMs) {
+// At the connection limit the oldest connection without a session goes: it is the likeliest
+// to be dead, and a new client must never be locked out by idle ones.
+bool SimHartIpServer::MakeRoomForConnection() {
+  int open = 0;
+  Client* oldest = nullptr;
+  for (const auto& [id, c] : clients_) {
+    if (!c->tcp || c->gone) continue;
+    ++open;
+    if (!c->session && !oldest) oldest = c.get();
+  }
+  if (open < kMaxConnections) return true;
+  if (!oldest) return false;
+  Note(oldest->name + ": connection closed to make room, no session yet");
+  Drop(oldest->id);
+  return true;
+}
+
+void SimHartIpServer::ReceiveStream(Client& c) {
+  if (c.peerClosed) return;
+  Compact(c.in, c.inAt);
   uint8_t buf[4096];
-  bool closed = false;
-  for (;;) {
+  while (c.in.size() < kReadAheadBytes) {
     const long n = net::Receive(c.socket, buf, sizeof buf);
     if (n == 0 || (n < 0 && !net::WouldBlock(net::LastError()))) {
-      closed = true;  // after the messages that came before
-      break;
+      c.peerClosed = true;  // closed after the messages that came before
+      return;
     }
-    if (n < 0) break;
+    if (n < 0) return;
     c.in.insert(c.in.end(), buf, buf + n);
   }
-  TakeMessages(c, nowMs);
-  if (closed && !c.gone) {
+}
+
+bool SimHartIpServer::HasWholeMessage(const Client& c) const {
+  const size_t available = c.in.size() - c.inAt;
+  if (available < hartip::kHeaderSize) return false;
+  hartip::Header h;
+  hartip::DecodeHeader(c.in.data() + c.inAt, available, h);
+  return available >= h.byteCount;  // (a count below the header's own size ends the stream)
+}
+
+bool SimHartIpServer::CanTakeMessage(const Client& c) const {
+  return !c.gone && !c.closeWhenSent && c.waiting < kMaxWaitingResponses;
+}
+
+void SimHartIpServer::TakeMessages(Client& c, double nowMs) {
+  // Whole messages by their byte count, a bounded number per turn; the rest waits for more
+  // bytes or the next turn.
+  for (int taken = 0; taken < kMessagesPerTurn && CanTakeMessage(c) && HasWholeMessage(c);
+       ++taken) {
+    const uint8_t* at = c.in.data() + c.inAt;
+    hartip::Header h;
+    hartip::DecodeHeader(at, hartip::kHeaderSize, h);
+    if (h.byteCount < hartip::kHeaderSize) {
+      Note(c.name + ": the stream is not HART-IP (" + HexBytes({at, at + hartip::kHeaderSize}) +
+           "); closing it");
+      c.gone = true;
+      return;
+    }
+    const std::vector<uint8_t> body(at + hartip::kHeaderSize, at + h.byteCount);
+    c.inAt += h.byteCount;
+    if (h.version != hartip::kVersion)
+      RefuseVersion(c, h, nowMs);
+    else
+      OnMessage(c, h, body, nowMs);
+  }
+  if (c.inAt == c.in.size()) {
+    c.in.clear();
+    c.inAt = 0;
+  }
+  if (c.peerClosed && !c.gone && !HasWholeMessage(c)) {
     Note(c.name + ": connection closed");
     c.gone = true;
   }
 }
 
-void SimHartIpServer::TakeMessages(Client& c, double nowMs) {
-  // Whole messages by their byte count; the rest waits for more bytes.
-  while (c.in.size() >= hartip::kHeaderSize) {
-    hartip::Header h;
-    hartip::DecodeHeader(c.in.data(), c.in.size(), h);
-    if (h.byteCount < hartip::kHeaderSize) {
-      Note(c.name + ": the stream is not HART-IP (" +
-           HexBytes({c.in.begin(), c.in.begin() + hartip::kHeaderSize}) + "); closing it");
-      c.gone = true;
-      return;
-    }
-    if (c.in.size() < h.byteCount) return;
-    const std::vector<uint8_t> body(c.in.begin() + hartip::kHeaderSize, c.in.begin() + h.byteCount);
-    c.in.erase(c.in.begin(), c.in.begin() + h.byteCount);
-    if (h.version != hartip::kVersion) {
-      Note(c.name + ": dropped a message of version " + std::to_string(h.version));
-      continue;
-    }
-    OnMessage(c, h, body, nowMs);
-    if (c.gone || c.closeWhenSent) return;
+void SimHartIpServer::RefuseVersion(Client& c, const hartip::Header& h, double nowMs) {
+  if (h.messageType != hartip::kRequest) {
+    Note(c.name + ": dropped a message of version " + std::to_string(h.version));
+    return;
   }
+  Note(c.name + ": version " + std::to_string(h.version) + " not supported (message id " +
+       std::to_string(h.messageId) + ")");
+  Respond(c, h, kStatusVersionNotSupported, {}, nowMs);
 }
 
 void SimHartIpServer::OnMessage(Client& c, const hartip::Header& h,
@@ -233,23 +336,9 @@ void SimHartIpServer::OnMessage(Client& c, const hartip::Header& h,
   }
   c.lastMs = nowMs;
   switch (h.messageId) {
-    case hartip::kSessionInitiate: {
-      uint8_t master = 0;
-      uint32_t inactivityMs = 0;
-      if (!hartip::DecodeSessionInitiateBody(body.data(), body.size(), master, inactivityMs)) {
-        Note(c.name + ": session initiate with " + std::to_string(body.size()) +
-             " body bytes refused");
-        Respond(c, h, hartip::kStatusTooFewDataBytes, {}, nowMs);
-        return;
-      }
-      c.session = true;
-      c.inactivityMs = inactivityMs;
-      Note(c.name + ": session opened (master type " + std::to_string(master) +
-           ", inactivity timer " + std::to_string(inactivityMs) + " ms)");
-      Respond(c, h, hartip::kStatusSuccess,
-              {body.begin(), body.begin() + hartip::kSessionInitiateBodySize}, nowMs);
+    case hartip::kSessionInitiate:
+      InitiateSession(c, h, body, nowMs);
       return;
-    }
     case hartip::kSessionClose:
       Note(c.name + ": session closed by the client");
       Respond(c, h, hartip::kStatusSuccess, {}, nowMs);
@@ -272,18 +361,16 @@ void SimHartIpServer::OnMessage(Client& c, const hartip::Header& h,
   std::vector<uint8_t> onLoop(kLoopPreambles, 0xFF);
   onLoop.insert(onLoop.end(), body.begin(), body.end());
   loop_.ResetReceiver();
-  const size_t before = loop_.Requests().size();
-  const std::vector<SimReplyPiece> pieces = loop_.Receive(onLoop.data(), onLoop.size());
+  std::vector<std::vector<uint8_t>> requests;
+  const std::vector<SimReplyPiece> pieces = loop_.Receive(onLoop.data(), onLoop.size(), &requests);
   loop_.ResetReceiver();
-  const auto& requests = loop_.Requests();
-  for (size_t i = before; i < requests.size(); ++i)
-    if (events_.request) events_.request(requests[i], c.name);
-  if (requests.size() == before) {
+  for (const auto& request : requests)
+    if (events_.request) events_.request(request, c.name);
+  if (requests.empty()) {
     Note(c.name + ": sequence " + std::to_string(h.sequence) + " carries no request frame (" +
          HexBytes(body) + ")");
     return;
   }
-
   std::vector<uint8_t> wire;
   double due = nowMs + static_cast<double>(onLoop.size()) * kSimWireByteMs;
   double last = due;
@@ -299,15 +386,44 @@ void SimHartIpServer::OnMessage(Client& c, const hartip::Header& h,
   Respond(c, h, hartip::kStatusSuccess, frame, pacing_ ? last : nowMs);
 }
 
+void SimHartIpServer::InitiateSession(Client& c, const hartip::Header& h,
+                                      const std::vector<uint8_t>& body, double nowMs) {
+  if (c.session) {
+    Note(c.name + ": another session initiate refused, the session is already established");
+    Respond(c, h, kStatusSessionAlreadyEstablished, {}, nowMs);
+    return;
+  }
+  uint8_t master = 0;
+  uint32_t asked = 0;
+  if (!hartip::DecodeSessionInitiateBody(body.data(), body.size(), master, asked)) {
+    Note(c.name + ": session initiate with " + std::to_string(body.size()) + " body bytes refused");
+    Respond(c, h, hartip::kStatusTooFewDataBytes, {}, nowMs);
+    return;
+  }
+  if (SessionCount() >= kMaxSessions) {
+    Note(c.name + ": session refused, all " + std::to_string(kMaxSessions) + " sessions in use");
+    Respond(c, h, kStatusAllSessionsInUse, {}, nowMs);
+    return;
+  }
+  // A timer of zero would keep a dead client's session forever, a tiny one would end a live
+  // one between two requests: the nearest value we keep is granted instead.
+  const uint32_t granted = std::clamp(asked, kMinInactivityMs, kMaxInactivityMs);
+  c.session = true;
+  c.inactivityMs = granted;
+  Note(c.name + ": session opened (master type " + std::to_string(master) + ", inactivity timer " +
+       std::to_string(granted) + " ms" +
+       (granted != asked ? ", " + std::to_string(asked) + " ms asked" : std::string()) + ")");
+  Respond(c, h, granted == asked ? hartip::kStatusSuccess : hartip::kStatusSetToNearest,
+          hartip::EncodeSessionInitiateBody(master, granted), nowMs);
+}
+
 void SimHartIpServer::Respond(Client& c, const hartip::Header& request, uint8_t status,
                               const std::vector<uint8_t>& body, double dueMs) {
-  Pending p{dueMs, c.id,
-            hartip::EncodeMessage(hartip::kResponse, request.messageId, status, request.sequence,
-                                  body.data(), body.size())};
-  // After every response already waiting for this client, so they leave in order.
-  auto at = std::upper_bound(pending_.begin(), pending_.end(), p.dueMs,
-                             [](double due, const Pending& q) { return due < q.dueMs; });
-  pending_.insert(at, std::move(p));
+  // After every response already due then, so a client's responses leave in order.
+  pending_.emplace(
+      dueMs, Pending{c.id, hartip::EncodeMessage(hartip::kResponse, request.messageId, status,
+                                                 request.sequence, body.data(), body.size())});
+  ++c.waiting;
 }
 
 void SimHartIpServer::Transmit(Client& c, const std::vector<uint8_t>& message) {
@@ -317,31 +433,40 @@ void SimHartIpServer::Transmit(Client& c, const std::vector<uint8_t>& message) {
     if (c.closeWhenSent) c.gone = true;
     return;
   }
+  if (c.out.size() - c.outAt + message.size() > kMaxUnsentBytes) {
+    if (!c.gone)
+      Note(c.name + ": connection closed, it does not read its responses (" +
+           std::to_string(c.out.size() - c.outAt) + " bytes unsent)");
+    c.gone = true;
+    return;
+  }
+  Compact(c.out, c.outAt);
   c.out.insert(c.out.end(), message.begin(), message.end());
   Flush(c);
 }
 
 void SimHartIpServer::Flush(Client& c) {
-  while (!c.out.empty()) {
-    const long n = net::Send(c.socket, c.out.data(), c.out.size());
+  while (c.outAt < c.out.size()) {
+    const long n = net::Send(c.socket, c.out.data() + c.outAt, c.out.size() - c.outAt);
     if (n < 0) {
       if (net::WouldBlock(net::LastError())) return;  // the rest when the socket takes it
-      Note(c.name + ": connection lost: " + net::ErrorText(net::LastError()));
+      if (!c.gone) Note(c.name + ": connection lost: " + net::ErrorText(net::LastError()));
       c.gone = true;
       return;
     }
-    c.out.erase(c.out.begin(), c.out.begin() + n);
+    c.outAt += static_cast<size_t>(n);
   }
+  c.out.clear();
+  c.outAt = 0;
   if (c.closeWhenSent) c.gone = true;
 }
 
 void SimHartIpServer::Drop(uint64_t client) {
-  auto it = std::find_if(clients_.begin(), clients_.end(),
-                         [client](const auto& c) { return c->id == client; });
+  auto it = clients_.find(client);
   if (it == clients_.end()) return;
-  if ((*it)->tcp) net::Close((*it)->socket);
+  if (it->second->tcp) net::Close(it->second->socket);
   clients_.erase(it);
-  std::erase_if(pending_, [client](const Pending& p) { return p.client == client; });
+  std::erase_if(pending_, [client](const auto& entry) { return entry.second.client == client; });
 }
 
 void SimHartIpServer::Note(const std::string& line) {

@@ -37,17 +37,25 @@ std::vector<SimTransmitter*> SimLoop::Devices() {
   return out;
 }
 
-std::vector<SimReplyPiece> SimLoop::Receive(const uint8_t* bytes, size_t n) {
+std::vector<SimReplyPiece> SimLoop::Receive(const uint8_t* bytes, size_t n,
+                                            std::vector<std::vector<uint8_t>>* frames) {
   std::lock_guard lock(mu_);
   std::vector<SimReplyPiece> pieces;
   for (size_t i = 0; i < n; ++i) {
     std::optional<SimRequest> request = receiver_.Feed(bytes[i]);
     if (!request) continue;
-    requests_.push_back(request->frame);
+    if (keepRequests_) requests_.push_back(request->frame);
+    if (frames) frames->push_back(request->frame);
     std::vector<SimReplyPiece> reply = Dispatch(*request);
     pieces.insert(pieces.end(), reply.begin(), reply.end());
   }
   return pieces;
+}
+
+void SimLoop::KeepRequestLog(bool keep) {
+  std::lock_guard lock(mu_);
+  keepRequests_ = keep;
+  if (!keep) requests_ = {};
 }
 
 void SimLoop::ResetReceiver() {

@@ -32,14 +32,19 @@ class SimLoop {
   std::vector<SimTransmitter*> Devices();
 
   // Bytes the master put on the loop (preambles included, any split). Returns the pieces
-  // of every reply the complete frames among them caused, in order.
-  std::vector<SimReplyPiece> Receive(const uint8_t* bytes, size_t n);
+  // of every reply the complete frames among them caused, in order; with `frames`, also
+  // appends each complete request frame found (delimiter to check byte).
+  std::vector<SimReplyPiece> Receive(const uint8_t* bytes, size_t n,
+                                     std::vector<std::vector<uint8_t>>* frames = nullptr);
   // Forgets a half-received request (the master purged or the line went quiet).
   void ResetReceiver();
 
   // Every request frame seen, from delimiter to check byte. Read it while no other thread
   // writes to the loop.
   const std::vector<std::vector<uint8_t>>& Requests() const { return requests_; }
+  // A loop served for days keeps no such record (its memory would grow with every
+  // request); Receive's `frames` still tells each one.
+  void KeepRequestLog(bool keep);
 
  private:
   std::vector<SimReplyPiece> Dispatch(const SimRequest& request);
@@ -48,5 +53,6 @@ class SimLoop {
   std::vector<std::unique_ptr<SimTransmitter>> devices_;
   SimRequestReceiver receiver_;
   std::vector<std::vector<uint8_t>> requests_;
+  bool keepRequests_ = true;
   uint32_t nextSerial_ = 1;
 };

@@ -9,29 +9,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "Commands.h"
+#include "HartIpTestClients.h"
 #include "HexBytes.h"
-#include "NetSocket.h"
 #include "SimProcess.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-// A DeviceState on the virtual clock (the link's own waits cost nothing), opened on hart-sim's
-// HART-IP port and addressed to the device at polling address 0.
-struct Master {
-  Master(const std::string& scheme, int port) {
-    ds.clock = &clock;
-    ds.portNameOverride = scheme + "://127.0.0.1:" + std::to_string(port);
-  }
-  bool Open() {
-    HartIdentity id{};
-    return HartOpenPort(ds) && HartCmd0(ds, 0, id) == HART_OK;
-  }
-  VirtualClock clock;
-  DeviceState ds;
-};
 
 class SimHartIp : public ::testing::TestWithParam<const char*> {};
 
@@ -100,34 +84,6 @@ TEST(SimHartIpCapture, TsharkDecodesTheCommands) {
   EXPECT_NE(s.str().find("Command: 1\n"), std::string::npos) << s.str();
   std::filesystem::remove_all(dir);
 }
-
-// A raw socket to hart-sim's HART-IP port, to send what the link never would.
-class RawClient {
- public:
-  RawClient(int port, bool tcp) {
-    net::Endpoint at;
-    int n = 0;
-    net::Resolve("127.0.0.1", uint16_t(port), tcp, &at, 1, &n, nullptr);
-    s_ = net::Open(at, tcp);
-    connected_ = net::Connect(s_, at, 2000, nullptr);
-  }
-  ~RawClient() { net::Close(s_); }
-  bool connected() const { return connected_; }
-  void Send(const Bytes& b) { net::Send(s_, b.data(), b.size()); }
-  // What arrives within 2 s (one datagram, or what the stream holds); empty on a close.
-  Bytes Receive() {
-    net::PollItem item;
-    item.socket = s_;
-    if (net::Poll(&item, 1, 2000) <= 0) return {};
-    uint8_t buf[512];
-    const long n = net::Receive(s_, buf, sizeof buf);
-    return n > 0 ? Bytes(buf, buf + n) : Bytes{};
-  }
-
- private:
-  net::Socket s_ = net::kNoSocket;
-  bool connected_ = false;
-};
 
 TEST(SimHartIpServer, DropsWhatIsNotARequestAndJoinsSplitMessages) {
   SimProcess sim("--hartip 0 --no-pacing");
