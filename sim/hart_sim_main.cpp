@@ -10,13 +10,16 @@
 // a capture. Lines on standard input change the process (SimConsole.h); each gets one answer
 // line. SIGINT or SIGTERM stops it and removes the link.
 //
-// Between clients hart-sim clears the odd-parity flag a client left: the Linux pty keeps the
-// PARODD a client asked for (while dropping PARENB), and the next client's identical 8-O-1
-// request then fails with EINVAL. That flag alone, and only while PARENB is clear: the next
-// client may already have opened the terminal and set it up (a close and the next open can
-// come in one batch of events), and its settings must stay as it made them. hart-sim holds
-// the terminal side open itself, so the master never sees a hang-up; it watches the
-// terminal's opens and closes instead.
+// Whenever a client closes the terminal hart-sim clears the odd-parity flag it left: the
+// Linux pty keeps the PARODD a client asked for (while dropping PARENB), and the kernel
+// refuses a request that changes nothing it can apply, so the next identical 8-O-1 request
+// would fail with EINVAL. That flag alone, and only while PARENB is clear: the next client
+// may already have opened the terminal and set it up (a close and the next open can come in
+// one batch of events); without PARENB the flag means nothing on a pty, so it loses nothing,
+// and the rest of its settings stay as it made them. hart-sim holds the terminal side open
+// itself, so the master never sees a hang-up; it watches the terminal's opens and closes
+// instead. The link appears only once the terminal is set up, held open and watched, the last
+// step before serving.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -144,6 +147,8 @@ double NowMs() {
 
 FILE* g_frames = stdout;  // where frames and the terminal's comings and goings are logged
 PcapTrace g_capture;      // every frame both ways, when open
+std::string g_capturePath;
+bool g_captureFailureTold = false;
 
 // A frame in the log (and the capture): the serial side's as they are, HART-IP's with the
 // client they came from or went to.
@@ -151,7 +156,15 @@ void LogFrame(bool fromDevice, const std::vector<uint8_t>& bytes, const std::str
   std::fprintf(g_frames, "%s %s\n    %s%s%s\n", fromDevice ? "->" : "<-", HexBytes(bytes).c_str(),
                DescribeFrame(bytes).c_str(), via.empty() ? "" : " via HART-IP ", via.c_str());
   std::fflush(g_frames);
-  if (g_capture.IsOpen()) g_capture.Write(fromDevice, bytes, WallClockMicros());
+  if (!g_capture.IsOpen()) return;
+  g_capture.Write(fromDevice, bytes, WallClockMicros());
+  // Serving goes on without the capture; the user hears of it once, when it happens, and the
+  // reason at the end.
+  if (g_capture.Failed() && !g_captureFailureTold) {
+    g_captureFailureTold = true;
+    std::fprintf(stderr, "hart-sim: writing the capture %s failed; it will not be saved\n",
+                 g_capturePath.c_str());
+  }
 }
 
 void LogLine(const std::string& line) {
@@ -269,9 +282,13 @@ class ClientWatch {
     return fd_;
   }
 
-  // Takes the queued events; true when they leave no client behind. Reading them all before
-  // deciding means a client that opened right after the last one closed is not disturbed.
-  bool LastClosed() {
+  struct Change {
+    bool closed = false;    // a client closed the terminal
+    bool noneLeft = false;  // ... and no other has it open
+  };
+  // Takes the queued events. Reading them all before deciding means a client that opened
+  // right after the last one closed is not taken for gone.
+  Change Take() {
     bool closed = false;
 #ifdef __linux__
     alignas(inotify_event) char buf[4096];
@@ -288,7 +305,7 @@ class ClientWatch {
       }
     }
 #endif
-    return closed && clients_ == 0;
+    return {closed, closed && clients_ == 0};
   }
 
  private:
@@ -303,6 +320,13 @@ struct Terminal {
   std::string slavePath;
 };
 
+bool SetRaw(int fd) {
+  termios tio;
+  if (tcgetattr(fd, &tio) != 0) return false;
+  cfmakeraw(&tio);
+  return tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
 bool OpenTerminal(Terminal& t) {
   t.master = posix_openpt(O_RDWR | O_NOCTTY);
   if (t.master < 0 || grantpt(t.master) != 0 || unlockpt(t.master) != 0) {
@@ -315,20 +339,23 @@ bool OpenTerminal(Terminal& t) {
     return false;
   }
   t.slavePath = slaveName;
-  termios tio;
-  if (tcgetattr(t.master, &tio) == 0) {
-    cfmakeraw(&tio);
-    tcsetattr(t.master, TCSANOW, &tio);
-  }
   // Holding the terminal side open keeps the pair alive between the clients' sessions
   // (otherwise reads fail with EIO once a client closes it).
   t.keepOpen = open(t.slavePath.c_str(), O_RDWR | O_NOCTTY);
-  if (t.keepOpen >= 0 && tcgetattr(t.keepOpen, &tio) == 0) {
-    cfmakeraw(&tio);
-    tcsetattr(t.keepOpen, TCSANOW, &tio);
+  if (t.keepOpen < 0) {
+    std::perror(("hart-sim: " + t.slavePath).c_str());
+    return false;
   }
-  int flags = fcntl(t.master, F_GETFL);
-  fcntl(t.master, F_SETFL, flags | O_NONBLOCK);
+  // Raw both ways before any client can see the terminal.
+  if (!SetRaw(t.keepOpen) || !SetRaw(t.master)) {
+    std::perror("hart-sim: terminal settings");
+    return false;
+  }
+  const int flags = fcntl(t.master, F_GETFL);
+  if (flags < 0 || fcntl(t.master, F_SETFL, flags | O_NONBLOCK) != 0) {
+    std::perror("hart-sim: non-blocking terminal");
+    return false;
+  }
   return true;
 }
 
@@ -344,6 +371,7 @@ int main(int argc, char** argv) {
   ClientWatch clients(term.slavePath);
 
   SimLoop loop;
+  loop.KeepRequestLog(false);  // served for days: each frame is logged as it comes
   for (int a : opt.addresses)
     loop.AddDevice(uint8_t(a)).SetPressure(opt.pressure);
 
@@ -363,10 +391,6 @@ int main(int argc, char** argv) {
     }
   }
   std::string problem;
-  if (!opt.pcap.empty() && !g_capture.Open(opt.pcap, &problem)) {
-    std::fprintf(stderr, "hart-sim: %s\n", problem.c_str());
-    return 1;
-  }
   std::unique_ptr<SimHartIpServer> hartIp;
   if (opt.hartIp) {
     SimHartIpServer::Events events;
@@ -384,6 +408,14 @@ int main(int argc, char** argv) {
     }
   }
   if (!opt.link.empty() && !MakeLink(term.slavePath, opt.link)) return 1;
+  // The capture opens last: an earlier step failing must not leave an empty capture in the
+  // place of an older one. Nothing is served before the loop, so no frame is missed.
+  g_capturePath = opt.pcap;
+  if (!opt.pcap.empty() && !g_capture.Open(opt.pcap, &problem)) {
+    std::fprintf(stderr, "hart-sim: %s\n", problem.c_str());
+    if (!opt.link.empty()) RemoveLink(term.slavePath, opt.link);
+    return 1;
+  }
   if (!opt.link.empty())
     std::printf("hart-sim: %s -> %s, devices at", opt.link.c_str(), term.slavePath.c_str());
   else
@@ -459,18 +491,20 @@ int main(int argc, char** argv) {
         std::printf("%s\n", answer.c_str());
       std::fflush(stdout);
     }
-    if ((pfd[2].revents & POLLIN) && clients.LastClosed() && term.keepOpen >= 0) {
+    const ClientWatch::Change change =
+        (pfd[2].revents & POLLIN) ? clients.Take() : ClientWatch::Change{};
+    if (change.noneLeft) {
       // Nobody waits for a reply or a half-sent request any more.
       out.clear();
       loop.ResetReceiver();
       ioctl(term.keepOpen, TIOCNXCL);
-      termios now{};
-      if (tcgetattr(term.keepOpen, &now) == 0 && (now.c_cflag & PARODD) &&
-          !(now.c_cflag & PARENB)) {
-        now.c_cflag &= ~tcflag_t(PARODD);
-        tcsetattr(term.keepOpen, TCSANOW, &now);
-        LogLine("the client closed the terminal; its odd-parity flag is cleared");
-      }
+    }
+    termios settings{};
+    if (change.closed && tcgetattr(term.keepOpen, &settings) == 0 && (settings.c_cflag & PARODD) &&
+        !(settings.c_cflag & PARENB)) {
+      settings.c_cflag &= ~tcflag_t(PARODD);
+      tcsetattr(term.keepOpen, TCSANOW, &settings);
+      LogLine("the client closed the terminal; its odd-parity flag is cleared");
     }
     if (!(pfd[0].revents & POLLIN)) {
       if (pfd[0].revents & (POLLHUP | POLLERR)) usleep(10000);
@@ -484,11 +518,10 @@ int main(int argc, char** argv) {
     // A pseudo-terminal delivers the master's burst at once; on a real loop each byte takes
     // its wire time, so the request ends that much later.
     requestWireEnd = std::max(requestWireEnd, arrived) + double(n) * kByteMs;
-    const size_t before = loop.Requests().size();
-    std::vector<SimReplyPiece> pieces = loop.Receive(buf, size_t(n));
-    const auto& requests = loop.Requests();
-    for (size_t k = before; k < requests.size(); ++k)
-      LogFrame(false, requests[k]);
+    std::vector<std::vector<uint8_t>> requests;
+    std::vector<SimReplyPiece> pieces = loop.Receive(buf, size_t(n), &requests);
+    for (const auto& request : requests)
+      LogFrame(false, request);
     std::vector<uint8_t> reply;
     for (const SimReplyPiece& p : pieces) {
       reply.insert(reply.end(), p.bytes.begin(), p.bytes.end());

@@ -16,9 +16,10 @@
 
 class SimProcess {
  public:
-  // With `commands`, the program's standard input is a pipe that Say() writes to.
+  // With `commands`, the program's standard input is a pipe that Say() writes to. Without
+  // `waitForLink` the constructor returns at once, for a test that races the link itself.
   explicit SimProcess(const std::string& extraArgs = "", const char* program = HART_SIM_PATH,
-                      bool commands = false) {
+                      bool commands = false, bool waitForLink = true) {
     char pattern[] = "/tmp/hart-bench-XXXXXX";
     dir_ = mkdtemp(pattern);
     link_ = dir_ + "/COM3";
@@ -38,7 +39,7 @@ class SimProcess {
     }
     if (pipeFds[0] >= 0) close(pipeFds[0]);
     commands_ = pipeFds[1];
-    for (int i = 0; i < 500 && !std::filesystem::exists(link_); ++i)
+    for (int i = 0; waitForLink && i < 500 && !std::filesystem::exists(link_); ++i)
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   ~SimProcess() {
