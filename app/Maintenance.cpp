@@ -48,12 +48,15 @@ OperationResult BeginThermal(DeviceState& ds, DeviceOperationHost& host, int hig
   return OperationResult::Done;
 }
 
-OperationResult EndThermal(DeviceState& ds, DeviceOperationHost& host, int high) {
+// The reset that makes the device take its new compensation, the bar, and what was done.
+OperationResult EndThermal(DeviceState& ds, DeviceOperationHost& host, int high,
+                           const std::string& done) {
   const HartResult result = HartCmd42(ds);
   if (result != HART_OK) return Fail(host, result);
   host.SetProgressPos(high);
   ds.Time().SleepMs(100);
   host.SetProgressPos(0);
+  host.ShowMessage(done);
   return OperationResult::Done;
 }
 
@@ -79,10 +82,10 @@ HartResult DeviceName(DeviceState& ds, std::string& name) {
   return HART_OK;
 }
 
-// Asks before the device's thermal compensation is overwritten. Done when the user agreed.
-OperationResult AskThermal(DeviceState& ds, DeviceOperationHost& host,
-                           const std::string& question) {
-  std::string name;
+// Asks before the device's thermal compensation is overwritten, naming the device in place
+// of the question's %s. Done when the user agreed; `name` is the device's.
+OperationResult AskThermal(DeviceState& ds, DeviceOperationHost& host, const std::string& question,
+                           std::string& name) {
   if (const HartResult result = DeviceName(ds, name); result != HART_OK) return Fail(host, result);
   std::string text = question;
   text.replace(text.find("%s"), 2, name);
@@ -133,7 +136,9 @@ OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& 
       ThermalBackup::FileName() +
       " first, so that \"Restore Thermal Compensation\" can put "
       "them back.";
-  if (const OperationResult asked = AskThermal(ds, host, question); asked != OperationResult::Done)
+  std::string name;
+  if (const OperationResult asked = AskThermal(ds, host, question, name);
+      asked != OperationResult::Done)
     return asked;
 
   // Every point is read and the backup is safe on disk before the device is touched.
@@ -159,7 +164,9 @@ OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& 
     if (result != HART_OK) return Fail(host, result);
     host.SetProgressPos(points + k + 3);
   }
-  return EndThermal(ds, host, kHigh);
+  return EndThermal(ds, host, kHigh,
+                    "Thermal compensation cancelled on " + name + ". Its values are kept in " +
+                        ThermalBackup::FileName() + ".");
 }
 
 OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost& host) {
@@ -176,7 +183,9 @@ OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost&
                                ThermalBackup::FileName() + "?\n\nThe device's present " +
                                "thermal compensation (" + std::to_string(points) +
                                " temperature points) will be overwritten.";
-  if (const OperationResult asked = AskThermal(ds, host, question); asked != OperationResult::Done)
+  std::string name;
+  if (const OperationResult asked = AskThermal(ds, host, question, name);
+      asked != OperationResult::Done)
     return asked;
   for (int k = 0; k < points; ++k) {
     const HartResult result =
@@ -184,5 +193,5 @@ OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost&
     if (result != HART_OK) return Fail(host, result);
     host.SetProgressPos(k + 3);
   }
-  return EndThermal(ds, host, kHigh);
+  return EndThermal(ds, host, kHigh, "Thermal compensation restored on " + name + ".");
 }

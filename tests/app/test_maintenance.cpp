@@ -42,10 +42,12 @@ TEST_F(Maintenance, ThermalCompensationCancelledAndRestoredAlsoAfterARestart) {
   EXPECT_EQ(DeviceTads(), (std::vector<uint16_t>(3, 0xFFFF)));
   EXPECT_TRUE(QFile::exists("ThermalBackup.ini"));
   EXPECT_EQ(TakePrompts(),
-            QStringList{"Cancel the thermal compensation of PT-101 (26-05-0A0001)?\n\nThe "
-                        "device's factory thermal compensation (3 temperature points) will be "
-                        "overwritten. Its present values are kept in ThermalBackup.ini first, so "
-                        "that \"Restore Thermal Compensation\" can put them back."});
+            (QStringList{"Cancel the thermal compensation of PT-101 (26-05-0A0001)?\n\nThe "
+                         "device's factory thermal compensation (3 temperature points) will be "
+                         "overwritten. Its present values are kept in ThermalBackup.ini first, so "
+                         "that \"Restore Thermal Compensation\" can put them back.",
+                         "Thermal compensation cancelled on PT-101 (26-05-0A0001). Its values are "
+                         "kept in ThermalBackup.ini."}));
 
   // A second cancel finds the points cancelled and keeps the factory values.
   Menu("menuCancelThermal");
@@ -61,10 +63,12 @@ TEST_F(Maintenance, ThermalCompensationCancelledAndRestoredAlsoAfterARestart) {
   EXPECT_EQ(CommandsSent(), (std::vector<int>{0, 221, 13, 226, 226, 226, 42}));
   EXPECT_EQ(TakeProgress(), (std::vector<int>{1, 2, 0, 1, 2, 3, 4, 5, 10, 0}));
   EXPECT_EQ(DeviceTads(), factory);
-  EXPECT_EQ(TakePrompts(), QStringList{"Restore the thermal compensation of PT-101 "
-                                       "(26-05-0A0001) from ThermalBackup.ini?\n\nThe device's "
-                                       "present thermal compensation (3 temperature points) will "
-                                       "be overwritten."});
+  EXPECT_EQ(TakePrompts(),
+            (QStringList{"Restore the thermal compensation of PT-101 "
+                         "(26-05-0A0001) from ThermalBackup.ini?\n\nThe device's "
+                         "present thermal compensation (3 temperature points) will "
+                         "be overwritten.",
+                         "Thermal compensation restored on PT-101 (26-05-0A0001)."}));
 
   // Another device (another id) has no backup: nothing is written to it.
   loop.RemoveDevice(0);
