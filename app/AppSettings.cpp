@@ -2,12 +2,15 @@
 
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <string>
 #include <type_traits>
 #include <variant>
 
 #include "IniFile.h"
 #include "NumberText.h"
+#include "WholeFile.h"
+#include "ranging/UnitConversion.h"
 
 namespace {
 
@@ -23,36 +26,41 @@ struct SettingsKey {
   const char* name;
   const char* fallback;
   Field field;
+  // The values the key may hold, as written in the file; anything else reads as the
+  // fallback. Integer keys: the lists of the default-parameters dialog and the polling
+  // addresses; real keys: finite, the damping a transmitter takes.
+  double lowest;
+  double highest;
 };
+
+constexpr double kAnyReal = std::numeric_limits<double>::max();
 
 // The keys in the order they are read and written. "Port" is held minus 1 (see below).
 const SettingsKey kKeys[] = {
-    {"Port", "3", &AppSettings::portIndex},
-    {"Addr", "0", &AppSettings::pollAddress},
-    {"DisplayMode", "0", &AppSettings::displayMode},
-    {"DisplayPrecision", "3", &AppSettings::displayPrecision},
-    {"PowerWay", "0", &AppSettings::powerWay},
-    {"RangeCode", "1", &AppSettings::rangeCode},
-    {"RangeUnits", "0", &AppSettings::rangeUnits},
-    {"SensorType", "7", &AppSettings::sensorType},
-    {"Alarm", "2", &AppSettings::alarm},
-    {"RangeZero", "-6", &AppSettings::rangeZero},
-    {"RangeFull", "6", &AppSettings::rangeFull},
-    {"OutputCharacteristic", "0", &AppSettings::outputCharacteristic},
-    {"OnlineTestAll", "1", &AppSettings::onlineTestAll},
-    {"DampingTime", "0", &AppSettings::dampingTime},
+    {"Port", "3", &AppSettings::portIndex, 1, 255},
+    {"Addr", "0", &AppSettings::pollAddress, 0, 15},
+    {"DisplayMode", "0", &AppSettings::displayMode, 0, 2},
+    {"DisplayPrecision", "3", &AppSettings::displayPrecision, 0, 3},
+    {"PowerWay", "0", &AppSettings::powerWay, 0, 5},
+    {"RangeCode", "1", &AppSettings::rangeCode, 0, 8},
+    {"RangeUnits", "0", &AppSettings::rangeUnits, 0, kUnitCount - 1},
+    {"SensorType", "7", &AppSettings::sensorType, 0, 11},
+    {"Alarm", "2", &AppSettings::alarm, 0, 2},
+    {"RangeZero", "-6", &AppSettings::rangeZero, -kAnyReal, kAnyReal},
+    {"RangeFull", "6", &AppSettings::rangeFull, -kAnyReal, kAnyReal},
+    {"OutputCharacteristic", "0", &AppSettings::outputCharacteristic, 0, 1},
+    // 1 is "Normal" and any other number "Broadcast".
+    {"OnlineTestAll", "1", &AppSettings::onlineTestAll, std::numeric_limits<int>::min(),
+     std::numeric_limits<int>::max()},
+    {"DampingTime", "0", &AppSettings::dampingTime, 0, 100},
 };
 
 bool IsPortKey(const SettingsKey& key) {
   return std::string(key.name) == "Port";
 }
 
-int TextToInt(const std::string& text) {
-  return static_cast<int>(ReadCInteger(text));
-}
-
-double TextToDouble(const std::string& text) {
-  return ReadCReal(text);
+bool InRange(const SettingsKey& key, double value) {
+  return value >= key.lowest && value <= key.highest;  // false for NaN
 }
 
 std::string IntToText(int value) {
@@ -66,16 +74,22 @@ std::string DoubleToText(double value) {
   return std::string(buf, res.ptr);
 }
 
+// The value a key's text gives, or its fallback's when the text's value lies outside the
+// key's range. Numbers read like the C library's conversions (leading digits count, text
+// without a number is 0).
 void Apply(AppSettings& settings, const SettingsKey& key, const std::string& text) {
   std::visit(
       [&](auto member) {
         using T = std::remove_reference_t<decltype(settings.*member)>;
         if constexpr (std::is_same_v<T, double>) {
-          settings.*member = TextToDouble(text);
-        } else {
-          int value = TextToInt(text);
-          if (IsPortKey(key)) value -= 1;
+          double value = ReadCReal(text);
+          if (!InRange(key, value)) value = ReadCReal(key.fallback);
           settings.*member = value;
+        } else {
+          long long value = ReadCInteger(text);
+          if (!InRange(key, static_cast<double>(value))) value = ReadCInteger(key.fallback);
+          if (IsPortKey(key)) value -= 1;
+          settings.*member = static_cast<int>(value);
         }
       },
       key.field);
@@ -130,11 +144,21 @@ void LoadSettings(AppSettings& settings) {
   LoadFrom(settings, ini);
 }
 
-void SaveSettings(const AppSettings& settings) {
+bool SaveSettings(const AppSettings& settings, std::string* error) {
   const std::filesystem::path file = SettingsFilePath();
   IniFile ini;
   ini.Load(file);
   for (const SettingsKey& key : kKeys)
     ini.Set(kSection, key.name, Format(settings, key));
-  ini.Save(file);
+  std::string reason;
+  if (ini.Save(file, &reason)) return true;
+  if (error) *error = SaveFailureText(PathText(file), reason);
+  return false;
+}
+
+std::string SettingsFileScope::Save() {
+  saved_ = true;
+  std::string error;
+  SaveSettings(settings_, &error);
+  return error;
 }

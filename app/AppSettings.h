@@ -38,11 +38,14 @@ AppSettings& TheAppSettings();
 std::filesystem::path SettingsFilePath();
 
 // Fills every field from the settings file; a missing file or key gives its default, a
-// value that is not a number reads as 0.
+// value that is not a number reads as 0, and a value outside the key's range (a port that
+// is not 1..255, an address that is not 0..15, an index outside its list, a damping outside
+// 0..100 s, a real that is not finite) gives its default.
 void LoadSettings(AppSettings& settings);
 // Writes every key back, integers as "%d" and the reals as "%f"; other sections and keys
-// of the file stay. A failure to write is not reported.
-void SaveSettings(const AppSettings& settings);
+// of the file stay. The file is replaced whole or not at all: on failure the old file stays
+// and `error` says "Could not save .../Morvane.ini: reason".
+bool SaveSettings(const AppSettings& settings, std::string* error = nullptr);
 
 // Loads the settings when constructed and saves them when destroyed: the lifetime of the
 // settings file in the process.
@@ -51,10 +54,16 @@ class SettingsFileScope {
   explicit SettingsFileScope(AppSettings& settings) : settings_(settings) {
     LoadSettings(settings_);
   }
-  ~SettingsFileScope() { SaveSettings(settings_); }
+  ~SettingsFileScope() {
+    if (!saved_) SaveSettings(settings_);
+  }
+  // Saves now rather than at the end of the scope (while a failure can still be shown):
+  // the failure's text, empty when saved.
+  std::string Save();
   SettingsFileScope(const SettingsFileScope&) = delete;
   SettingsFileScope& operator=(const SettingsFileScope&) = delete;
 
  private:
   AppSettings& settings_;
+  bool saved_ = false;
 };

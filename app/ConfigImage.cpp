@@ -1,6 +1,8 @@
 #include "ConfigImage.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "Encoding.h"
@@ -110,6 +112,46 @@ ConfigValues DecodeConfigImage(const ConfigImage& m) {
     v.middleTable.push_back(U32(m, at));
   }
   return v;
+}
+
+std::string ConfigImageProblem(const ConfigValues& v) {
+  auto number = [](double x) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4g", x);
+    return std::string(text);
+  };
+  if (!FindUnit(v.unitCode))
+    return "its PV unit code " + std::to_string(v.unitCode) + " is none the device knows";
+  if (!std::isfinite(v.sensorLower) || !std::isfinite(v.sensorUpper) ||
+      !(v.sensorLower < v.sensorUpper))
+    return "its sensor limits (" + number(v.sensorLower) + " to " + number(v.sensorUpper) +
+           ") are not a range";
+  // A float converted between units may land a hair outside the limits it was taken from.
+  const double slack = 1e-5 * (std::fabs(v.sensorLower) + std::fabs(v.sensorUpper));
+  const struct {
+    const char* name;
+    float value;
+  } bounded[] = {{"lower range value", v.lowerRange},
+                 {"upper range value", v.upperRange},
+                 {"PV lower range limit", v.pvLowerLimit},
+                 {"PV upper range limit", v.pvUpperLimit}};
+  for (const auto& b : bounded) {
+    if (!std::isfinite(b.value)) return std::string("its ") + b.name + " is not a number";
+    if (b.value < v.sensorLower - slack || b.value > v.sensorUpper + slack)
+      return std::string("its ") + b.name + " " + number(b.value) +
+             " lies outside the sensor limits " + number(v.sensorLower) + " to " +
+             number(v.sensorUpper);
+  }
+  if (!std::isfinite(v.zeroTrim)) return "its zero trim is not a number";
+  if (!(v.damping >= 0 && v.damping <= 100))
+    return "its damping " + number(v.damping) + " s lies outside 0 to 100 s";
+  if (v.transferFunction > 1)
+    return "its transfer function code " + std::to_string(v.transferFunction) +
+           " is neither linear nor square root";
+  if (v.temperaturePoints > kConfigMaxTemperatures)
+    return "it claims " + std::to_string(v.temperaturePoints) + " temperature points (at most " +
+           std::to_string(kConfigMaxTemperatures) + ")";
+  return {};
 }
 
 const char* DeviceUnitName(uint8_t code) {

@@ -48,6 +48,13 @@ struct ConfigValues {
 
 ConfigValues DecodeConfigImage(const ConfigImage& image);
 
+// Why an image cannot be a transmitter's configuration, or empty when it can be: a unit code
+// outside the device unit table, sensor limits that are not finite or not rising, a range
+// value or PV limit that is not finite or lies outside the sensor limits, a damping outside
+// 0..100 s, a transfer function other than linear or square root, more temperature points
+// than the image holds. Checked before a file is written into a device.
+std::string ConfigImageProblem(const ConfigValues& values);
+
 // Device unit codes: the name the calibration pages append to the range ("Pa", "KPa", ...,
 // empty for a code they do not name) and the index of the same unit in the pages' 25-entry
 // unit list (-1 for a code without one).

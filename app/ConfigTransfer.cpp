@@ -1,6 +1,8 @@
 #include "ConfigTransfer.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <cstdio>
 
 #include "BackgroundJob.h"
 #include "Commands.h"
@@ -35,10 +37,32 @@ bool Begin(BackgroundJob& job, DeviceOperationHost& host, DeviceState& ds) {
   return true;
 }
 
+// The device a file configures, by its tag (or "the device" without one).
+std::string DeviceLabel(const ConfigValues& values) {
+  std::string tag = values.tag;
+  tag.erase(tag.find_last_not_of(' ') + 1);
+  return tag.empty() ? "the device" : tag;
+}
+
+std::string DownloadQuestion(const std::string& fileName, const ConfigValues& v) {
+  char range[96];
+  std::snprintf(range, sizeof range, "%.4f to %.4f %s", v.lowerRange, v.upperRange,
+                DeviceUnitName(v.unitCode));
+  return "Write " + fileName + " into the device?\n\nTag: " + DeviceLabel(v) +
+         "\nPV range: " + range +
+         "\n\nThe device's whole configuration will be overwritten with the file's.";
+}
+
 }  // namespace
 
-bool ReadConfigBlocks(DeviceOperationHost& host, DeviceState& ds, ConfigImage& image) {
+bool ReadConfigBlocks(DeviceOperationHost& host, DeviceState& ds, ConfigImage& image,
+                      const std::function<bool()>& running) {
   for (int k = 0; k < kConfigBlocks; ++k) {
+    // Stopped between blocks: the bar goes back and nothing is kept.
+    if (running && !running()) {
+      host.SetProgressPos(0);
+      return false;
+    }
     const uint8_t index = static_cast<uint8_t>(k);
     HartResponse reply;
     const HartResult result = HartExchange(ds, 245, &index, 1, 1 + kConfigBlockSize, reply);
@@ -67,9 +91,11 @@ bool WriteConfigBlocks(DeviceOperationHost& host, DeviceState& ds, const ConfigI
   return true;
 }
 
-bool SaveConfigFile(const QString& path, const ConfigImage& image) {
-  return WriteWholeFile(path, QByteArray(reinterpret_cast<const char*>(image.data()),
-                                         static_cast<qsizetype>(image.size())));
+bool SaveConfigFile(const QString& path, const ConfigImage& image, QString* error) {
+  return WriteWholeFile(
+      path,
+      QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size())),
+      error);
 }
 
 std::optional<ConfigImage> LoadConfigFile(const QString& path, std::string& refusal) {
@@ -95,15 +121,16 @@ void UploadConfiguration(BackgroundJob& job, DeviceOperationHost& host, DeviceSt
                          const ShowConfigValues& show) {
   if (!Begin(job, host, ds)) return;
   ConfigImage image{};
-  if (!ReadConfigBlocks(host, ds, image)) return;
+  if (!ReadConfigBlocks(host, ds, image, [&job] { return job.Running(); })) return;
   const ConfigValues values = DecodeConfigImage(image);
   const QString path = AskSaveFile(kDataFileFilter, ProposedName(values));
   if (path.isEmpty()) {
     host.SetProgressPos(0);
     return;
   }
-  if (!SaveConfigFile(path, image)) {
-    host.ShowMessage("Error");
+  QString error;
+  if (!SaveConfigFile(path, image, &error)) {
+    host.ShowMessage(SaveFailureMessage(path, error).toStdString());
     host.SetProgressPos(0);
     return;
   }
@@ -126,8 +153,24 @@ void DownloadConfiguration(BackgroundJob& job, DeviceOperationHost& host, Device
     host.SetProgressPos(0);
     return;
   }
-  if (!WriteConfigBlocks(host, ds, *image)) return;
+  // Nothing goes out before the file has been checked and the user has seen what it holds.
   const ConfigValues values = DecodeConfigImage(*image);
+  const QString fileName = QFileInfo(path).fileName();
+  if (const std::string problem = ConfigImageProblem(values); !problem.empty()) {
+    host.ShowMessage(fileName.toStdString() + " cannot be written into a device: " + problem +
+                     ".\nNothing was sent.");
+    host.SetProgressPos(0);
+    return;
+  }
+  const std::string device = DeviceLabel(values);
+  if (!host.Confirm(DownloadQuestion(fileName.toStdString(), values))) {
+    host.SetProgressPos(0);
+    return;
+  }
+  // Once begun, a download runs to its last block: half a configuration is worse than either.
+  if (!WriteConfigBlocks(host, ds, *image)) return;
   host.OnUiThread([&] { show(values); });
   Finish(host, ds);
+  host.ShowMessage("Download complete: " + std::to_string(kConfigBlocks) + " blocks written to " +
+                   device);
 }

@@ -19,12 +19,16 @@ inline constexpr char kDataFileFilter[] = "DataFile (*.Hart)";
 // Reads the 250 blocks (command 245) into `image`, or writes them (246) from it, with the
 // bar at block + 2 of 0..90. A block that fails shows its message, sets the bar to 0 and ends
 // the transfer: an upload then has nothing, a download leaves the blocks already written.
-bool ReadConfigBlocks(DeviceOperationHost& host, DeviceState& ds, ConfigImage& image);
+// A read stops between blocks once `running` says no (bar at 0, false); a write never stops
+// half-way.
+bool ReadConfigBlocks(DeviceOperationHost& host, DeviceState& ds, ConfigImage& image,
+                      const std::function<bool()>& running = {});
 bool WriteConfigBlocks(DeviceOperationHost& host, DeviceState& ds, const ConfigImage& image);
 
 // The file whole or not at all: written beside its place and renamed over it, so a failed
-// write leaves the old file (or none). False when it could not be written.
-bool SaveConfigFile(const QString& path, const ConfigImage& image);
+// write leaves the old file (or none). False with the system's reason when it could not be
+// written.
+bool SaveConfigFile(const QString& path, const ConfigImage& image, QString* error = nullptr);
 // The image of a data file, or nullopt with the message to show: "Open Index File Error"
 // when it cannot be read, "Not a configuration file (%d bytes, 2000 expected)" when its size
 // is not an image's.

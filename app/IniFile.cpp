@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <system_error>
+
+#include "WholeFile.h"
 
 namespace {
 
@@ -47,20 +51,29 @@ bool KeyLine(const std::string& line, std::string& key, std::string& value) {
 
 }  // namespace
 
-void IniFile::Load(const std::filesystem::path& file) {
+bool IniFile::Load(const std::filesystem::path& file, std::string* error) {
+  Parse("");
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec) && !ec) return true;  // a missing file is empty
+  errno = 0;
   std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    Parse("");
-    return;
+  std::string text;
+  if (in) text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (!in.good() && !in.eof()) {
+    if (error) *error = std::generic_category().message(errno ? errno : EIO);
+    return false;
   }
-  Parse(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  Parse(text);
+  return true;
 }
 
-bool IniFile::Save(const std::filesystem::path& file) const {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out << Text();
-  return static_cast<bool>(out.flush());
+bool IniFile::Save(const std::filesystem::path& file, std::string* error) const {
+  return WriteFileWhole(PathText(file), Text(), error);
+}
+
+std::string PathText(const std::filesystem::path& file) {
+  const std::u8string utf8 = file.u8string();
+  return std::string(utf8.begin(), utf8.end());
 }
 
 void IniFile::Parse(const std::string& text) {

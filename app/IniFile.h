@@ -12,10 +12,11 @@
 
 class IniFile {
  public:
-  // An unreadable or missing file reads as empty.
-  void Load(const std::filesystem::path& file);
-  // False when the file cannot be written.
-  bool Save(const std::filesystem::path& file) const;
+  // A missing file reads as empty. A file that is there but cannot be read reads as empty
+  // too, and then Load returns false with the system's reason.
+  bool Load(const std::filesystem::path& file, std::string* error = nullptr);
+  // Replaces the file whole (or leaves it as it was): false with the system's reason.
+  bool Save(const std::filesystem::path& file, std::string* error = nullptr) const;
 
   void Parse(const std::string& text);
   std::string Text() const;
@@ -40,3 +41,6 @@ class IniFile {
   std::vector<std::string> lines_;
   std::string eol_ = "\n";
 };
+
+// A path as the whole-file writer takes it: UTF-8.
+std::string PathText(const std::filesystem::path& file);

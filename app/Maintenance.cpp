@@ -1,9 +1,15 @@
 #include "Maintenance.h"
 
+#include "Encoding.h"
+#include "FrameText.h"
 #include "Texts.h"
 #include "ThermalBackup.h"
 
 namespace {
+
+// Command 13's reply opens with the tag: 8 characters in 6 bytes of packed ASCII.
+constexpr int kTagChars = 8;
+constexpr int kTagPackedBytes = 6;
 
 // One command without data whose reply data nobody uses.
 DeviceExchange Bare(uint8_t command) {
@@ -42,18 +48,50 @@ OperationResult BeginThermal(DeviceState& ds, DeviceOperationHost& host, int hig
   return OperationResult::Done;
 }
 
-OperationResult EndThermal(DeviceState& ds, DeviceOperationHost& host, int high) {
+// The reset that makes the device take its new compensation, the bar, and what was done.
+OperationResult EndThermal(DeviceState& ds, DeviceOperationHost& host, int high,
+                           const std::string& done) {
   const HartResult result = HartCmd42(ds);
   if (result != HART_OK) return Fail(host, result);
   host.SetProgressPos(high);
   ds.Time().SleepMs(100);
   host.SetProgressPos(0);
+  host.ShowMessage(done);
   return OperationResult::Done;
 }
 
 std::string DeviceKey(DeviceState& ds) {
   std::lock_guard lock(ds.lock);
   return ThermalBackup::DeviceKey(ds.request);
+}
+
+// The device as the questions name it: its tag (command 13) and long address,
+// "PT-101 (26-05-0A0001)". An empty tag leaves the address alone.
+HartResult DeviceName(DeviceState& ds, std::string& name) {
+  HartResponse detail;
+  const HartResult result = HartExchange(ds, 13, nullptr, 0, kTagPackedBytes, detail);
+  if (result != HART_OK) return result;
+  char tag[kTagChars + 1] = {};
+  UnpackAscii(detail.data, tag, kTagPackedBytes);
+  std::string text(tag);
+  text.erase(text.find_last_not_of(' ') + 1);
+  std::lock_guard lock(ds.lock);
+  const HartRequest& r = ds.request;
+  const std::string address = LongAddressText(r.manufacturerId, r.deviceType, r.deviceId);
+  name = text.empty() ? address : text + " (" + address + ")";
+  return HART_OK;
+}
+
+// Asks before the device's thermal compensation is overwritten, naming the device in place
+// of the question's %s. Done when the user agreed; `name` is the device's.
+OperationResult AskThermal(DeviceState& ds, DeviceOperationHost& host, const std::string& question,
+                           std::string& name) {
+  if (const HartResult result = DeviceName(ds, name); result != HART_OK) return Fail(host, result);
+  std::string text = question;
+  text.replace(text.find("%s"), 2, name);
+  if (host.Confirm(text)) return OperationResult::Done;
+  host.SetProgressPos(0);
+  return OperationResult::Cancelled;
 }
 
 }  // namespace
@@ -91,25 +129,44 @@ OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& 
   if (const OperationResult begun = BeginThermal(ds, host, kHigh, points);
       begun != OperationResult::Done)
     return begun;
+  const std::string question =
+      "Cancel the thermal compensation of %s?\n\nThe device's factory thermal compensation (" +
+      std::to_string(points) +
+      " temperature points) will be overwritten. Its present values are kept in " +
+      ThermalBackup::FileName() +
+      " first, so that \"Restore Thermal Compensation\" can put "
+      "them back.";
+  std::string name;
+  if (const OperationResult asked = AskThermal(ds, host, question, name);
+      asked != OperationResult::Done)
+    return asked;
+
+  // Every point is read and the backup is safe on disk before the device is touched.
   const std::string device = DeviceKey(ds);
   ThermalBackup::Entries backup = ThermalBackup::Load(device);
   for (int k = 0; k < points; ++k) {
-    const auto index = static_cast<uint8_t>(k);
     uint16_t tad = 0;
-    HartResult result = HartCmd225(ds, index, tad);
+    const HartResult result = HartCmd225(ds, static_cast<uint8_t>(k), tad);
     if (result != HART_OK) return Fail(host, result);
     // A point already cancelled keeps the value kept for it before.
     auto& entry = backup[static_cast<size_t>(k)];
     if (tad != 0xFFFF || !entry) entry = tad;
-    // Kept on disk before the device loses it.
-    if (!ThermalBackup::Save(device, backup))
-      return Refuse(host, "Cannot write the thermal compensation backup (ThermalBackup.ini)");
-    host.SetProgressPos(2 * k + 3);
-    result = HartCmd226(ds, index, 0xFFFF);
-    if (result != HART_OK) return Fail(host, result);
-    host.SetProgressPos(2 * k + 4);
+    host.SetProgressPos(k + 3);
   }
-  return EndThermal(ds, host, kHigh);
+  std::string error;
+  if (!ThermalBackup::Save(device, backup, &error))
+    return Refuse(host,
+                  "The thermal compensation backup could not be kept, so nothing was "
+                  "sent to the device.\n" +
+                      error);
+  for (int k = 0; k < points; ++k) {
+    const HartResult result = HartCmd226(ds, static_cast<uint8_t>(k), 0xFFFF);
+    if (result != HART_OK) return Fail(host, result);
+    host.SetProgressPos(points + k + 3);
+  }
+  return EndThermal(ds, host, kHigh,
+                    "Thermal compensation cancelled on " + name + ". Its values are kept in " +
+                        ThermalBackup::FileName() + ".");
 }
 
 OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost& host) {
@@ -122,11 +179,19 @@ OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost&
   for (int k = 0; k < points; ++k)
     if (!backup[static_cast<size_t>(k)])
       return Refuse(host, "No thermal compensation backup for this device");
+  const std::string question = "Restore the thermal compensation of %s from " +
+                               ThermalBackup::FileName() + "?\n\nThe device's present " +
+                               "thermal compensation (" + std::to_string(points) +
+                               " temperature points) will be overwritten.";
+  std::string name;
+  if (const OperationResult asked = AskThermal(ds, host, question, name);
+      asked != OperationResult::Done)
+    return asked;
   for (int k = 0; k < points; ++k) {
     const HartResult result =
         HartCmd226(ds, static_cast<uint8_t>(k), *backup[static_cast<size_t>(k)]);
     if (result != HART_OK) return Fail(host, result);
     host.SetProgressPos(k + 3);
   }
-  return EndThermal(ds, host, kHigh);
+  return EndThermal(ds, host, kHigh, "Thermal compensation restored on " + name + ".");
 }

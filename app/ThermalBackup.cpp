@@ -1,10 +1,10 @@
 #include "ThermalBackup.h"
 
-#include <QSaveFile>
 #include <filesystem>
 
 #include "HartLink.h"
 #include "IniFile.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -43,20 +43,29 @@ ThermalBackup::Entries ThermalBackup::Load(const std::string& device) {
   return entries;
 }
 
-bool ThermalBackup::Save(const std::string& device, const Entries& entries) {
+bool ThermalBackup::Save(const std::string& device, const Entries& entries, std::string* error) {
+  const std::filesystem::path path = BackupPath();
   IniFile ini;
-  ini.Load(BackupPath());
+  std::string reason;
+  if (!ini.Load(path, &reason)) {
+    if (error) *error = "Could not read " + PathText(path) + ": " + reason;
+    return false;
+  }
   for (int k = 0; k < kPoints; ++k) {
     const auto& entry = entries[static_cast<size_t>(k)];
     ini.Set(device, PointKey(k), entry ? std::to_string(*entry) : std::string());
   }
-  QSaveFile file(QString::fromStdString(BackupPath().string()));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string text = ini.Text();
-  if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-      static_cast<qint64>(text.size())) {
-    file.cancelWriting();
+  if (!ini.Save(path, &reason)) {
+    if (error) *error = SaveFailureText(PathText(path), reason);
     return false;
   }
-  return file.commit();
+  if (Load(device) != entries) {
+    if (error) *error = PathText(path) + " does not read back what was written";
+    return false;
+  }
+  return true;
+}
+
+std::string ThermalBackup::FileName() {
+  return kFileName;
 }

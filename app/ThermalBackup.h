@@ -22,6 +22,12 @@ class ThermalBackup {
 
   // The entries kept for `device`; none when the file or its section is missing.
   static Entries Load(const std::string& device);
-  // Replaces the entries of `device`, leaving the other devices' sections as they were.
-  static bool Save(const std::string& device, const Entries& entries);
+  // Replaces the entries of `device`, leaving the other devices' sections as they were, and
+  // reads them back. False, with the reason in `error`, when the file could not be read
+  // whole (nothing is written then, so no other device's entries can be lost), written,
+  // or did not read back the same.
+  static bool Save(const std::string& device, const Entries& entries, std::string* error);
+
+  // The file's name as messages show it.
+  static std::string FileName();
 };

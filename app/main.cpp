@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "CMorvaneApp.h"
 #include "HartLink.h"
+#include "Prompts.h"
 
 int main(int argc, char** argv) {
   DeviceState& link = TheDeviceState();
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
     SettingsFileScope settingsFile(TheAppSettings());
     CMorvaneApp app(argc, argv);
     app.InitInstance();
+    // Saved while the application still exists, so a failure can be shown.
+    const std::string failure = settingsFile.Save();
+    if (!failure.empty()) ShowMessage(QString::fromStdString(failure));
   }
   HartClosePort(link);
   return 0;

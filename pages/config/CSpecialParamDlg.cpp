@@ -4,9 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <iterator>
+#include <limits>
 #include <memory>
 
 #include "ConfigImage.h"
+#include "NumberText.h"
 #include "PageForm.h"
 
 namespace {
@@ -23,6 +26,29 @@ constexpr ZeroUnit kZeroUnits[] = {
     {40, "Gallons"}, {45, "m"},      {49, "mm"},   {91, "g/cm3"},  {171, "mH2O"},
     {177, "FTH2O"},  {179, "mHg"},   {237, "MPa"}, {238, "INH2O"}, {239, "mmH2O"},
 };
+
+// The ranges the compensation values' labels state, in the order of m_editComp; a typed
+// value outside its range is refused before anything is sent. Open ends are exclusive.
+struct CompRange {
+  double lowest;
+  double highest;
+  bool lowestExcluded;
+  const char* refusal;
+};
+constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+constexpr CompRange kCompRanges[] = {
+    {0, kUnbounded, false, "Thermal Effective must be 0 ℃ or more"},
+    {-50, 50, false, "Thermal Direct Loop Trim must lie between -50% and 50%"},
+    {0, kUnbounded, true, "Area must be more than 0 m2"},
+    {0.000081, 22.65, false, "Density must lie between 0.000081 and 22.65 g/cm3"},
+    {-kUnbounded, kUnbounded, false, nullptr},
+    {-kUnbounded, kUnbounded, false, nullptr},
+};
+
+bool InCompRange(const CompRange& range, double value) {
+  if (range.lowestExcluded ? value <= range.lowest : value < range.lowest) return false;
+  return value <= range.highest;
+}
 
 // The byte a combo box stands for: its entry, or what the device reported when none is
 // chosen (a value the list does not hold goes back as it came).
@@ -111,9 +137,16 @@ void CSpecialParamDlg::OnBnClickedUpdate() {
   const std::optional<float> zeroTrim = TypedFloatOf(m_editZeroTrim);
   if (!zeroTrim) return;
   std::array<float, 6> compValues{};
+  static_assert(std::size(kCompRanges) == std::tuple_size_v<decltype(compValues)>);
   for (size_t k = 0; k < m_editComp.size(); ++k) {
     const std::optional<float> typed = TypedFloatOf(m_editComp[k]);
     if (!typed) return;
+    // Judged as typed, before the float rounds 22.650001 down into the range.
+    const std::optional<double> exact = TypedReal(m_editComp[k]->text());
+    if (!exact || !InCompRange(kCompRanges[k], *exact)) {
+      Refuse(QString::fromUtf8(kCompRanges[k].refusal));
+      return;
+    }
     compValues[k] = *typed;
   }
   const int densityComp = m_comboDensityComp->currentIndex();

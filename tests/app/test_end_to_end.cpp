@@ -154,6 +154,13 @@ TEST_F(EndToEndTest, MaintenanceCommandsAndTheDeviceInformationThroughTheRealPor
   ASSERT_TRUE(WaitForOperation());
   TriggerMenu("menuRestoreThermal");
   ASSERT_TRUE(WaitForOperation());
+  // Both thermal commands asked, naming the device.
+  ASSERT_EQ(prompts.texts.size(), 4);
+  EXPECT_TRUE(prompts.texts[0].startsWith("Cancel the thermal compensation of PT-101 ("));
+  EXPECT_TRUE(prompts.texts[1].startsWith("Thermal compensation cancelled on PT-101 ("));
+  EXPECT_TRUE(prompts.texts[2].startsWith("Restore the thermal compensation of PT-101 ("));
+  EXPECT_TRUE(prompts.texts[3].startsWith("Thermal compensation restored on PT-101 ("));
+  prompts.texts.clear();
   TriggerMenu("menuResetDevice");
   ASSERT_TRUE(WaitForOperation());
   EXPECT_EQ(prompts.texts, QStringList{"Reset?"});

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "AppSettings.h"
+#include "FileSizeLimit.h"
 #include "IniFile.h"
 
 namespace {
@@ -117,29 +118,59 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
             "A=1\r\n");
 }
 
-TEST_F(SettingsTest, ValuesReadLikeTheCLibraryConversions) {
+TEST_F(SettingsTest, ValuesReadLikeTheCLibraryConversionsAndOutOfRangeOnesFallBack) {
   Write("Morvane.ini",
         "[MorvaneDlg]\n"
-        "Port=abc\n"     // not a number: 0, so port index -1
-        "Addr=  7xyz\n"  // leading digits count
+        "Port=-2147483648\n"  // no port, and one below it would not be an int
+        "Addr=  7xyz\n"       // leading digits count
+        "DisplayMode=3\n"     // one past its list
+        "SensorType=-1\n"
         "RangeZero=-2.5e1\n"
-        "RangeFull=--3\n"  // a second sign is not a number
+        "RangeFull=--3\n"  // a second sign is not a number: 0, which is in range
         "OnlineTestAll=0\n"
-        "DampingTime=1234567890123456789012345678901234.5\n");  // only 31 characters read
+        "DampingTime=1234567890123456789012345678901234.5\n");  // 31 characters, over 100 s
   AppSettings s;
   LoadSettings(s);
-  EXPECT_EQ(s.portIndex, -1);
+  EXPECT_EQ(s.portIndex, 2);  // COM3
   EXPECT_EQ(s.pollAddress.load(), 7);
+  EXPECT_EQ(s.displayMode, 0);
+  EXPECT_EQ(s.sensorType, 7);
   EXPECT_EQ(s.rangeZero, -25.0);
   EXPECT_EQ(s.rangeFull, 0.0);
   EXPECT_EQ(s.onlineTestAll, 0);
-  EXPECT_EQ(s.dampingTime, 1234567890123456789012345678901.0);
+  EXPECT_EQ(s.dampingTime, 0.0);
+
+  Write("Morvane.ini", "[MorvaneDlg]\nPort=abc\nAddr=16\nRangeZero=nan\nRangeFull=-inf\n");
+  LoadSettings(s);
+  EXPECT_EQ(s.portIndex, 2);
+  EXPECT_EQ(s.pollAddress.load(), 0);
+  EXPECT_EQ(s.rangeZero, -6.0);
+  EXPECT_EQ(s.rangeFull, 6.0);
 
   SaveSettings(s);
   IniFile ini;
   ini.Load("Morvane.ini");
-  EXPECT_EQ(ini.Get("MorvaneDlg", "Port", ""), "0");
-  EXPECT_EQ(ini.Get("MorvaneDlg", "RangeZero", ""), "-25.000000");
+  EXPECT_EQ(ini.Get("MorvaneDlg", "Port", ""), "3");
+  EXPECT_EQ(ini.Get("MorvaneDlg", "RangeZero", ""), "-6.000000");
+}
+
+TEST_F(SettingsTest, AFullDiskKeepsTheWholeOldFileAndSaysWhy) {
+  QByteArray old = "[MorvaneDlg]\nPort=5\nLink=hartip://10.0.0.7\n\n[Mine]\n";
+  for (int i = 0; i < 300; ++i)
+    old += "Key" + QByteArray::number(i) + "=a value the user keeps\n";
+  Write("Morvane.ini", old);
+  AppSettings s;
+  LoadSettings(s);
+  s.pollAddress = 9;
+  std::string error;
+  {
+    FileSizeLimit limit(4096);
+    EXPECT_FALSE(SaveSettings(s, &error));
+  }
+  EXPECT_EQ(Read("Morvane.ini"), old);
+  EXPECT_EQ(error, "Could not save " + QDir::current().filePath("Morvane.ini").toStdString() +
+                       ": File too large");
+  EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{"Morvane.ini"});
 }
 
 TEST_F(SettingsTest, TheFileFollowsTheWorkingDirectory) {

@@ -2,8 +2,12 @@
 // menu, and the values it carries shown on the pages.
 #include <QDir>
 #include <QFile>
+#include <atomic>
+#include <limits>
 
 #include "ConfigImage.h"
+#include "FileSizeLimit.h"
+#include "HartLink.h"
 #include "PageFixture.h"
 #include "SimBytes.h"
 #include "SimImage.h"
@@ -102,12 +106,63 @@ TEST_F(ConfigFile, UploadSavesTheImageWholeAndShowsItsValuesOnThePages) {
   EXPECT_EQ(Edit(cal, 1422)->text(), "10.0000");
   EXPECT_EQ(Control<QLabel>(cal, 1306)->text(), "-100.000 ---- 1000.000KPa");
 
-  // Cancelled, or a folder that cannot take the file: nothing written, the old file kept.
+  // Cancelled, a folder that cannot take the file, or a full disk: nothing written, the old
+  // file kept, and the reason named.
   Run("32839", QString());
   Run("32839", PathIn("missing/x.Hart"));
-  EXPECT_EQ(TakePrompts(), (QStringList{"DataFile (*.Hart)", "DataFile (*.Hart)", "Error"}));
+  {
+    FileSizeLimit limit(1000);
+    Run("32839", path);
+  }
+  EXPECT_EQ(TakePrompts(),
+            (QStringList{"DataFile (*.Hart)", "DataFile (*.Hart)",
+                         "Could not save " + QDir::toNativeSeparators(PathIn("missing/x.Hart")) +
+                             ": No such file or directory",
+                         "DataFile (*.Hart)",
+                         "Could not save " + QDir::toNativeSeparators(path) + ": File too large"}));
   EXPECT_FALSE(QFile::exists(PathIn("missing/x.Hart")));
+  EXPECT_EQ(Read(path), DeviceBytes());
+  EXPECT_EQ(QDir::current().entryList({"pt101.Hart*"}), QStringList{"pt101.Hart"});
   EXPECT_EQ(dlg->m_bJobIdle.load(), 1);
+}
+
+// Clears the window's run flag once a number of frames have gone out: "Stop Communication"
+// pressed in the middle of a transfer.
+class StopAfterFrames : public LinkObserver {
+ public:
+  StopAfterFrames(std::atomic<int>& run, int frames) : run_(run), left_(frames) {}
+  void OnFrame(const LinkFrame& frame) override {
+    if (!frame.fromDevice && --left_ == 0) run_ = 0;
+  }
+
+ private:
+  std::atomic<int>& run_;
+  std::atomic<int> left_;
+};
+
+TEST_F(ConfigFile, AnUploadStopsBetweenBlocksWithNothingSavedAndADownloadNeverStopsHalfWay) {
+  const QString path = PathIn("stopped.Hart");
+  LinkObserver* const before = TheDeviceState().observer;
+  StopAfterFrames stopper(dlg->m_bJobRun, 100);
+  TheDeviceState().observer = &stopper;
+  Run("32839", path);
+  const int blocks = Count(CommandsSent(), 245);
+  EXPECT_GE(blocks, 99);
+  EXPECT_LT(blocks, 250);
+  EXPECT_TRUE(TakePrompts().isEmpty()) << "no save dialog";
+  EXPECT_FALSE(QFile::exists(path));
+  EXPECT_EQ(Progress()->value(), 0);
+
+  TheDeviceState().observer = before;
+  Run("32839", path);
+  ASSERT_TRUE(QFile::exists(path));
+  CommandsSent();
+  TakePrompts();
+  StopAfterFrames again(dlg->m_bJobRun, 100);
+  TheDeviceState().observer = &again;
+  Run("32840", path);
+  TheDeviceState().observer = before;
+  EXPECT_EQ(Count(CommandsSent(), 246), 250);
 }
 
 TEST_F(ConfigFile, DownloadWritesTheFileIntoTheDeviceAndRefusesWhatIsNotAnImage) {
@@ -125,9 +180,19 @@ TEST_F(ConfigFile, DownloadWritesTheFileIntoTheDeviceAndRefusesWhatIsNotAnImage)
   CommandsSent();
   TakePrompts();
 
+  // What the file holds is shown before anything is written; Cancel sends nothing.
+  const QString question =
+      "Write edited.Hart into the device?\n\nTag: FT-7\nPV range: 0.0000 to 100.0000 "
+      "KPa\n\nThe device's whole configuration will be overwritten with the file's.";
+  prompts.confirmAnswers = {false};
+  Run("32840", path);
+  EXPECT_EQ(Count(CommandsSent(), 246), 0);
+  EXPECT_EQ(TakePrompts(), (QStringList{"DataFile (*.Hart)", question}));
+
   Run("32840", path);
   EXPECT_EQ(Count(CommandsSent(), 246), 250);
-  EXPECT_TRUE(TakePrompts() == QStringList{"DataFile (*.Hart)"});
+  EXPECT_EQ(TakePrompts(), (QStringList{"DataFile (*.Hart)", question,
+                                        "Download complete: 250 blocks written to FT-7"}));
   EXPECT_EQ(DeviceBytes(), bytes);
   EXPECT_EQ(Edit(Page(8), 1212)->text(), "7.2500");  // shown from the file
   // What the device now reports: 15 for the damping, 13 for the tag.
@@ -152,8 +217,56 @@ TEST_F(ConfigFile, DownloadWritesTheFileIntoTheDeviceAndRefusesWhatIsNotAnImage)
   Write(path, bytes);
   device->SetWriteProtected(true);
   Run("32840", path);
-  EXPECT_EQ(TakePrompts(),
-            (QStringList{"DataFile (*.Hart)", "Communication Failure:In write protect mode"}));
+  EXPECT_EQ(TakePrompts(), (QStringList{"DataFile (*.Hart)", question,
+                                        "Communication Failure:In write protect mode"}));
+  EXPECT_EQ(Progress()->value(), 0);
+}
+
+TEST_F(ConfigFile, AFileThatCannotBeADevicesConfigurationIsRefusedBeforeAnythingIsSent) {
+  const QString path = PathIn("good.Hart");
+  Run("32839", path);
+  const QByteArray good = Read(path);
+  ASSERT_EQ(good.size(), kConfigImageSize);
+  CommandsSent();
+  TakePrompts();
+  auto withFloat = [&good](int at, float value) {
+    QByteArray bytes = good;
+    bytes.replace(at, 4, reinterpret_cast<const char*>(&value), 4);  // little-endian host
+    return bytes;
+  };
+  QByteArray random(kConfigImageSize, 0);
+  uint32_t seed = 12345;
+  for (char& b : random) {
+    seed = seed * 1103515245u + 12345u;
+    b = static_cast<char>(seed >> 24);
+  }
+  random[0] = 1;  // even a unit it knows does not save a file of noise
+  QByteArray unit = good;
+  unit[0] = 3;
+  const struct {
+    QByteArray bytes;
+    const char* why;
+  } cases[] = {
+      {random, "its "},  // whichever value comes first
+      {unit, "its PV unit code 3 is none the device knows"},
+      {withFloat(16, 1500.0f),
+       "its upper range value 1500 lies outside the sensor limits -100 "
+       "to 1000"},
+      {withFloat(8, std::numeric_limits<float>::quiet_NaN()),
+       "its lower range value is not a "
+       "number"},
+      {withFloat(24, 250.0f), "its damping 250 s lies outside 0 to 100 s"},
+  };
+  for (const auto& c : cases) {
+    Write(path, c.bytes);
+    Run("32840", path);
+    const QStringList shown = TakePrompts();
+    ASSERT_EQ(shown.size(), 2) << c.why;
+    EXPECT_TRUE(shown[1].startsWith(QString("good.Hart cannot be written into a device: ") + c.why))
+        << shown[1].toStdString();
+    EXPECT_TRUE(shown[1].endsWith("Nothing was sent.")) << shown[1].toStdString();
+  }
+  EXPECT_EQ(Count(CommandsSent(), 246), 0);
   EXPECT_EQ(Progress()->value(), 0);
 }
 

@@ -137,4 +137,34 @@ TEST_F(SpecialPage, NotANumberIsRefusedAndWriteProtectionNamed) {
   EXPECT_EQ(Progress()->value(), 0);
 }
 
+TEST_F(SpecialPage, ValuesOutsideTheRangesTheLabelsStateAreRefused) {
+  const struct {
+    int edit;
+    const char* typed;
+    const char* refusal;
+  } cases[] = {
+      {1192, "30", "Density must lie between 0.000081 and 22.65 g/cm3"},
+      {1192, "0.00008", "Density must lie between 0.000081 and 22.65 g/cm3"},
+      {1190, "60", "Thermal Direct Loop Trim must lie between -50% and 50%"},
+      {1194, "0", "Area must be more than 0 m2"},
+      {1220, "-0.5", "Thermal Effective must be 0 ℃ or more"},
+  };
+  for (const auto& c : cases) {
+    TypeAll();
+    Type(Edit(page, c.edit), c.typed);
+    Click(page, 1204);
+    EXPECT_EQ(TakePrompts(), QStringList{QString::fromUtf8(c.refusal)}) << c.typed;
+  }
+  EXPECT_TRUE(CommandsSent().empty());
+
+  // The ends the labels name are inside.
+  TypeAll();
+  Type(Edit(page, 1192), "22.65");
+  Type(Edit(page, 1190), "-50");
+  Type(Edit(page, 1220), "0");
+  Click(page, 1204);
+  EXPECT_TRUE(TakePrompts().isEmpty());
+  EXPECT_EQ(CommandsSent(), (std::vector<int>{0, 147, 145, 146, 187, 42}));
+}
+
 }  // namespace
