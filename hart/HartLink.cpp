@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "PortFactory.h"
 
@@ -13,13 +14,23 @@ constexpr int kQuietAllowanceMs = 1250;  // silence allowed per exchange, in tot
 constexpr int kReadChunk = 16;           // bytes taken from the port at a time
 constexpr int kRxSize = 64;
 constexpr int kHuntLimit = 32;  // a frame must start within the first 32 bytes received
+// A line that never falls quiet cannot hold an exchange forever: at 1200 baud this is more
+// than four seconds of traffic, far beyond the quiet-time allowance.
+constexpr int kExchangeByteLimit = 512;
 constexpr uint8_t kLongAck = 0x86;
 constexpr uint8_t kShortAck = 0x06;
 
-// The receive state machine. It resumes where it stopped whenever more bytes arrive.
+bool IsBroadcastAddress(const HartRequest& r) {
+  return (r.manufacturerId & 0x3F) == 0 && r.deviceType == 0 && r.deviceId[0] == 0 &&
+         r.deviceId[1] == 0 && r.deviceId[2] == 0;
+}
+
+// The receive state machine. It resumes where it stopped whenever more bytes arrive. An
+// acknowledge that does not answer `request` is skipped by its byte count, and the hunt for
+// the answer starts afresh after it, with the whole buffer and the 32-byte hunt limit.
 class ReplyParser {
  public:
-  explicit ReplyParser(HartResponse& out) : out_(out) {}
+  ReplyParser(const HartRequest& request, HartResponse& out) : request_(request), out_(out) {}
 
   // Appends up to `room()` bytes; the caller never offers more.
   void Append(const uint8_t* bytes, int n) {
@@ -27,8 +38,6 @@ class ReplyParser {
     received_ += n;
   }
   int room() const { return kRxSize - received_; }
-  // Everything received so far, preambles and noise included.
-  std::vector<uint8_t> Received() const { return {rx_, rx_ + received_}; }
 
   // Runs the states over the unparsed bytes. 0 while the reply is incomplete, else a result.
   int Run() {
@@ -78,6 +87,7 @@ class ReplyParser {
           const uint8_t* a = rx_ + pos_;
           out_.masterBit = (a[0] >> 7) & 1;
           out_.burstBit = (a[0] >> 6) & 1;
+          addressLow6_ = a[0] & 0x3F;
           if (out_.longFrame) {
             out_.manufacturerId = a[0] & 0x3F;
             out_.deviceType = a[1];
@@ -99,6 +109,13 @@ class ReplyParser {
           if (avail < 1) return 0;
           out_.byteCount = rx_[pos_];
           Fold(1);
+          if (!AnswersRequest()) {
+            // Its status, data and check byte go by unread; nothing of it stays in the reply.
+            skipLeft_ = out_.byteCount + 1;
+            out_ = HartResponse{};
+            state_ = kSkip;
+            break;
+          }
           // The count includes the two status bytes; more data than the record holds is a
           // reply we never complete.
           if (out_.byteCount < 2 || out_.byteCount - 2 > static_cast<int>(sizeof out_.data))
@@ -106,6 +123,20 @@ class ReplyParser {
           dataLength_ = out_.byteCount - 2;
           state_ = kStatus;
           break;
+        case kSkip: {
+          const int n = std::min(avail, skipLeft_);
+          pos_ += n;
+          skipLeft_ -= n;
+          // What was skipped leaves the buffer, so it takes no room from the answer.
+          std::memmove(rx_, rx_ + pos_, static_cast<size_t>(received_ - pos_));
+          received_ -= pos_;
+          pos_ = 0;
+          if (skipLeft_ > 0) return 0;
+          preambles_ = 0;
+          acc_ = 0;
+          state_ = kHunt;
+          break;
+        }
         case kStatus:
           if (avail < 2) return 0;
           out_.responseCode = rx_[pos_];
@@ -129,7 +160,20 @@ class ReplyParser {
   }
 
  private:
-  enum State { kHunt, kDelimiter, kAddress, kCommand, kByteCount, kStatus, kData, kCheck };
+  enum State { kHunt, kDelimiter, kAddress, kCommand, kByteCount, kSkip, kStatus, kData, kCheck };
+
+  // The frame header parsed so far answers our request: our command, to our master, from
+  // the device we addressed, in the kind of frame we sent.
+  bool AnswersRequest() const {
+    if (out_.command != request_.command || out_.masterBit != (request_.masterBit & 1))
+      return false;
+    if (out_.longFrame != (request_.longFrame ? 1 : 0)) return false;
+    if (!out_.longFrame) return addressLow6_ == (request_.pollingAddress & 0x3F);
+    if (IsBroadcastAddress(request_)) return true;  // any device may answer
+    return addressLow6_ == (request_.manufacturerId & 0x3F) &&
+           out_.deviceType == request_.deviceType &&
+           std::memcmp(out_.deviceId, request_.deviceId, sizeof out_.deviceId) == 0;
+  }
 
   void Fold(int n) {
     for (int i = 0; i < n; ++i)
@@ -137,6 +181,7 @@ class ReplyParser {
     pos_ += n;
   }
 
+  const HartRequest& request_;
   HartResponse& out_;
   uint8_t rx_[kRxSize] = {};
   int received_ = 0;
@@ -144,11 +189,15 @@ class ReplyParser {
   State state_ = kHunt;
   int preambles_ = 0;
   int dataLength_ = 0;
+  int skipLeft_ = 0;
+  uint8_t addressLow6_ = 0;
   uint8_t acc_ = 0;
 };
 
-int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser) {
+// `seen`, when given, collects every byte read, for the observer.
+int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser, std::vector<uint8_t>* seen) {
   int quietLeft = kQuietAllowanceMs;
+  int taken = 0;
   for (;;) {
     const int waiting = port.BytesWaiting();
     if (waiting <= 0) {
@@ -161,10 +210,12 @@ int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser) {
     }
     // A reply that overflows the receive buffer is never complete.
     const int want = std::min({waiting, kReadChunk, parser.room()});
-    if (want <= 0) return HART_NO_REPLY;
+    if (want <= 0 || taken >= kExchangeByteLimit) return HART_NO_REPLY;
     uint8_t chunk[kReadChunk];
     const int got = port.Read(chunk, want);
     if (got < 0) return HART_NO_REPLY;
+    taken += got;
+    if (seen) seen->insert(seen->end(), chunk, chunk + got);
     parser.Append(chunk, got);
     if (const int result = parser.Run()) return result;
   }
@@ -183,10 +234,11 @@ void Tell(LinkObserver* observer, bool fromDevice, std::vector<uint8_t> bytes, i
 }
 
 int ReceiveReply(DeviceState& ds, SerialPort& port, HartResponse& out) {
-  ReplyParser parser(out);
-  const int result = ReceiveFrom(port, ds.Time(), parser);
+  ReplyParser parser(ds.request, out);
+  std::vector<uint8_t> seen;  // everything that came in, frames not ours included
+  const int result = ReceiveFrom(port, ds.Time(), parser, ds.observer ? &seen : nullptr);
   if (ds.observer)
-    Tell(ds.observer, true, parser.Received(), result, result == HART_OK ? &out : nullptr);
+    Tell(ds.observer, true, std::move(seen), result, result == HART_OK ? &out : nullptr);
   return result;
 }
 

@@ -12,13 +12,14 @@ const char* kCmd1ReplyBody = "86 A6 05 01 02 03 01 07 00 00 0C 42 C8 00 00";
 
 class Link : public LinkFixture {
  protected:
-  int SendCmd1(HartResponse& out) {
+  int SendLong(uint8_t command, HartResponse& out) {
     ds.request.longFrame = 1;
-    ds.request.command = 1;
+    ds.request.command = command;
     ds.request.byteCount = 0;
     std::memset(&out, 0, sizeof out);
     return HartSendCommand(ds, out);
   }
+  int SendCmd1(HartResponse& out) { return SendLong(1, out); }
   std::vector<uint8_t> Cmd1Reply(int preambles = 5) { return Ack(preambles, kCmd1ReplyBody); }
 };
 
@@ -89,6 +90,7 @@ TEST_F(Link, ReplyInPiecesParsesLikeOneWhole) {
   std::vector<uint8_t> bytes = whole;
   Answer(bytes);
   HartResponse once{};
+  ds.request.longFrame = 1;
   ds.request.command = 2;
   ASSERT_EQ(HartSendCommand(ds, once), HART_OK);
 
@@ -109,7 +111,7 @@ TEST_F(Link, ReadsAtMostSixteenBytesAtATime) {
   ASSERT_EQ(reply.size(), 41u);
   Answer(reply);
   HartResponse out;
-  ASSERT_EQ(SendCmd1(out), HART_OK);
+  ASSERT_EQ(SendLong(48, out), HART_OK);
   EXPECT_EQ(scripted->readSizes, (std::vector<int>{16, 16, 9}));
   EXPECT_EQ(out.data[24], 0x19);
 }
@@ -199,13 +201,78 @@ TEST_F(Link, ReplyLongerThanTheBuffersIsNeverComplete) {
   EXPECT_EQ(SendCmd1(out), HART_NO_REPLY);
 }
 
-TEST_F(Link, AcceptsAShortReplyFromAnyAddressAndCommand) {
-  Answer(Ack(5, "06 83 07 04 00 00 01 02"));
+// Whole frames with their check bytes worked out by hand. Our request is command 1 to
+// 26-05-010203 from the primary master; the answer reads PV 100.0 kPa.
+const char kOurAnswer[] = "FF FF FF FF FF 86 A6 05 01 02 03 01 07 00 00 0C 42 C8 00 00 A5";
+// Frames that do not answer it, each claiming PV 7.0 or zeros.
+const char kOtherDevicesAnswer[] = "FF FF FF FF FF 86 A6 05 01 02 04 01 07 00 00 0C 40 E0 00 00 88";
+const char kSecondaryMastersAnswer[] =
+    "FF FF FF FF FF 86 26 05 01 02 03 01 07 00 00 0C 40 E0 00 00 0F";
+// A command 48 reply of our device with 25 data bytes behind 20 preambles: 56 bytes, so our
+// answer after it fits the 64-byte buffer only when the skipped frame gives its room back.
+std::vector<uint8_t> Command48Answer() {
+  std::vector<uint8_t> bytes(20, 0xFF);
+  std::string frame = "86 A6 05 01 02 03 30 1B 00 00";
+  for (int i = 0; i < 25; ++i)
+    frame += " 00";
+  const std::vector<uint8_t> tail = Hex(frame + " 0E");
+  bytes.insert(bytes.end(), tail.begin(), tail.end());
+  return bytes;
+}
+
+TEST_F(Link, OnlyTheAnswerToOurRequestIsTaken) {
+  const std::pair<const char*, std::vector<uint8_t>> notOurs[] = {
+      {"command 48", Command48Answer()},
+      {"another device", Hex(kOtherDevicesAnswer)},
+      {"the secondary master", Hex(kSecondaryMastersAnswer)},
+  };
+  for (const auto& [what, foreign] : notOurs) {
+    SCOPED_TRACE(what);
+    // Ahead of our answer in the same stream: skipped, and our answer is taken.
+    std::vector<uint8_t> stream = foreign;
+    const std::vector<uint8_t> ours = Hex(kOurAnswer);
+    stream.insert(stream.end(), ours.begin(), ours.end());
+    Answer(stream);
+    HartResponse out;
+    ASSERT_EQ(SendCmd1(out), HART_OK);
+    EXPECT_EQ(out.command, 1);
+    EXPECT_EQ(out.masterBit, 1);
+    EXPECT_EQ(out.deviceId[2], 0x03);
+    EXPECT_EQ(std::vector<uint8_t>(out.data, out.data + 5), Hex("0C 42 C8 00 00"));
+
+    // Alone, on every attempt: no reply within the allowance, and nothing of it is taken.
+    for (int attempt = 0; attempt < 4; ++attempt)
+      Answer(foreign);
+    HartPvReading pv{0x55, -1.0f};
+    const int64_t start = clock.NowMs();
+    EXPECT_EQ(HartCmd1(ds, pv), HART_NO_REPLY);
+    EXPECT_EQ(clock.NowMs() - start, 4 * (138 + 1250));
+    EXPECT_EQ(pv.unitCode, 0x55);
+    EXPECT_EQ(pv.pv, -1.0f);
+  }
+}
+
+TEST_F(Link, AShortRequestTakesTheAnswerOfItsPollingAddressOnly) {
+  ds.request.longFrame = 0;
+  ds.request.pollingAddress = 3;
+  ds.request.command = 0;
+  ds.request.byteCount = 0;
+  // Polling address 5 answers first, then 3.
+  Answer(Hex("FF FF FF FF FF 06 85 00 02 00 00 81  FF FF FF FF FF 06 83 00 02 00 00 87"));
+  HartResponse out{};
+  ASSERT_EQ(HartSendCommand(ds, out), HART_OK);
+  EXPECT_EQ(out.pollingAddress, 3);
+  EXPECT_EQ(out.checksum, 0x87);
+}
+
+TEST_F(Link, ABroadcastRequestTakesTheAnswerOfAnyDeviceToOurMaster) {
+  UseBroadcastAddress(ds);
+  Answer(Hex("FF FF FF FF FF 86 A6 05 0A 00 01 01 07 00 00 0C 42 C8 00 00 AE"));
   HartResponse out;
   ASSERT_EQ(SendCmd1(out), HART_OK);
-  EXPECT_EQ(out.longFrame, 0);
-  EXPECT_EQ(out.pollingAddress, 3);
-  EXPECT_EQ(out.command, 7);
+  EXPECT_EQ(std::vector<uint8_t>(out.deviceId, out.deviceId + 3), Hex("0A 00 01"));
+  Answer(Hex(kSecondaryMastersAnswer));
+  EXPECT_EQ(SendCmd1(out), HART_NO_REPLY);
 }
 
 TEST_F(Link, ShortWritesAreRetriedThenReportedWithRtsDropped) {

@@ -70,6 +70,19 @@ TEST_F(LinkTraceTest, TheObserverSeesEachRequestAndWhatCameBackOfEveryAttempt) {
   EXPECT_TRUE(recorder.frames[5].bytes.empty());
 }
 
+TEST_F(LinkTraceTest, AFrameThatIsNotOursIsSeenWithTheAnswerAfterIt) {
+  // Device 26-05-010204 answers first (PV 7.0, check byte 88), then ours.
+  const std::string stream =
+      std::string("FF FF FF FF FF 86 A6 05 01 02 04 01 07 00 00 0C 40 E0 00 00 88 ") + kPvReply;
+  Answer(Hex(stream));
+  HartPvReading pv{};
+  ASSERT_EQ(HartCmd1(ds, pv), HART_OK);
+  EXPECT_FLOAT_EQ(pv.pv, 12.5f);
+  ASSERT_EQ(recorder.frames.size(), 2u);
+  EXPECT_EQ(recorder.frames[1].bytes, Hex(stream));
+  EXPECT_TRUE(recorder.frames[1].parsed);
+}
+
 TEST(FrameTextTest, StatusBitsAreNamedFromTheTopBitDown) {
   EXPECT_EQ(DeviceStatusText(0x00), "OK");
   EXPECT_EQ(DeviceStatusText(0x80), "Field device malfunction");
