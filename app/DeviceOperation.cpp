@@ -1,7 +1,6 @@
 #include "DeviceOperation.h"
 
 #include "BackgroundJob.h"
-#include "PortFactory.h"
 #include "Texts.h"
 
 bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
@@ -9,9 +8,9 @@ bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
   std::string reason;
   {
     std::lock_guard<std::mutex> hold(ds.lock);
-    if (ds.port) reason = PortErrorText(*ds.port);
+    if (ds.port) reason = ds.port->LastError();
   }
-  // A serial port gives no reason; a HART-IP session says why it was not opened.
+  // The port names itself and why it did not open: "COM3 (/dev/ttyS2): no such port".
   host.ShowMessage(reason.empty() ? std::string(Texts::kPortError)
                                   : std::string(Texts::kPortError) + "\n" + reason);
   return false;

@@ -41,8 +41,8 @@ class DeviceOperationHost {
 };
 
 // The first steps of every operation. Each reports its own failure: "Communication Port
-// Error" when the port does not open, "No Device" when nobody answers command 0 at the
-// station number.
+// Error" with the port's name and reason on a second line when the port does not open, "No
+// Device" when nobody answers command 0 at the station number.
 bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host);
 // Opens the port and identifies the device at the station number, with its own progress
 // range 0..2 and success pause.
@@ -51,7 +51,9 @@ bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host);
 bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host);
 
 // How a device exchange that failed ends a piece of device work: its message ("Communication
-// Failure:%s", or with a blank after the colon) and the bar back at 0.
+// Failure:%s", or with a blank after the colon; the result's text, with the port's reason in
+// brackets when it has one: "fail to send (COM3: the port is gone (Input/output error))")
+// and the bar back at 0.
 void ReportFailure(DeviceOperationHost& host, const HartResult& result,
                    bool blankAfterColon = false);
 

@@ -18,7 +18,8 @@ using HartRequestFiller = std::function<void(HartRequest&)>;
 // up to `attempts` exchanges. An attempt fails on a link error or when the device reports
 // that it received our request corrupted (status bit 7); an error response code ends it
 // with HART_DEVICE_ERROR; a reply with fewer than `minReplyData` data bytes ends it with
-// HART_SHORT_REPLY. Returns the last result.
+// HART_SHORT_REPLY. Returns the last result, with the port's reason when nothing could be
+// sent or nothing came back and the port can tell why.
 HartResult HartTransact(DeviceState& ds, uint8_t command, uint8_t byteCount,
                         const HartRequestFiller& fill, int minReplyData, HartResponse& reply,
                         int attempts = 4);

@@ -27,7 +27,11 @@ HartResult HartTransactLocked(DeviceState& ds, uint8_t command, uint8_t byteCoun
     if (reply.byteCount - 2 < minReplyData) return HART_SHORT_REPLY;
     return HART_OK;
   }
-  return result;
+  HartResult failed(result);
+  // Nothing went out or nothing came back: the port may know why (it went away).
+  if ((result == HART_WRITE_FAILED || result == HART_NO_REPLY) && ds.portHandle)
+    failed.portReason = ds.portHandle->LastError();
+  return failed;
 }
 
 HartResult HartTransact(DeviceState& ds, uint8_t command, uint8_t byteCount,

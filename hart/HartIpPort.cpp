@@ -90,7 +90,15 @@ bool ParseHartIpName(const std::string& name, HartIpAddress& out, std::string* e
 }
 
 HartIpPort::HartIpPort(const Timing& timing)
-    : timing_(timing), keepAliveEvery_(std::max(timing.keepAliveMs, 1)) {}
+    : timing_(timing), keepAliveEvery_(KeepAliveSpacing(0)) {}
+
+std::chrono::milliseconds HartIpPort::KeepAliveSpacing(uint32_t inactivityMs) const {
+  int64_t every = timing_.keepAliveMs;
+  // Well inside the timer the server settled on, but a timer of a few milliseconds must not
+  // turn the keep-alives into a flood.
+  if (inactivityMs > 0) every = std::min<int64_t>(every, inactivityMs / 3);
+  return std::chrono::milliseconds(std::max<int64_t>({every, timing_.keepAliveFloorMs, 1}));
+}
 
 HartIpPort::~HartIpPort() {
   Close();
@@ -156,14 +164,11 @@ bool HartIpPort::StartSession(const HartIpAddress& address, std::string* error) 
                  KindText(h.messageType) + ", status " + std::to_string(h.status) + ")";
         return false;
       }
-      // Keep alive well inside the timer the server settled on.
       uint8_t master = 0;
       uint32_t inactivityMs = 0;
-      if (hartip::DecodeSessionInitiateBody(body.data(), body.size(), master, inactivityMs) &&
-          inactivityMs > 0) {
+      if (hartip::DecodeSessionInitiateBody(body.data(), body.size(), master, inactivityMs)) {
         std::lock_guard<std::mutex> hold(mu_);
-        keepAliveEvery_ = std::chrono::milliseconds(
-            std::max<int64_t>(1, std::min<int64_t>(timing_.keepAliveMs, inactivityMs / 3)));
+        keepAliveEvery_ = KeepAliveSpacing(inactivityMs);
       }
       session_ = true;
       return true;
@@ -185,7 +190,8 @@ void HartIpPort::Close() {
     keepAlive_.join();
   }
   if (socket_ != net::kNoSocket) {
-    if (session_ && !broken_) Send(hartip::kSessionClose, {});
+    if (session_ && !broken_)
+      AwaitAnswer(hartip::kSessionClose, Send(hartip::kSessionClose, {}), timing_.closeReplyMs);
     net::Close(socket_);
   }
   socket_ = net::kNoSocket;
@@ -197,7 +203,26 @@ void HartIpPort::Close() {
   std::lock_guard<std::mutex> hold(mu_);
   stop_ = false;
   nextSequence_ = 0;
-  keepAliveEvery_ = std::chrono::milliseconds(std::max(timing_.keepAliveMs, 1));
+  keepAliveEvery_ = KeepAliveSpacing(0);
+}
+
+void HartIpPort::AwaitAnswer(uint8_t messageId, int sequence, int timeoutMs) {
+  if (sequence < 0) return;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  // A server that went away ends the wait at once when the socket learns of it (a closed
+  // connection, a refused datagram), else at the deadline.
+  for (;;) {
+    hartip::Header h;
+    std::vector<uint8_t> body;
+    if (NextMessage(h, body)) {
+      if (h.messageId == messageId && h.sequence == sequence && h.messageType != hartip::kRequest)
+        return;
+      continue;
+    }
+    const int left = MsUntil(deadline);
+    if (broken_ || left == 0) return;
+    WaitSocket(left);
+  }
 }
 
 bool HartIpPort::Purge() {

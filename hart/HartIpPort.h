@@ -11,7 +11,10 @@
 // is handed to the reader with 5 preambles ahead, as a modem would deliver it. Everything
 // else the server sends (keep-alive answers, late or stale responses, messages that are not
 // HART-IP) is dropped. A small thread sends Keep Alive after a quiet spell, so an idle
-// session outlives the server's inactivity timer; Close ends the session.
+// session outlives the server's inactivity timer, but never more often than once a second
+// however short a timer the server grants. Close ends the session and waits (up to a
+// second) for the server to answer that, so a program that exits right after leaves no
+// session behind.
 //
 // Waits are in real time, like the serial port's. When no reply can come for the request
 // any more (the server answered it with an error or NAK, closed the connection, or refused
@@ -50,7 +53,9 @@ class HartIpPort final : public SerialPort {
   struct Timing {
     int sessionReplyMs = 2000;      // Open waits this long for the session to be accepted
     int keepAliveMs = 20000;        // quiet time before a Keep Alive goes out
+    int keepAliveFloorMs = 1000;    // never less, whatever timer the server grants
     uint32_t inactivityMs = 60000;  // the inactivity timer asked for
+    int closeReplyMs = 1000;        // Close waits this long for the session close's answer
   };
 
   HartIpPort() : HartIpPort(Timing{}) {}
@@ -71,12 +76,15 @@ class HartIpPort final : public SerialPort {
   bool WaitReadable(int timeoutMs) override;
 
   // Why Open failed, or what ended the last exchange without a reply; empty when nothing.
-  std::string LastError() const;
+  std::string LastError() const override;
 
  private:
   using SteadyClock = std::chrono::steady_clock;
 
   bool StartSession(const HartIpAddress& address, std::string* error);
+  // Quiet time before a keep-alive when the server grants `inactivityMs` (0: none granted).
+  std::chrono::milliseconds KeepAliveSpacing(uint32_t inactivityMs) const;
+  void AwaitAnswer(uint8_t messageId, int sequence, int timeoutMs);
   // Sends one request message with the next sequence number; returns it, or -1 on failure.
   int Send(uint8_t messageId, const std::vector<uint8_t>& body);
   int SendLocked(uint8_t messageId, const std::vector<uint8_t>& body);

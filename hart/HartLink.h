@@ -28,23 +28,24 @@ enum : int {
 };
 
 // The outcome of an exchange or a wrapper: its result code and, when the device refused the
-// request (HART_DEVICE_ERROR), the device's response code and the command it refused. It
-// travels as a value, so whichever thread shows it can still name the device's answer.
+// request (HART_DEVICE_ERROR), the device's response code and the command it refused; when
+// the port could say why nothing was sent or came back (the port went away, a HART-IP server
+// refused the request), its reason. It travels as a value, so whichever thread shows it can
+// still name the device's answer or the port's reason.
 struct HartResult {
   int code = HART_NO_REPLY;
   int responseCode = 0;
   int command = -1;
+  std::string portReason;  // empty when the port gave none
 
-  constexpr HartResult() = default;
+  HartResult() = default;
   // A bare result code is a result.
-  constexpr HartResult(int resultCode) : code(resultCode) {}  // NOLINT(google-explicit-*)
-  constexpr HartResult(int resultCode, int deviceResponseCode, int refusedCommand)
+  HartResult(int resultCode) : code(resultCode) {}  // NOLINT(google-explicit-*)
+  HartResult(int resultCode, int deviceResponseCode, int refusedCommand)
       : code(resultCode), responseCode(deviceResponseCode), command(refusedCommand) {}
 
-  constexpr bool ok() const { return code == HART_OK; }
-  friend constexpr bool operator==(const HartResult& r, int resultCode) {
-    return r.code == resultCode;
-  }
+  bool ok() const { return code == HART_OK; }
+  friend bool operator==(const HartResult& r, int resultCode) { return r.code == resultCode; }
 };
 
 struct HartRequest {
@@ -117,7 +118,12 @@ bool HartOpenPort(DeviceState& ds);
 // Closes the port if open. Runs at exit.
 void HartClosePort(DeviceState& ds);
 
-// Sends ds.request once and parses one reply into `out`. The caller holds ds.lock.
+// Sends ds.request once and parses the reply that answers it into `out`. The caller holds
+// ds.lock. A reply answers the request when its command and master bit are the request's and
+// it comes from the addressed device: the polling address of a short request, the long
+// address of a long one (any device for the all-zero long address). Any other frame (a burst,
+// another master's traffic, another device's answer) is skipped, and the wait for the answer
+// goes on within the same quiet-time allowance.
 int HartSendCommand(DeviceState& ds, HartResponse& out);
 
 // Builds the request frame into `frame` (at least 64 bytes); returns its length.
@@ -127,7 +133,8 @@ int HartBuildFrame(const HartRequest& request, uint8_t* frame);
 int HartSendWaitMs(int frameLength);
 
 // The text of a result: "Succeed", "No response,timeout!", ... and for HART_DEVICE_ERROR the
-// device's response text for its response code and command.
+// device's response text for its response code and command. A port's reason follows in
+// brackets: "fail to send (COM3 (/dev/ttyUSB0): the port is gone (Input/output error))".
 std::string HartResultText(const HartResult& result);
 // The device's response text for an error or warning response code of a command.
 std::string HartResponseCodeText(int responseCode, int command);

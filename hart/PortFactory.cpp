@@ -27,8 +27,3 @@ bool PortNeedsReplacing(const SerialPort& port, const std::string& name) {
   if (!isHartIp && !IsSystemSerialPort(port)) return false;
   return isHartIp != IsHartIpName(name);
 }
-
-std::string PortErrorText(const SerialPort& port) {
-  const auto* hartIp = dynamic_cast<const HartIpPort*>(&port);
-  return hartIp ? hartIp->LastError() : std::string();
-}

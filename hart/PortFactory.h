@@ -13,7 +13,3 @@ std::unique_ptr<SerialPort> MakePortForName(const std::string& name);
 // the port is then replaced before it opens `name`. A port of any other type (a simulated
 // one a test or tool installed) is never replaced.
 bool PortNeedsReplacing(const SerialPort& port, const std::string& name);
-
-// Why the port's last Open or exchange failed, when the port can tell (a HART-IP port can);
-// empty otherwise.
-std::string PortErrorText(const SerialPort& port);

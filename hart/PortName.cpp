@@ -8,3 +8,9 @@ std::string PortNameForIndex(int portIndex) {
   if (portIndex < 9) return "COM" + number;
   return "\\\\.\\COM" + number;
 }
+
+std::string PortFailureText(const std::string& name, const std::string& path,
+                            const std::string& reason) {
+  if (path.empty() || path == name) return name + ": " + reason;
+  return name + " (" + path + "): " + reason;
+}

@@ -10,6 +10,21 @@ const char kResultSlots[6][32] = {
     "", "Succeed", "fail to send", "No response,timeout!", "Check code error", "Unknown error",
 };
 
+std::string CodeText(const HartResult& result) {
+  switch (result.code) {
+    case HART_DEVICE_ERROR:
+      return HartResponseCodeText(result.responseCode, result.command);
+    case HART_SHORT_REPLY:
+      return "Reply too short";
+    case HART_DEVICE_COMM_ERROR:
+      return "Device received a corrupted request";
+    default:
+      break;
+  }
+  if (result.code >= 0 && result.code < 6) return kResultSlots[result.code];
+  return kResultSlots[5];
+}
+
 }  // namespace
 
 bool HartIsWarningCode(int rc) {
@@ -77,16 +92,7 @@ std::string HartResponseCodeText(int rc, int command) {
 }
 
 std::string HartResultText(const HartResult& result) {
-  switch (result.code) {
-    case HART_DEVICE_ERROR:
-      return HartResponseCodeText(result.responseCode, result.command);
-    case HART_SHORT_REPLY:
-      return "Reply too short";
-    case HART_DEVICE_COMM_ERROR:
-      return "Device received a corrupted request";
-    default:
-      break;
-  }
-  if (result.code >= 0 && result.code < 6) return kResultSlots[result.code];
-  return kResultSlots[5];
+  std::string text = CodeText(result);
+  if (!result.portReason.empty()) text += " (" + result.portReason + ")";
+  return text;
 }

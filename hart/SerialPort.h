@@ -32,7 +32,17 @@ class SerialPort {
   // Waits until at least one byte is waiting or `timeoutMs` has passed (on the port's
   // clock). True when a byte is waiting.
   virtual bool WaitReadable(int timeoutMs) = 0;
+
+  // Why the last Open failed, or why the last exchange could not be carried (a write that
+  // failed, a HART-IP session that broke), naming the port: "COM3 (/dev/ttyS2): no such
+  // port". Empty when nothing failed or the port cannot tell. A successful Open or Write
+  // clears it.
+  virtual std::string LastError() const { return {}; }
 };
+
+// "NAME: reason", or "NAME (PATH): reason" when the name was resolved to another path.
+std::string PortFailureText(const std::string& name, const std::string& path,
+                            const std::string& reason);
 
 // The name of port index `portIndex` (0 is COM1): "COM%d" up to COM9, then the
 // device-namespace form "\\.\COM%d" that COM10 and above need.

@@ -5,8 +5,12 @@
 // driver drops PARENB (and answers a later identical request with EINVAL because the
 // PARODD it kept no longer matches), and has no modem lines. On a pty the port therefore
 // asks for no parity and leaves RTS/DTR alone; on a real tty every failure is an error.
+//
+// The port is ours alone while open: flock() keeps out every other program that locks it
+// (root included), TIOCEXCL every other open by anyone but root.
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -21,6 +25,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <iterator>
 #include <string_view>
@@ -57,16 +62,50 @@ bool IsPseudoTerminal(int fd, const std::string& path) {
   return underPts;
 }
 
+// The words for why a port could not be opened.
+std::string OpenFailureReason(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return "no such port";
+    case EACCES:
+    case EPERM:
+      return "permission denied";
+    case EBUSY:
+    case EWOULDBLOCK:
+      return "in use by another program";
+    default:
+      return std::strerror(error);
+  }
+}
+
+std::string GoneOrFailed(const char* what, int error) {
+  if (error == EIO || error == ENXIO || error == ENODEV || error == EPIPE)
+    return std::string("the port is gone (") + std::strerror(error) + ")";
+  return std::string(what) + " failed: " + std::strerror(error);
+}
+
 class PosixSerialPort final : public SerialPort {
  public:
   ~PosixSerialPort() override { Close(); }
 
   bool Open(const std::string& name) override {
     Close();
-    const std::string path = ResolvePosixPortName(name);
-    fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) return false;
-    if (!Configure(path)) {
+    error_.clear();
+    name_ = name;
+    path_ = ResolvePosixPortName(name);
+    fd_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) return Refuse(OpenFailureReason(errno));
+    // Locked before anything is changed: a port another program holds is left as it is.
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      const int error = errno;
+      ::close(fd_);
+      fd_ = -1;
+      return Refuse(OpenFailureReason(error));
+    }
+    owned_ = true;
+    if (!Configure()) {
       Close();
       return false;
     }
@@ -76,14 +115,17 @@ class PosixSerialPort final : public SerialPort {
   void Close() override {
     if (fd_ >= 0) {
       // Give up exclusivity explicitly: a pty keeps its flags while the other side is open.
-      ::ioctl(fd_, TIOCNXCL);
-      ::close(fd_);
+      if (owned_) ::ioctl(fd_, TIOCNXCL);
+      ::close(fd_);  // also lets go of the lock
     }
     fd_ = -1;
+    owned_ = false;
     pty_ = false;
     ready_.clear();
     decoder_.Reset();
   }
+
+  std::string LastError() const override { return error_; }
 
   bool IsOpen() const override { return fd_ >= 0; }
 
@@ -123,6 +165,7 @@ class PosixSerialPort final : public SerialPort {
   int Write(const uint8_t* buf, int n) override {
     if (fd_ < 0) return -1;
     if (n <= 0) return 0;
+    error_.clear();
     // Like a Windows write time-out: 10 ms a byte plus 800 ms before giving up short.
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(800 + 10LL * n);
     int done = 0;
@@ -133,14 +176,26 @@ class PosixSerialPort final : public SerialPort {
         continue;
       }
       if (w < 0 && errno == EINTR) continue;
-      if (w < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return done > 0 ? done : -1;
+      if (w < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+        Note(GoneOrFailed("writing", errno));
+        return done > 0 ? done : -1;
+      }
       pollfd p{fd_, POLLOUT, 0};
       const int left = MsUntil(deadline);
-      if (left == 0) break;
-      const int r = ::poll(&p, 1, left);
-      if (r < 0 && errno != EINTR) break;
-      if (r == 0) break;
-      if (r > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) break;
+      const int r = left == 0 ? 0 : ::poll(&p, 1, left);
+      if (r < 0 && errno == EINTR) continue;
+      if (r < 0) {
+        Note(GoneOrFailed("waiting to write", errno));
+        break;
+      }
+      if (r == 0) {
+        Note("the port took no bytes for " + std::to_string(800 + 10 * n) + " ms");
+        break;
+      }
+      if ((p.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
+        Note("the port is gone (hung up)");
+        break;
+      }
     }
     return done;
   }
@@ -157,12 +212,18 @@ class PosixSerialPort final : public SerialPort {
         return false;
       }
       if (r == 0) return false;
-      if ((p.revents & POLLIN) == 0) return false;  // hung up or failed
+      if ((p.revents & POLLIN) == 0) {  // hung up or failed
+        Note("the port is gone (hung up)");
+        return false;
+      }
       // Take the bytes in: what arrived may be only the start of a parity mark.
       const int raw = Pull(kChunk);
       if (raw < 0) return false;
       if (!ready_.empty()) return true;
-      if (raw == 0 && (p.revents & (POLLHUP | POLLERR)) != 0) return false;
+      if (raw == 0 && (p.revents & (POLLHUP | POLLERR)) != 0) {
+        Note("the port is gone (hung up)");
+        return false;
+      }
       if (MsUntil(deadline) == 0) return false;
     }
   }
@@ -170,13 +231,29 @@ class PosixSerialPort final : public SerialPort {
  private:
   static constexpr size_t kChunk = 256;
 
-  bool Configure(const std::string& path) {
-    pty_ = IsPseudoTerminal(fd_, path);
+  // Keeps the first reason of a failed open or exchange; false, for the caller to return.
+  bool Note(const std::string& reason) {
+    if (error_.empty()) error_ = PortFailureText(name_, path_, reason);
+    return false;
+  }
+  bool Refuse(const std::string& reason) {
+    Note(reason);
+    Close();
+    return false;
+  }
+  bool SetupFailed(const char* step) {
+    if (errno == ENOTTY) return Note("not a serial port");
+    return Note(std::string("cannot set it up for HART (") + step + ": " + std::strerror(errno) +
+                ")");
+  }
+
+  bool Configure() {
+    pty_ = IsPseudoTerminal(fd_, path_);
     // Everything but the pty exemptions must succeed on a real line.
-    if (::ioctl(fd_, TIOCEXCL) != 0 && !pty_) return false;
+    if (::ioctl(fd_, TIOCEXCL) != 0 && !pty_) return SetupFailed("exclusive use");
 
     termios t{};
-    if (::tcgetattr(fd_, &t) != 0) return false;
+    if (::tcgetattr(fd_, &t) != 0) return SetupFailed("reading its settings");
     t.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | IGNPAR | ISTRIP | INLCR | IGNCR | ICRNL |
                                         IXON | IXOFF | IXANY);
 #ifdef IUCLC
@@ -196,12 +273,13 @@ class PosixSerialPort final : public SerialPort {
     if (!pty_) t.c_cflag |= PARENB | PARODD;
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
-    if (::cfsetispeed(&t, B1200) != 0 || ::cfsetospeed(&t, B1200) != 0) return false;
-    if (::tcsetattr(fd_, TCSANOW, &t) != 0) return false;
+    if (::cfsetispeed(&t, B1200) != 0 || ::cfsetospeed(&t, B1200) != 0)
+      return SetupFailed("1200 baud");
+    if (::tcsetattr(fd_, TCSANOW, &t) != 0) return SetupFailed("applying the line settings");
 
     // tcsetattr succeeds when any part took effect: check that all of it did.
     termios got{};
-    if (::tcgetattr(fd_, &got) != 0) return false;
+    if (::tcgetattr(fd_, &got) != 0) return SetupFailed("reading its settings");
     constexpr tcflag_t kCflagChecked = CSIZE | CSTOPB | PARENB | PARODD | CRTSCTS | CREAD | CLOCAL;
     constexpr tcflag_t kIflagChecked =
         INPCK | PARMRK | IGNPAR | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IGNBRK | BRKINT;
@@ -211,13 +289,15 @@ class PosixSerialPort final : public SerialPort {
         (got.c_iflag & kIflagChecked) != (t.c_iflag & kIflagChecked) ||
         (got.c_lflag & kLflagChecked) != 0 || (got.c_oflag & OPOST) != 0 || got.c_cc[VMIN] != 0 ||
         got.c_cc[VTIME] != 0) {
-      return false;
+      return Note("it does not take 1200 baud, 8 data bits, odd parity, 1 stop bit");
     }
 
     if (pty_) return true;  // no modem lines to set
     int dtr = TIOCM_DTR;
     int rts = TIOCM_RTS;
-    return ::ioctl(fd_, TIOCMBIS, &dtr) == 0 && ::ioctl(fd_, TIOCMBIC, &rts) == 0;
+    if (::ioctl(fd_, TIOCMBIS, &dtr) != 0 || ::ioctl(fd_, TIOCMBIC, &rts) != 0)
+      return SetupFailed("setting DTR and RTS");
+    return true;
   }
 
   // Reads up to `rawMax` raw bytes from the driver and decodes them into ready_. Returns
@@ -231,6 +311,7 @@ class PosixSerialPort final : public SerialPort {
       if (r < 0) {
         if (errno == EINTR) continue;
         if (errno == EAGAIN || errno == EWOULDBLOCK) break;
+        Note(GoneOrFailed("reading", errno));
         return total > 0 ? static_cast<int>(total) : -1;
       }
       if (r == 0) {
@@ -238,6 +319,7 @@ class PosixSerialPort final : public SerialPort {
         // closed, an adapter was pulled), which poll tells apart.
         pollfd p{fd_, POLLIN, 0};
         if (total == 0 && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR)) != 0) {
+          Note("the port is gone (hung up)");
           return -1;
         }
         break;
@@ -250,7 +332,11 @@ class PosixSerialPort final : public SerialPort {
   }
 
   int fd_ = -1;
+  bool owned_ = false;  // locked and set for exclusive use by us
   bool pty_ = false;
+  std::string name_;   // as given to Open
+  std::string path_;   // what it resolved to
+  std::string error_;  // see LastError
   ParityMarkDecoder decoder_;
   std::deque<uint8_t> ready_;  // decoded bytes not yet handed to a reader
 };

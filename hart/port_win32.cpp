@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <string_view>
+#include <system_error>
 
 #include "SerialPort.h"
 
@@ -36,22 +37,49 @@ std::string DeviceNameFor(const std::string& name) {
   return "\\\\.\\" + name;
 }
 
+std::string SystemText(DWORD error) {
+  std::string text = std::system_category().message(static_cast<int>(error));
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
+    text.pop_back();
+  return text;
+}
+
+// The words for why a port could not be opened.
+std::string OpenFailureReason(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_UNIT:
+      return "no such port";
+    case ERROR_ACCESS_DENIED:  // a serial port another program has open
+    case ERROR_SHARING_VIOLATION:
+      return "in use by another program";
+    default:
+      return SystemText(error);
+  }
+}
+
 class Win32SerialPort final : public SerialPort {
  public:
   ~Win32SerialPort() override { Close(); }
 
   bool Open(const std::string& name) override {
     Close();
+    error_.clear();
+    name_ = name;
+    path_ = DeviceNameFor(name);
     // No sharing: one program on the line at a time.
-    handle_ = CreateFileA(DeviceNameFor(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                          OPEN_EXISTING, 0, nullptr);
-    if (handle_ == INVALID_HANDLE_VALUE) return false;
+    handle_ = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                          nullptr);
+    if (handle_ == INVALID_HANDLE_VALUE) return Note(OpenFailureReason(GetLastError()));
     if (!Configure()) {
       Close();
       return false;
     }
     return true;
   }
+
+  std::string LastError() const override { return error_; }
 
   void Close() override {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
@@ -92,10 +120,18 @@ class Win32SerialPort final : public SerialPort {
   int Write(const uint8_t* buf, int n) override {
     if (!IsOpen()) return -1;
     if (n <= 0) return 0;
+    error_.clear();
     // The write time-outs end a stuck write with a short count, which the caller sees.
     DWORD written = 0;
-    if (!WriteFile(handle_, buf, static_cast<DWORD>(n), &written, nullptr) && written == 0) {
-      return -1;
+    if (!WriteFile(handle_, buf, static_cast<DWORD>(n), &written, nullptr)) {
+      const DWORD error = GetLastError();
+      Note(error == ERROR_DEVICE_REMOVED || error == ERROR_BAD_COMMAND ||
+                   error == ERROR_GEN_FAILURE || error == ERROR_OPERATION_ABORTED
+               ? "the port is gone (" + SystemText(error) + ")"
+               : "writing failed: " + SystemText(error));
+      if (written == 0) return -1;
+    } else if (written < static_cast<DWORD>(n)) {
+      Note("the port took no bytes for " + std::to_string(800 + 10 * n) + " ms");
     }
     return static_cast<int>(written);
   }
@@ -116,6 +152,16 @@ class Win32SerialPort final : public SerialPort {
   }
 
  private:
+  // Keeps the first reason of a failed open or exchange; false, for the caller to return.
+  bool Note(const std::string& reason) {
+    if (error_.empty()) error_ = PortFailureText(name_, path_, reason);
+    return false;
+  }
+  bool SetupFailed(const char* step) {
+    const DWORD error = GetLastError();  // before anything else can change it
+    return Note(std::string("cannot set it up for HART (") + step + ": " + SystemText(error) + ")");
+  }
+
   bool Configure() {
     SetupComm(handle_, 512, 512);  // a size hint only; the driver may keep its own
 
@@ -127,13 +173,13 @@ class Win32SerialPort final : public SerialPort {
     timeouts.ReadTotalTimeoutConstant = 0;
     timeouts.WriteTotalTimeoutMultiplier = 10;
     timeouts.WriteTotalTimeoutConstant = 800;
-    if (!SetCommTimeouts(handle_, &timeouts)) return false;
+    if (!SetCommTimeouts(handle_, &timeouts)) return SetupFailed("time-outs");
 
     // Every field that matters is set: the rest of the DCB is whatever the last program on
     // the port left, handshakes included.
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
-    if (!GetCommState(handle_, &dcb)) return false;
+    if (!GetCommState(handle_, &dcb)) return SetupFailed("reading its settings");
     dcb.BaudRate = 1200;
     dcb.ByteSize = 8;
     dcb.Parity = ODDPARITY;
@@ -151,11 +197,11 @@ class Win32SerialPort final : public SerialPort {
     dcb.fDsrSensitivity = 0;
     dcb.fOutX = 0;
     dcb.fInX = 0;
-    if (!SetCommState(handle_, &dcb)) return false;
+    if (!SetCommState(handle_, &dcb)) return SetupFailed("applying the line settings");
 
     // RTS off, which also finds out whether the port has modem lines at all.
     if (!EscapeCommFunction(handle_, CLRRTS)) {
-      if (GetLastError() != ERROR_NOT_SUPPORTED) return false;
+      if (GetLastError() != ERROR_NOT_SUPPORTED) return SetupFailed("clearing RTS");
       noModemLines_ = true;
     }
     return true;
@@ -163,6 +209,9 @@ class Win32SerialPort final : public SerialPort {
 
   HANDLE handle_ = INVALID_HANDLE_VALUE;
   bool noModemLines_ = false;
+  std::string name_;   // as given to Open
+  std::string path_;   // the device name opened
+  std::string error_;  // see LastError
 };
 
 }  // namespace

@@ -255,6 +255,52 @@ TEST_F(DeviceOperationTest, NoPortAndNoDeviceStopWithTheirMessages) {
   EXPECT_EQ(host.From("msg No Device").back(), "pos 0");
 }
 
+// A port that says why it fails: it may refuse to open, and once open every write fails.
+class FailingPort final : public SerialPort {
+ public:
+  bool Open(const std::string&) override { return open_ = opens; }
+  void Close() override { open_ = false; }
+  bool IsOpen() const override { return open_; }
+  bool SetRts(bool) override { return open_; }
+  bool Purge() override { return open_; }
+  int BytesWaiting() override { return 0; }
+  int Read(uint8_t*, int) override { return 0; }
+  int Write(const uint8_t*, int) override { return -1; }
+  bool WaitReadable(int) override { return false; }
+  std::string LastError() const override { return reason; }
+
+  bool opens = false;
+  std::string reason;
+
+ private:
+  bool open_ = false;
+};
+
+TEST_F(DeviceOperationTest, APortThatFailsIsNamedWithItsReason) {
+  auto failing = std::make_unique<FailingPort>();
+  FailingPort* failingPort = failing.get();
+  ds.port = std::move(failing);
+  host.normal = false;  // no command 0: the step's own exchange is the first
+  DeviceOperation op;
+  op.Step([](DeviceState& state) {
+    HartPvReading pv{};
+    return HartCmd1(state, pv);
+  });
+  failingPort->reason = "COM3 (/dev/ttyS2): no such port";
+  EXPECT_EQ(op.Run(host, ds), OperationResult::NoPort);
+  EXPECT_EQ(host.events, std::vector<std::string>{
+                             "msg Communication Port Error\nCOM3 (/dev/ttyS2): no such port"});
+
+  failingPort->opens = true;
+  failingPort->reason = "COM3: the port is gone (Input/output error)";
+  host.events.clear();
+  EXPECT_EQ(op.Run(host, ds), OperationResult::Failed);
+  EXPECT_EQ(host.From("msg Communication Failure:fail to send (COM3: the port is gone "
+                      "(Input/output error))")
+                .size(),
+            2u);  // the message, then the bar back to 0
+}
+
 TEST_F(DeviceOperationTest, BroadcastSendsNoCommand0AndAddressesEveryDevice) {
   host.normal = false;
   ds.request.manufacturerId = 0x26;  // left over from an earlier identification

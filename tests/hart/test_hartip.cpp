@@ -228,7 +228,7 @@ class HartIpLink : public ::testing::TestWithParam<bool> {
     ds.request.deviceId[1] = 0x02;
     ds.request.deviceId[2] = 0x03;
   }
-  std::string Why() { return PortErrorText(*ds.port); }
+  std::string Why() { return ds.port->LastError(); }
 
   VirtualClock clock;
   DeviceState ds;
@@ -324,6 +324,7 @@ TEST(HartIpPortKeepAlive, AnIdleSessionIsKeptAliveAndClosedAtTheEnd) {
   ScriptedServer server(false, SessionAnswer);
   HartIpPort::Timing timing;
   timing.keepAliveMs = 20;
+  timing.keepAliveFloorMs = 20;
   {
     HartIpPort port(timing);
     ASSERT_TRUE(port.Open(server.Name())) << port.LastError();
@@ -334,6 +335,54 @@ TEST(HartIpPortKeepAlive, AnIdleSessionIsKeptAliveAndClosedAtTheEnd) {
   const std::vector<Bytes> got = server.Received();
   EXPECT_EQ(got[1], Hex("01 00 02 00 00 01 00 08"));
   EXPECT_EQ(got.back()[2], hartip::kSessionClose);
+}
+
+int Count(const std::vector<Bytes>& messages, uint8_t id) {
+  int n = 0;
+  for (const Bytes& m : messages)
+    n += m[2] == id;
+  return n;
+}
+
+TEST(HartIpPortKeepAlive, AServerGrantingAFewMillisecondsIsNotFlooded) {
+  // The server settles on a 3 ms inactivity timer (status 8: set to nearest).
+  ScriptedServer server(false, [](const hartip::Header& h, const Bytes& m) {
+    if (h.messageId != hartip::kSessionInitiate) return SessionAnswer(h, m);
+    return std::vector<Bytes>{
+        Message(hartip::kResponse, h.messageId, 8, h.sequence, Hex("01 00 00 00 03"))};
+  });
+  HartIpPort::Timing timing;
+  timing.keepAliveFloorMs = 30;  // the once-a-second floor, shortened for the test
+  const auto start = std::chrono::steady_clock::now();
+  HartIpPort port(timing);
+  ASSERT_TRUE(port.Open(server.Name())) << port.LastError();
+  ASSERT_TRUE(server.WaitFor(hartip::kKeepAlive, 3));
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  const int sent = Count(server.Received(), hartip::kKeepAlive);
+  EXPECT_LE(sent, elapsed / std::chrono::milliseconds(30) + 1) << sent << " keep-alives";
+}
+
+TEST(HartIpPortClose, WaitsForTheServerToAnswerTheCloseButNotForever) {
+  ScriptedServer answering(true, SessionAnswer);
+  HartIpPort port;
+  ASSERT_TRUE(port.Open(answering.Name())) << port.LastError();
+  port.Close();
+  // Answered before Close returned, so the server had it by then.
+  EXPECT_EQ(Count(answering.Received(), hartip::kSessionClose), 1);
+
+  // A server that never answers the close holds it up no longer than the wait allowed.
+  ScriptedServer silent(false, [](const hartip::Header& h, const Bytes& m) {
+    return h.messageId == hartip::kSessionClose ? std::vector<Bytes>{} : SessionAnswer(h, m);
+  });
+  HartIpPort::Timing timing;
+  timing.closeReplyMs = 100;
+  HartIpPort waiting(timing);
+  ASSERT_TRUE(waiting.Open(silent.Name())) << waiting.LastError();
+  const auto start = std::chrono::steady_clock::now();
+  waiting.Close();
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(took, std::chrono::milliseconds(90));
+  EXPECT_LT(took, std::chrono::milliseconds(1000));
 }
 
 }  // namespace

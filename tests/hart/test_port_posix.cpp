@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -251,6 +252,7 @@ TEST_F(PtyPort, FailsClosedOnWhatIsNoTty) {
   ASSERT_TRUE(port_->Open(slavePath_));
   // A failed open also closes what was open before.
   EXPECT_FALSE(port_->Open("/dev/null"));
+  EXPECT_EQ(port_->LastError(), "/dev/null: not a serial port");
   EXPECT_FALSE(port_->IsOpen());
   uint8_t b = 0;
   EXPECT_EQ(port_->Read(&b, 1), -1);
@@ -258,6 +260,28 @@ TEST_F(PtyPort, FailsClosedOnWhatIsNoTty) {
   EXPECT_EQ(port_->BytesWaiting(), -1);
   EXPECT_FALSE(port_->WaitReadable(0));
   EXPECT_FALSE(port_->Purge());
+}
+
+TEST_F(PtyPort, AFailedOpenNamesThePortAndWhy) {
+  ASSERT_EQ(symlink("/dev/ttyUSB-not-there", "COM4"), 0);
+  EXPECT_FALSE(port_->Open("COM4"));
+  EXPECT_EQ(port_->LastError(), "COM4 (./COM4): no such port");
+  EXPECT_FALSE(port_->Open("/nonexistent/ttyX"));
+  EXPECT_EQ(port_->LastError(), "/nonexistent/ttyX: no such port");
+
+  // Another program holds the port locked: refused, for root as for anyone.
+  const int holder = open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(holder, 0);
+  ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+  EXPECT_FALSE(port_->Open(slavePath_));
+  EXPECT_EQ(port_->LastError(), slavePath_ + ": in use by another program");
+  close(holder);
+  ASSERT_TRUE(port_->Open(slavePath_));
+  EXPECT_EQ(port_->LastError(), "");
+  // While it is ours, a second port is refused the same way.
+  auto second = MakeSystemSerialPort();
+  EXPECT_FALSE(second->Open(slavePath_));
+  EXPECT_EQ(second->LastError(), slavePath_ + ": in use by another program");
 }
 
 TEST_F(PtyPort, EveryByteValueArrivesUnchanged) {
@@ -342,6 +366,8 @@ TEST_F(PtyPort, ReportsTheFarEndGoingAway) {
   uint8_t b = 0;
   EXPECT_EQ(port_->Read(&b, 1), -1);
   EXPECT_EQ(port_->BytesWaiting(), -1);
+  EXPECT_EQ(port_->Write(&b, 1), -1);
+  EXPECT_EQ(port_->LastError(), slavePath_ + ": the port is gone (Input/output error)");
 }
 
 }  // namespace
