@@ -77,17 +77,27 @@ struct Options {
   std::vector<const char*> args;  // the command and its arguments
 };
 
-int Run(DeviceState& ds, const Options& o) {
-  const std::string command = o.args[0];
-  const size_t argc = o.args.size() - 1;
-  auto arg = [&](size_t i) { return o.args[i]; };
-  auto wantArgs = [&](size_t low, size_t high) { return argc >= low && argc <= high; };
-
-  // Check the arguments before anything goes on the line.
+// The command and its arguments, checked and converted.
+struct Plan {
+  std::string command;
+  size_t argc = 0;  // arguments after the command
   long number = 0;
   float value = 0, upper = 0, lower = 0;
   std::vector<uint8_t> raw;
   std::string text;
+};
+
+// Checks the command and its arguments before anything is opened or created: 0 and the
+// plan when they are good, else the usage exit code.
+int CheckCommand(const Options& o, Plan& plan) {
+  const std::string& command = plan.command = o.args[0];
+  const size_t argc = plan.argc = o.args.size() - 1;
+  auto arg = [&](size_t i) { return o.args[i]; };
+  auto wantArgs = [&](size_t low, size_t high) { return argc >= low && argc <= high; };
+  long& number = plan.number;
+  float &value = plan.value, &upper = plan.upper, &lower = plan.lower;
+  std::vector<uint8_t>& raw = plan.raw;
+  std::string& text = plan.text;
   if (command == "identify" || command == "pv" || command == "loop" || command == "output" ||
       command == "reset") {
     if (!wantArgs(0, 0)) return Usage("this command takes no arguments");
@@ -137,10 +147,20 @@ int Run(DeviceState& ds, const Options& o) {
   } else {
     return Usage("unknown command");
   }
+  return 0;
+}
+
+int Run(DeviceState& ds, const Options& o, const Plan& plan) {
+  const std::string& command = plan.command;
+  const size_t argc = plan.argc;
+  const long number = plan.number;
+  const float value = plan.value, upper = plan.upper, lower = plan.lower;
+  const std::string& text = plan.text;
 
   if (!o.port.empty()) ds.portNameOverride = o.port;
   if (!HartOpenPort(ds)) {
-    const std::string reason = ds.port ? PortErrorText(*ds.port) : std::string();
+    // The port names itself and why: "COM3 (/dev/ttyS2): no such port".
+    const std::string reason = ds.port ? ds.port->LastError() : std::string();
     std::fprintf(stderr, "Communication Port Error%s%s\n", reason.empty() ? "" : ": ",
                  reason.c_str());
     return 1;
@@ -224,8 +244,8 @@ int Run(DeviceState& ds, const Options& o) {
     std::printf("Transfer function: %u\n", code);
   } else if (command == "raw") {
     HartResponse reply{};
-    result = HartExchange(ds, static_cast<uint8_t>(number), raw.data(),
-                          static_cast<uint8_t>(raw.size()), 0, reply);
+    result = HartExchange(ds, static_cast<uint8_t>(number), plan.raw.data(),
+                          static_cast<uint8_t>(plan.raw.size()), 0, reply);
     if (result == HART_OK || result == HART_DEVICE_ERROR) {
       std::printf("Response code: %u\nDevice status: 0x%02X\nData (%d bytes): ", reply.responseCode,
                   reply.deviceStatus, reply.byteCount - 2);
@@ -263,15 +283,26 @@ int main(int argc, char** argv) {
   if (i >= argc) return Usage("no command given");
   for (; i < argc; ++i)
     o.args.push_back(argv[i]);
+  Plan plan;
+  if (const int refused = CheckCommand(o, plan)) return refused;
 
+  // Only a command line that is good in full creates the capture.
   PcapTrace trace;  // outlives the link, which may still write as it closes
   std::string problem;
   if (!o.trace.empty() && !trace.Open(o.trace, &problem)) {
     std::fprintf(stderr, "hartctl: %s\n", problem.c_str());
     return 1;
   }
-  DeviceState ds;
-  ds.portIndex = 2;  // COM3 unless --port says otherwise
-  if (trace.IsOpen()) ds.observer = &trace;
-  return Run(ds, o);
+  int status = 0;
+  {
+    DeviceState ds;
+    ds.portIndex = 2;  // COM3 unless --port says otherwise
+    if (trace.IsOpen()) ds.observer = &trace;
+    status = Run(ds, o, plan);
+  }  // the port closes: a HART-IP session is ended and its end answered
+  if (trace.IsOpen() && !trace.Finish(&problem)) {
+    std::fprintf(stderr, "hartctl: capture not saved: %s\n", problem.c_str());
+    return status != 0 ? status : 1;
+  }
+  return status;
 }

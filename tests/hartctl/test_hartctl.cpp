@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "FileSizeLimit.h"
 #include "SimProcess.h"
 
 namespace {
@@ -31,12 +32,19 @@ std::string Slurp(const std::string& path) {
   return s.str();
 }
 
-Outcome RunHartctl(const SimProcess& sim, const std::string& args) {
+// hartctl with `args` against the simulator; with a file size limit when `limit` is given.
+Outcome RunHartctl(const SimProcess& sim, const std::string& args, rlim_t limit = 0) {
   const std::string out = sim.dir() + "/out", err = sim.dir() + "/err";
   const std::string cmd =
       std::string(HARTCTL_PATH) + " --port " + sim.link() + " " + args + " >" + out + " 2>" + err;
-  const int status = std::system(cmd.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+  int status = 0;
+  if (limit > 0) {
+    status = RunWithFileSizeLimit(cmd, limit);
+  } else {
+    const int raw = std::system(cmd.c_str());
+    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+  return {status, Slurp(out), Slurp(err)};
 }
 
 class HartctlAgainstSim : public ::testing::Test {
@@ -124,6 +132,35 @@ TEST_F(HartctlAgainstSim, DeviceRefusalsAndBadInput) {
   }
   r = Hartctl("message");
   EXPECT_EQ(r.out.find('{'), std::string::npos) << r.out;
+
+  // A port that is not there is named with the reason.
+  r = Hartctl("--port /nonexistent/ttyX pv");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Communication Port Error: /nonexistent/ttyX: no such port\n");
+}
+
+TEST_F(HartctlAgainstSim, ACaptureIsWrittenWholeOrNotAtAll) {
+  const std::string file = sim_->dir() + "/capture.pcap";
+  const std::string old = "an older capture";
+  { std::ofstream(file) << old; }
+  // A command line that is refused creates nothing.
+  Outcome r = Hartctl("--trace " + file + " frobnicate");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(Slurp(file), old);
+  r = Hartctl("--trace " + file + " pv extra");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(Slurp(file), old);
+
+  // A disk that fills up after the file header: the command ran, the capture did not save.
+  r = RunHartctl(*sim_, "--trace " + file + " pv", 100);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("PV: "), std::string::npos) << r.out;
+  EXPECT_EQ(r.err, "hartctl: capture not saved: " + file + ": File too large\n");
+  EXPECT_EQ(Slurp(file), old);
+
+  r = Hartctl("--trace " + file + " pv");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_GT(Slurp(file).size(), 100u);
 }
 
 TEST_F(HartctlAgainstSim, AFrameCutOffByItsMasterDoesNotBlockTheNext) {
