@@ -216,7 +216,7 @@ QByteArray CommunicationLogDlg::CaptureBytes() const {
   PcapEncoder encoder;
   for (int row = 0; row < m_model->rowCount(); ++row) {
     const LoggedFrame& frame = m_model->FrameAt(row);
-    encoder.AppendRecord(bytes, frame.fromDevice, frame.bytes, frame.timeUs);
+    encoder.AppendRecord(bytes, frame.fromDevice, frame.AnswerBytes(), frame.timeUs);
   }
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qsizetype>(bytes.size()));

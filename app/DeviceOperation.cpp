@@ -107,5 +107,6 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
   }
   ds.Time().SleepMs(100);
   host.SetProgressPos(0);
+  if (!doneText.empty()) host.ShowMessage(doneText);
   return OperationResult::Done;
 }

@@ -83,6 +83,7 @@ struct DeviceOperation {
   bool spacedFailure = false;  // "Communication Failure: %s" instead of "...Failure:%s"
   std::string failureText;     // when set, the failure message in place of either
   std::string confirmText;     // asked first (OK and Cancel) when not empty
+  std::string doneText;        // shown when every step succeeded, when not empty
   // How the device is addressed before the steps: as the settings say (identified in
   // "Normal" mode, broadcast otherwise); not at all, the frames going to the device as last
   // addressed (the calibration's sampling, row after row of one device); or always

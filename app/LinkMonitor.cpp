@@ -31,12 +31,21 @@ QString Poll(int address) {
 
 }  // namespace
 
+std::vector<uint8_t> LoggedFrame::AnswerBytes() const {
+  if (replyAt <= 0 || static_cast<size_t>(replyAt) >= bytes.size()) return bytes;
+  return {bytes.begin() + replyAt, bytes.end()};
+}
+
 QString FrameDecodeText(const LoggedFrame& frame) {
   if (!frame.fromDevice && frame.result == HART_WRITE_FAILED) return "not written";
   if (frame.fromDevice && frame.bytes.empty()) return "no reply";
-  QString text = QString::fromStdString(DescribeFrame(frame.bytes));
+  QString text = QString::fromStdString(DescribeFrame(frame.AnswerBytes()));
   if (frame.fromDevice && frame.result == HART_BAD_CHECKSUM) text += ", wrong check byte";
   if (frame.fromDevice && frame.result == HART_NO_REPLY) text += ", incomplete";
+  if (frame.skippedFrames > 0)
+    text += QString(", after %1 frame%2 not answering the request")
+                .arg(frame.skippedFrames)
+                .arg(frame.skippedFrames == 1 ? "" : "s");
   return text;
 }
 
@@ -48,6 +57,8 @@ void LinkMonitor::OnFrame(const LinkFrame& frame) {
   copy.fromDevice = frame.fromDevice;
   copy.bytes = frame.bytes;
   copy.result = frame.result;
+  copy.replyAt = frame.replyAt;
+  copy.skippedFrames = frame.skippedFrames;
   const bool parsed = frame.reply != nullptr;
   const HartResponse reply = parsed ? *frame.reply : HartResponse{};
   // Queued even on the UI thread, so frames keep their order whoever sent them.
@@ -66,7 +77,7 @@ void LinkMonitor::Clear() {
 
 void LinkMonitor::Add(LoggedFrame frame, bool parsed, const HartResponse& reply) {
   frame.serial = m_nextSerial++;
-  frame.command = Layout(frame.bytes).command;
+  frame.command = parsed ? reply.command : Layout(frame.bytes).command;
   // Silence or noise is logged under the command it answered.
   if (frame.fromDevice && frame.command < 0) frame.command = m_lastRequestCommand;
   if (!frame.fromDevice) m_lastRequestCommand = frame.command;

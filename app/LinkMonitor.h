@@ -21,6 +21,13 @@ struct LoggedFrame {
   std::vector<uint8_t> bytes;
   int result = 0;
   int command = -1;  // of the frame; -1 when the bytes hold none
+  // A reply: where its answering frame starts in `bytes` (-1: none), and how many frames
+  // that did not answer the request came before it.
+  int replyAt = -1;
+  int skippedFrames = 0;
+
+  // The bytes of the frame that answered, or all of them when none did.
+  std::vector<uint8_t> AnswerBytes() const;
 };
 
 // "FF 02 80", "REQ short M1 poll 0 cmd 0 bc 0" or "no reply" ...: the log's decode column.

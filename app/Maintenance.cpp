@@ -108,6 +108,7 @@ DeviceOperation ResetDeviceOperation(bool fromMenu) {
 DeviceOperation RestoreFactoryDefaultOperation() {
   DeviceOperation op;
   op.confirmText = "Restore Factory Default";
+  op.doneText = "The device's factory default configuration is restored.";
   op.progressHigh = 2;
   op.Step(Bare(164));
   return op;
@@ -117,6 +118,7 @@ DeviceOperation CancelLinearCompensationOperation() {
   DeviceOperation op;
   op.busyCheck = true;
   op.confirmText = "Cancel The Factory Calibration?";
+  op.doneText = "The device's factory calibration is cancelled.";
   op.spacedFailure = true;
   op.progressHigh = 2;
   op.Step(Bare(231));

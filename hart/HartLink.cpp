@@ -38,6 +38,10 @@ class ReplyParser {
     received_ += n;
   }
   int room() const { return kRxSize - received_; }
+  // Where the last frame taken for an answer starts (its delimiter) among all the bytes
+  // appended, and how many frames that were not ours went by before it.
+  int FrameOffset() const { return frameAt_; }
+  int SkippedFrames() const { return skippedFrames_; }
 
   // Runs the states over the unparsed bytes. 0 while the reply is incomplete, else a result.
   int Run() {
@@ -77,6 +81,7 @@ class ReplyParser {
           }
           acc_ ^= b;
           out_.longFrame = static_cast<uint8_t>(b >> 7);
+          frameAt_ = dropped_ + pos_;
           ++pos_;
           state_ = kAddress;
           break;
@@ -112,6 +117,7 @@ class ReplyParser {
           if (!AnswersRequest()) {
             // Its status, data and check byte go by unread; nothing of it stays in the reply.
             skipLeft_ = out_.byteCount + 1;
+            ++skippedFrames_;
             out_ = HartResponse{};
             state_ = kSkip;
             break;
@@ -130,6 +136,7 @@ class ReplyParser {
           // What was skipped leaves the buffer, so it takes no room from the answer.
           std::memmove(rx_, rx_ + pos_, static_cast<size_t>(received_ - pos_));
           received_ -= pos_;
+          dropped_ += pos_;
           pos_ = 0;
           if (skipLeft_ > 0) return 0;
           preambles_ = 0;
@@ -190,6 +197,9 @@ class ReplyParser {
   int preambles_ = 0;
   int dataLength_ = 0;
   int skipLeft_ = 0;
+  int dropped_ = 0;  // bytes skipped and moved out of the buffer
+  int frameAt_ = -1;
+  int skippedFrames_ = 0;
   uint8_t addressLow6_ = 0;
   uint8_t acc_ = 0;
 };
@@ -223,13 +233,15 @@ int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser, std::vector
 
 // Callers check for an observer first, so an unobserved link copies no bytes.
 void Tell(LinkObserver* observer, bool fromDevice, std::vector<uint8_t> bytes, int result,
-          const HartResponse* reply) {
+          const HartResponse* reply, int replyAt = -1, int skippedFrames = 0) {
   LinkFrame frame;
   frame.fromDevice = fromDevice;
   frame.timeUs = WallClockMicros();
   frame.bytes = std::move(bytes);
   frame.result = result;
   frame.reply = reply;
+  frame.replyAt = replyAt;
+  frame.skippedFrames = skippedFrames;
   observer->OnFrame(frame);
 }
 
@@ -238,7 +250,8 @@ int ReceiveReply(DeviceState& ds, SerialPort& port, HartResponse& out) {
   std::vector<uint8_t> seen;  // everything that came in, frames not ours included
   const int result = ReceiveFrom(port, ds.Time(), parser, ds.observer ? &seen : nullptr);
   if (ds.observer)
-    Tell(ds.observer, true, std::move(seen), result, result == HART_OK ? &out : nullptr);
+    Tell(ds.observer, true, std::move(seen), result, result == HART_OK ? &out : nullptr,
+         result == HART_OK ? parser.FrameOffset() : -1, parser.SkippedFrames());
   return result;
 }
 

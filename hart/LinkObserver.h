@@ -14,10 +14,16 @@ struct LinkFrame {
   int64_t timeUs = 0;          // wall clock, microseconds since 1970
   std::vector<uint8_t> bytes;  // as on the wire, preambles included; empty when silent
   // Request: HART_OK or HART_WRITE_FAILED. Reply: HART_OK, HART_BAD_CHECKSUM or
-  // HART_NO_REPLY (silence, or bytes that never made a frame).
+  // HART_NO_REPLY (silence, bytes that never made a frame, or only frames that did not
+  // answer the request).
   int result = 0;
   // The parsed reply when `result` is HART_OK, else null. Valid during the call only.
   const HartResponse* reply = nullptr;
+  // Reply: where in `bytes` the frame taken as the answer starts (its delimiter), -1 when
+  // none was; and how many frames that did not answer the request (another command, another
+  // device, another master) came and were skipped.
+  int replyAt = -1;
+  int skippedFrames = 0;
 };
 
 class LinkObserver {

@@ -139,5 +139,9 @@ void PcapTrace::Write(bool fromDevice, const std::vector<uint8_t>& wire, int64_t
 }
 
 void PcapTrace::OnFrame(const LinkFrame& frame) {
-  Write(frame.fromDevice, frame.bytes, frame.timeUs);
+  // A reply is recorded as the frame that answered, not the frames skipped before it.
+  if (frame.replyAt > 0 && static_cast<size_t>(frame.replyAt) < frame.bytes.size())
+    Write(frame.fromDevice, {frame.bytes.begin() + frame.replyAt, frame.bytes.end()}, frame.timeUs);
+  else
+    Write(frame.fromDevice, frame.bytes, frame.timeUs);
 }

@@ -141,7 +141,9 @@ TEST_F(Maintenance, ResetRestoreAndCancelLinearAskFirstAndSpellTheirFailures) {
   EXPECT_EQ(CommandsSent(), (std::vector<int>{0, 231}));
   EXPECT_EQ(device->Image().U32(image::kTable0), 0xFFFFFFFFu);
   EXPECT_EQ(TakePrompts(), (QStringList{"Reset?", "Reset?", "Restore Factory Default",
-                                        "Cancel The Factory Calibration?"}));
+                                        "The device's factory default configuration is restored.",
+                                        "Cancel The Factory Calibration?",
+                                        "The device's factory calibration is cancelled."}));
 
   // Broadcast, nobody answering: the menu's reset and the linear cancel with a blank.
   TheAppSettings().onlineTestAll = 0;

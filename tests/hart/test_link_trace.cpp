@@ -23,13 +23,15 @@ struct Recorded {
   int result;
   bool parsed;
   uint8_t status;
+  int replyAt;
+  int skippedFrames;
 };
 
 class Recorder : public LinkObserver {
  public:
   void OnFrame(const LinkFrame& f) override {
     frames.push_back({f.fromDevice, f.bytes, f.result, f.reply != nullptr,
-                      f.reply ? f.reply->deviceStatus : uint8_t(0)});
+                      f.reply ? f.reply->deviceStatus : uint8_t(0), f.replyAt, f.skippedFrames});
   }
   std::vector<Recorded> frames;
 };
@@ -81,6 +83,10 @@ TEST_F(LinkTraceTest, AFrameThatIsNotOursIsSeenWithTheAnswerAfterIt) {
   ASSERT_EQ(recorder.frames.size(), 2u);
   EXPECT_EQ(recorder.frames[1].bytes, Hex(stream));
   EXPECT_TRUE(recorder.frames[1].parsed);
+  // The answer's delimiter follows the 21 bytes of the other frame and its own 5 preambles.
+  EXPECT_EQ(recorder.frames[1].replyAt, 26);
+  EXPECT_EQ(recorder.frames[1].skippedFrames, 1);
+  EXPECT_EQ(recorder.frames[0].skippedFrames, 0);
 }
 
 TEST(FrameTextTest, StatusBitsAreNamedFromTheTopBitDown) {
