@@ -59,6 +59,16 @@ void ReportFailure(DeviceOperationHost& host, const HartResult& result,
 
 using DeviceExchange = std::function<HartResult(DeviceState&)>;
 
+// A value as the device records keep it: its name as the page labels it, and its text with
+// the unit ("Damping Time", "3.3000 s"). For a write, `echo` is what the device answered it
+// took, when its reply says so (empty otherwise).
+struct RecordedValue {
+  std::string name;
+  std::string value;
+  std::string echo;
+};
+using RecordedValues = std::function<std::vector<RecordedValue>()>;
+
 // One exchange of an operation (or a few that advance the bar together), what the window
 // shows once it has succeeded, and where the bar stands then.
 struct DeviceStep {
@@ -73,6 +83,12 @@ struct DeviceStep {
   // A check in place of an exchange, made on the worker when the operation reaches it: a
   // non-empty text is shown and ends the operation with the bar at 0.
   std::function<std::string()> check;
+  // For the device records, called on the worker after the exchange succeeded: the values
+  // it read from the device (kept for this run as the "before" of a later write to the same
+  // device) and the values it wrote, with the device's echo. A write step that fails is
+  // recorded with its values too (they are asked of it before the exchange, without echo).
+  RecordedValues reads;
+  RecordedValues writes;
 };
 
 enum class OperationResult { Done, Busy, Cancelled, NoPort, NoDevice, Failed, Refused, Stopped };
@@ -92,6 +108,15 @@ struct DeviceOperation {
   Addressing addressing = Addressing::AsSettings;
   int progressHigh = 0;  // N of the range 0..N; 0: one more than the steps
   std::vector<DeviceStep> steps;
+  // The device records: the operation as the user named it ("Damping Time > Update"), what
+  // kind of record it makes (record_kind in records/DeviceRecord.h), and whether the values
+  // its steps read are recorded too (tag, descriptor, message, versions). An operation with
+  // a name is recorded once it has run (with its result, also a failure) when a step wrote
+  // something, when it is of a kind other than "write" (a reset is recorded though it
+  // writes no value), or when it records its reads. Without a name nothing is recorded.
+  std::string recordName;
+  std::string recordKind = "write";
+  bool recordReads = false;
 
   // Appends a step; returns it for the rarer settings.
   DeviceStep& Step(DeviceExchange exchange, std::function<void()> show = {}, int position = 0);
