@@ -59,8 +59,34 @@ void DeviceOperation::Check(std::function<std::string()> refusal) {
   steps.push_back(std::move(step));
 }
 
+namespace {
+
+void Append(std::vector<RecordedValue>& to, const RecordedValues& values) {
+  if (!values) return;
+  for (RecordedValue& v : values())
+    to.push_back(std::move(v));
+}
+
+}  // namespace
+
 OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
                                      const BackgroundJob* job) const {
+  OperationRecord record;
+  record.name = recordName;
+  record.kind = recordKind;
+  record.recordReads = recordReads;
+  OperationRecorder* const recorder = recordName.empty() ? nullptr : host.Recorder();
+  // Recorded once the operation is over, when something happened that is worth a record.
+  auto finish = [&](OperationResult result, const std::string& shown) {
+    if (!recorder) return result;
+    const bool worth =
+        !record.writes.empty() || record.kind != "write" || (recordReads && !record.reads.empty());
+    if (!worth) return result;
+    record.result = shown.empty() ? "OK" : shown;
+    recorder->OperationEnded(ds, record);
+    return result;
+  };
+
   if (busyCheck && !host.JobIdle()) {
     host.ShowMessage(spacedBusy ? Texts::kBusySpaced : Texts::kBusy);
     return OperationResult::Busy;
@@ -80,26 +106,37 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
   int pos = 1;
   host.SetProgressRange(high);
   host.SetProgressPos(pos);
+  std::string failure;  // the first failure shown, for the record
   for (const DeviceStep& step : steps) {
     if (job && step.onlyWhileRunning && !job->Running()) {
       host.SetProgressPos(0);
-      return OperationResult::Stopped;
+      return finish(OperationResult::Stopped, "Stopped");
     }
     if (step.check) {
       const std::string refusal = step.check();
       if (refusal.empty()) continue;
       host.ShowMessage(refusal);
       host.SetProgressPos(0);
-      return OperationResult::Refused;
+      return finish(OperationResult::Refused, refusal);
     }
+    // A write that fails is recorded with what it was to write.
+    std::vector<RecordedValue> intended;
+    if (recorder && step.writes) Append(intended, step.writes);
     const HartResult result = step.exchange(ds);
     if (result != HART_OK) {
-      host.ShowMessage(failureText.empty() ? Texts::CommunicationFailure(result, spacedFailure)
-                                           : failureText);
+      const std::string text =
+          failureText.empty() ? Texts::CommunicationFailure(result, spacedFailure) : failureText;
+      host.ShowMessage(text);
       host.SetProgressPos(0);
-      if (!step.goOnAfterFailure) return OperationResult::Failed;
-    } else if (step.show) {
-      host.OnUiThread(step.show);
+      if (recorder) record.writes.insert(record.writes.end(), intended.begin(), intended.end());
+      if (failure.empty()) failure = text;
+      if (!step.goOnAfterFailure) return finish(OperationResult::Failed, failure);
+    } else {
+      if (recorder) {
+        Append(record.reads, step.reads);
+        Append(record.writes, step.writes);  // now with the device's echo
+      }
+      if (step.show) host.OnUiThread(step.show);
     }
     const int next = step.position > 0 ? step.position : pos + 1;
     if (next != pos || result != HART_OK) host.SetProgressPos(next);
@@ -108,5 +145,5 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
   ds.Time().SleepMs(100);
   host.SetProgressPos(0);
   if (!doneText.empty()) host.ShowMessage(doneText);
-  return OperationResult::Done;
+  return finish(OperationResult::Done, failure);
 }

@@ -24,6 +24,9 @@
 
 class BackgroundJob;
 
+struct RecordedValue;
+class OperationRecorder;
+
 // What an operation needs of the window it runs in. Every call is safe from a worker: the
 // window does the UI work on its own thread (prompts and display parts are waited for).
 class DeviceOperationHost {
@@ -38,6 +41,8 @@ class DeviceOperationHost {
   virtual bool JobIdle() = 0;                         // no background job runs
   // Runs `fn` on the UI thread and returns when it has run.
   virtual void OnUiThread(const std::function<void()>& fn) = 0;
+  // Where operations report what they did to a device; null: nothing is recorded.
+  virtual OperationRecorder* Recorder() { return nullptr; }
 };
 
 // The first steps of every operation. Each reports its own failure: "Communication Port
@@ -68,6 +73,24 @@ struct RecordedValue {
   std::string echo;
 };
 using RecordedValues = std::function<std::vector<RecordedValue>()>;
+
+// What an operation with a record name did, as the frame reports it when it ends.
+struct OperationRecord {
+  std::string name;                   // DeviceOperation::recordName
+  std::string kind;                   // DeviceOperation::recordKind
+  std::vector<RecordedValue> reads;   // of the steps that succeeded
+  std::vector<RecordedValue> writes;  // of the steps that ran, the failed one included
+  bool recordReads = false;
+  std::string result;  // "OK", or the failure text the user saw
+};
+
+// Takes the frame's reports. Called on the worker that ran the operation, after its last
+// exchange and outside the link lock; the device is the one `ds.request` addresses.
+class OperationRecorder {
+ public:
+  virtual ~OperationRecorder() = default;
+  virtual void OperationEnded(DeviceState& ds, const OperationRecord& record) = 0;
+};
 
 // One exchange of an operation (or a few that advance the bar together), what the window
 // shows once it has succeeded, and where the bar stands then.
