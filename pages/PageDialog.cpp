@@ -8,10 +8,14 @@
 #include "Texts.h"
 
 PageDialog::PageDialog(CMorvaneDlg* mainDlg, int dialogId, const QString& title)
-    : QWidget(mainDlg), m_mainDlg(mainDlg), m_dialogId(dialogId) {
+    : QWidget(mainDlg), m_mainDlg(mainDlg), m_dialogId(dialogId), m_title(title) {
   setObjectName(QString::number(dialogId));
   setAccessibleName(title);
   hide();
+}
+
+std::string PageDialog::RecordName(const QString& button) const {
+  return (m_title + " > " + button).toStdString();
 }
 
 void PageDialog::RunOperation(DeviceOperation op, std::function<void(OperationResult)> done) {

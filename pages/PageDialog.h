@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "BackgroundJob.h"
 #include "DeviceOperation.h"
@@ -26,6 +27,8 @@ class PageDialog : public QWidget {
   PageDialog(CMorvaneDlg* mainDlg, int dialogId, const QString& title);
 
   int DialogId() const { return m_dialogId; }
+  // The title the user picked the page by ("Damping Time").
+  const QString& Title() const { return m_title; }
 
   // Shows what a configuration upload or download carried, on the pages that show any of it.
   virtual void ShowConfiguration(const ConfigValues&) {}
@@ -45,6 +48,10 @@ class PageDialog : public QWidget {
   };
 
  protected:
+  // The operation of a button of this page as the device records name it:
+  // "Damping Time > Update".
+  std::string RecordName(const QString& button) const;
+
   // Runs `op` in the standard frame off the UI thread; the window keeps painting and takes no
   // input until it has ended. `done`, when given, runs on the UI thread afterwards.
   void RunOperation(DeviceOperation op, std::function<void(OperationResult)> done = {});
@@ -82,4 +89,5 @@ class PageDialog : public QWidget {
 
   CMorvaneDlg* m_mainDlg;
   int m_dialogId;
+  QString m_title;
 };

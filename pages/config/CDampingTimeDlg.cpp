@@ -6,6 +6,12 @@
 
 #include "ConfigImage.h"
 #include "PageForm.h"
+#include "PageRecord.h"
+
+namespace {
+const char* const kDamping = "Damping Time";
+const char* const kSeconds = "s";
+}  // namespace
 
 CDampingTimeDlg::CDampingTimeDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 149, "Damping Time") {
   PageForm form(this);
@@ -23,8 +29,12 @@ void CDampingTimeDlg::OnBnClickedRead() {
   auto output = std::make_shared<HartOutputInfo>();
   DeviceOperation op;
   op.progressHigh = 2;
+  op.recordName = RecordName("Read");
   op.Step([output](DeviceState& ds) { return HartCmd15(ds, *output); },
-          [this, output] { m_editDamping->setText(Fixed4(output->damping)); });
+          [this, output] { m_editDamping->setText(Fixed4(output->damping)); })
+      .reads = [output] {
+    return std::vector<RecordedValue>{Recorded(kDamping, Fixed4Text(output->damping, kSeconds))};
+  };
   RunOperation(std::move(op));
 }
 
@@ -38,9 +48,13 @@ void CDampingTimeDlg::OnBnClickedUpdate() {
   auto damping = std::make_shared<HartFloatEcho>(HartFloatEcho{static_cast<float>(*typed), 0});
   DeviceOperation op;
   op.progressHigh = 2;
+  op.recordName = RecordName("Update");
   // The device answers with the damping now in force, which the edit shows.
-  op.Step([damping](DeviceState& ds) { return HartCmd34(ds, *damping); },
-          [this, damping] { m_editDamping->setText(Fixed4(damping->actual)); });
+  WriteStep(
+      op, [damping](DeviceState& ds) { return HartCmd34(ds, *damping); },
+      {Recorded(kDamping, Fixed4Text(*typed, kSeconds))},
+      [damping] { return Echoes{Fixed4Text(damping->actual, kSeconds)}; },
+      [this, damping] { m_editDamping->setText(Fixed4(damping->actual)); });
   RunOperation(std::move(op));
 }
 
