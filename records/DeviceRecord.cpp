@@ -4,6 +4,11 @@
 #include <QHostInfo>
 #include <QUuid>
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 QString LoginName() {
@@ -11,6 +16,10 @@ QString LoginName() {
     const QString value = qEnvironmentVariable(name);
     if (!value.isEmpty()) return value;
   }
+#ifndef _WIN32
+  // A service or a script started without a login environment still runs as someone.
+  if (const passwd* user = getpwuid(geteuid())) return QString::fromLocal8Bit(user->pw_name);
+#endif
   return QStringLiteral("unknown");
 }
 
@@ -21,6 +30,7 @@ DeviceRecord NewDeviceRecord() {
   r.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
   r.timeUtcMs = QDateTime::currentMSecsSinceEpoch();
   r.station = QHostInfo::localHostName();
-  r.user = LoginName();
+  static const QString user = LoginName();  // looked up once, by one thread
+  r.user = user;
   return r;
 }
