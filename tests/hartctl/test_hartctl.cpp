@@ -16,6 +16,11 @@
 
 #include "FileSizeLimit.h"
 #include "SimProcess.h"
+#ifdef HARTCTL_RECORDS
+#include <regex>
+
+#include "PostgresServer.h"
+#endif
 
 namespace {
 
@@ -32,11 +37,14 @@ std::string Slurp(const std::string& path) {
   return s.str();
 }
 
-// hartctl with `args` against the simulator; with a file size limit when `limit` is given.
-Outcome RunHartctl(const SimProcess& sim, const std::string& args, rlim_t limit = 0) {
+// hartctl with `args` against the simulator; with a file size limit when `limit` is given;
+// in `folder` when given.
+Outcome RunHartctl(const SimProcess& sim, const std::string& args, rlim_t limit = 0,
+                   const std::string& folder = "") {
   const std::string out = sim.dir() + "/out", err = sim.dir() + "/err";
-  const std::string cmd =
-      std::string(HARTCTL_PATH) + " --port " + sim.link() + " " + args + " >" + out + " 2>" + err;
+  const std::string cmd = (folder.empty() ? "" : "cd " + folder + " && ") +
+                          std::string(HARTCTL_PATH) + " --port " + sim.link() + " " + args + " >" +
+                          out + " 2>" + err;
   int status = 0;
   if (limit > 0) {
     status = RunWithFileSizeLimit(cmd, limit);
@@ -182,6 +190,126 @@ TEST_F(HartctlAgainstSim, AFrameCutOffByItsMasterDoesNotBlockTheNext) {
   const Outcome r = Hartctl("identify");
   EXPECT_EQ(r.status, 0) << r.err;
 }
+
+#ifdef HARTCTL_RECORDS
+// hartctl run in `folder` (where Records.db and Records.journal are), against the simulator.
+Outcome HartctlIn(const SimProcess& sim, const std::string& folder, const std::string& args) {
+  return RunHartctl(sim, args, 0, folder);
+}
+
+// history's CSV lines without the header, each without its time, station and user (whose
+// form is checked here).
+std::vector<std::string> HistoryLines(const Outcome& history) {
+  std::vector<std::string> lines;
+  static const std::regex stamp(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z,[^,]+,[^,]+,)");
+  std::istringstream in(history.out);
+  std::string line;
+  std::getline(in, line);
+  EXPECT_EQ(line, "time,station,user,device,tag,operation,detail,result\r");
+  while (std::getline(in, line)) {
+    EXPECT_TRUE(!line.empty() && line.back() == '\r') << "not CR LF: " << line;
+    std::smatch m;
+    EXPECT_TRUE(std::regex_search(line, m, stamp)) << line;
+    lines.push_back(m.suffix().str().substr(0, m.suffix().length() ? m.suffix().length() - 1 : 0));
+  }
+  return lines;
+}
+
+const std::string kIdentified =
+    "\"Manufacturer 0x26, device type 0x05, device id 0x0A0001, polling address 0; revisions: "
+    "universal 5, device 1, software 3, hardware 2\",OK";
+
+TEST_F(HartctlAgainstSim, RecordsWhatItDoesAndPrintsTheHistory) {
+  const std::string folder = sim_->dir() + "/station1";
+  std::filesystem::create_directory(folder);
+  Outcome r = HartctlIn(*sim_, folder, "--records '' damping 3.3");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  r = HartctlIn(*sim_, folder, "--records Records.db range 12 0 100");  // the device refuses
+  EXPECT_EQ(r.status, 1);
+  r = HartctlIn(*sim_, folder, "--records sqlite:Records.db pv");  // identified, nothing written
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = HartctlIn(*sim_, folder, "pv");  // without --records nothing is recorded
+  ASSERT_EQ(r.status, 0) << r.err;
+
+  const Outcome history = HartctlIn(*sim_, folder, "history");
+  ASSERT_EQ(history.status, 0) << history.err;
+  EXPECT_EQ(HistoryLines(history),
+            (std::vector<std::string>{
+                "26-05-0A0001,,hartctl pv," + kIdentified,
+                "26-05-0A0001,,hartctl range,PV range -> 100.0000..0.0000 kPa,Invalid span",
+                "26-05-0A0001,,hartctl range," + kIdentified,
+                "26-05-0A0001,,hartctl damping,Damping Time -> 3.3000 s (device: 3.3000 s),OK",
+                "26-05-0A0001,,hartctl damping," + kIdentified,
+            }));
+  EXPECT_EQ(HistoryLines(HartctlIn(*sim_, folder, "history 26-05-0a0001")).size(), 5u);
+  EXPECT_TRUE(HistoryLines(HartctlIn(*sim_, folder, "history 26-05-0A0002")).empty());
+  EXPECT_FALSE(std::filesystem::exists(folder + "/Records.journal"));
+}
+
+TEST_F(HartctlAgainstSim, RecordsThatCannotBeStoredWaitInTheJournal) {
+  const std::string folder = sim_->dir() + "/station2";
+  std::filesystem::create_directory(folder);
+  { std::ofstream(folder + "/damaged.db") << std::string(2048, 'x'); }
+  // A damaged file: the command runs and keeps its exit code, and hartctl says where the
+  // records wait.
+  Outcome r = HartctlIn(*sim_, folder, "--records damaged.db reset");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err,
+            "hartctl: 2 records not stored (damaged.db is not a records database: file is not a "
+            "database); kept in Records.journal for the next run\n");
+  ASSERT_TRUE(std::filesystem::exists(folder + "/Records.journal"));
+  // The next run that can store them stores them first.
+  r = HartctlIn(*sim_, folder, "--records good.db transfer 0");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_FALSE(std::filesystem::exists(folder + "/Records.journal"));
+  const Outcome history = HartctlIn(*sim_, folder, "history --records good.db");
+  EXPECT_EQ(HistoryLines(history),
+            (std::vector<std::string>{
+                "26-05-0A0001,,hartctl transfer,Transfer function -> 0 (device: 0),OK",
+                "26-05-0A0001,,hartctl transfer," + kIdentified,
+                "26-05-0A0001,,hartctl reset,Device reset,OK",
+                "26-05-0A0001,,hartctl reset," + kIdentified,
+            }));
+
+  // A location that does not parse is refused before anything is opened or created.
+  r = HartctlIn(*sim_, folder, "--records postgresql://line3@db:99999/records damping 2");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("hartctl: --records postgresql://line3@db:99999/records: port 99999 is "
+                       "not a number from 1 to 65535"),
+            std::string::npos)
+      << r.err;
+  r = HartctlIn(*sim_, folder, "history --records mysql://db/r");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("mysql:// is not a kind of database"), std::string::npos) << r.err;
+  r = HartctlIn(*sim_, folder, "history --records nothing-here.db");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "hartctl: nothing-here.db: no such file (no records here)\n");
+  EXPECT_FALSE(std::filesystem::exists(folder + "/nothing-here.db"));
+}
+
+// Two stations, each in a folder of its own, record into one PostgreSQL database.
+TEST_F(HartctlAgainstSim, TwoStationsShareAPostgresDatabase) {
+  PostgresServer& pg = PostgresServer::Shared();
+  if (!pg.ready()) GTEST_SKIP() << pg.problem();
+  ASSERT_TRUE(pg.CreateDatabase("line3")) << pg.problem();
+  const std::string url = "'" + pg.Url("line3") + "'";
+  for (const char* station : {"/pg-a", "/pg-b"}) {
+    const std::string folder = sim_->dir() + station;
+    std::filesystem::create_directory(folder);
+    const Outcome r = HartctlIn(*sim_, folder, "--records " + url + " assembly 4242");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+  }
+  const std::vector<std::string> one = {
+      "26-05-0A0001,,hartctl assembly,Final Assembly Number -> 4242 (device: 4242),OK",
+      "26-05-0A0001,,hartctl assembly," + kIdentified};
+  std::vector<std::string> both = one;
+  both.insert(both.end(), one.begin(), one.end());
+  EXPECT_EQ(HistoryLines(HartctlIn(*sim_, sim_->dir(), "history --records " + url)), both);
+}
+#endif
 
 TEST(HartSim, TakesProcessCommandsOnItsStandardInput) {
   SimProcess sim("--no-pacing", HART_SIM_PATH, /*commands=*/true);
