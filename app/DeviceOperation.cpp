@@ -1,6 +1,10 @@
 #include "DeviceOperation.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "BackgroundJob.h"
+#include "FrameText.h"
 #include "Texts.h"
 
 bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
@@ -16,26 +20,40 @@ bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
   return false;
 }
 
-bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host) {
+bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host, const std::string& operation,
+                   std::string* device) {
   if (!OpenPortOrReport(ds, host)) return false;
   host.SetProgressRange(2);
   host.SetProgressPos(1);
   HartIdentity identity;
-  if (HartCmd0(ds, static_cast<uint8_t>(host.PollAddress()), identity) != HART_OK) {
+  const int pollAddress = host.PollAddress();
+  if (HartCmd0(ds, static_cast<uint8_t>(pollAddress), identity) != HART_OK) {
     host.ShowMessage(Texts::kNoDevice);
     host.SetProgressPos(0);
     return false;
   }
+  if (OperationRecorder* recorder = host.Recorder())
+    recorder->DeviceIdentified(operation, pollAddress, identity);
+  if (device) *device = IdentityAddressText(identity);
   host.SetProgressPos(2);
   ds.Time().SleepMs(100);
   host.SetProgressPos(0);
   return true;
 }
 
-bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host) {
-  if (host.NormalAddressing()) return ConnectDevice(ds, host);
+bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host, const std::string& operation,
+                          std::string* device) {
+  if (host.NormalAddressing()) return ConnectDevice(ds, host, operation, device);
   UseBroadcastAddress(ds);
+  if (device) device->clear();
   return true;
+}
+
+std::string IdentityAddressText(const HartIdentity& identity) {
+  const uint8_t id[3] = {static_cast<uint8_t>(identity.deviceId >> 16),
+                         static_cast<uint8_t>(identity.deviceId >> 8),
+                         static_cast<uint8_t>(identity.deviceId)};
+  return LongAddressText(identity.manufacturerId, identity.deviceType, id);
 }
 
 void ReportFailure(DeviceOperationHost& host, const HartResult& result, bool blankAfterColon) {
@@ -74,14 +92,16 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
   OperationRecord record;
   record.name = recordName;
   record.kind = recordKind;
+  record.detail = recordDetail;
   record.recordReads = recordReads;
-  OperationRecorder* const recorder = recordName.empty() ? nullptr : host.Recorder();
-  // Recorded once the operation is over, when something happened that is worth a record.
+  record.forgetValues = recordForgetsValues;
+  OperationRecorder* const recorder = host.Recorder();
+  // Reported once the operation is over, when it did something the recorder keeps.
   auto finish = [&](OperationResult result, const std::string& shown) {
     if (!recorder) return result;
-    const bool worth =
-        !record.writes.empty() || record.kind != "write" || (recordReads && !record.reads.empty());
-    if (!worth) return result;
+    const bool named = (!recordName.empty() && recordKind != "write") || recordForgetsValues;
+    if (record.reads.empty() && record.writes.empty() && record.failedWrites.empty() && !named)
+      return result;
     record.result = shown.empty() ? "OK" : shown;
     recorder->OperationEnded(ds, record);
     return result;
@@ -95,8 +115,9 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
   if (!OpenPortOrReport(ds, host)) return OperationResult::NoPort;
   // The addressing step has shown its own message when it fails.
   const bool addressed = addressing == Addressing::None ||
-                         (addressing == Addressing::Identify ? ConnectDevice(ds, host)
-                                                             : PrepareDeviceAddress(ds, host));
+                         (addressing == Addressing::Identify
+                              ? ConnectDevice(ds, host, recordName, &record.device)
+                              : PrepareDeviceAddress(ds, host, recordName, &record.device));
   if (!addressed) return OperationResult::NoDevice;
 
   int exchanges = 0;
@@ -128,7 +149,7 @@ OperationResult DeviceOperation::Run(DeviceOperationHost& host, DeviceState& ds,
           failureText.empty() ? Texts::CommunicationFailure(result, spacedFailure) : failureText;
       host.ShowMessage(text);
       host.SetProgressPos(0);
-      if (recorder) record.writes.insert(record.writes.end(), intended.begin(), intended.end());
+      std::move(intended.begin(), intended.end(), std::back_inserter(record.failedWrites));
       if (failure.empty()) failure = text;
       if (!step.goOnAfterFailure) return finish(OperationResult::Failed, failure);
     } else {

@@ -50,10 +50,19 @@ class DeviceOperationHost {
 // Device" when nobody answers command 0 at the station number.
 bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host);
 // Opens the port and identifies the device at the station number, with its own progress
-// range 0..2 and success pause.
-bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host);
-// ConnectDevice in "Normal" mode; in "Broadcast" mode long frames go to the all-zero address.
-bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host);
+// range 0..2 and success pause. The identification is told to the window's recorder under
+// `operation` (the user's name for what identified it); `device`, when given, receives the
+// long address identified ("26-05-0A0001").
+bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host, const std::string& operation = {},
+                   std::string* device = nullptr);
+// ConnectDevice in "Normal" mode; in "Broadcast" mode long frames go to the all-zero address
+// and `device` is left empty (which device answers is learnt from its replies).
+bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host,
+                          const std::string& operation = {}, std::string* device = nullptr);
+
+// The long address of an identified device as the status bar and the records write it:
+// "26-05-0A0001".
+std::string IdentityAddressText(const HartIdentity& identity);
 
 // How a device exchange that failed ends a piece of device work: its message ("Communication
 // Failure:%s", or with a blank after the colon; the result's text, with the port's reason in
@@ -70,26 +79,56 @@ using DeviceExchange = std::function<HartResult(DeviceState&)>;
 struct RecordedValue {
   std::string name;
   std::string value;
-  std::string echo;
+  std::string echo = {};  // may be left out: {"Damping Time", "3.3000 s"}
 };
 using RecordedValues = std::function<std::vector<RecordedValue>()>;
 
-// What an operation with a record name did, as the frame reports it when it ends.
+// What an operation did, as the frame reports it when it ends.
 struct OperationRecord {
-  std::string name;                   // DeviceOperation::recordName
+  std::string name;                   // DeviceOperation::recordName; empty: none
   std::string kind;                   // DeviceOperation::recordKind
+  std::string detail;                 // DeviceOperation::recordDetail
   std::vector<RecordedValue> reads;   // of the steps that succeeded
-  std::vector<RecordedValue> writes;  // of the steps that ran, the failed one included
+  std::vector<RecordedValue> writes;  // of the steps that succeeded, with the device's echo
+  // Of the steps that failed: what they were to write. The device may or may not hold it.
+  std::vector<RecordedValue> failedWrites;
   bool recordReads = false;
+  bool forgetValues = false;  // DeviceOperation::recordForgetsValues
+  // The long address the operation identified; empty in "Broadcast" mode and without an
+  // addressing step (the recorder then takes the device that answered last).
+  std::string device;
   std::string result;  // "OK", or the failure text the user saw
 };
 
-// Takes the frame's reports. Called on the worker that ran the operation, after its last
-// exchange and outside the link lock; the device is the one `ds.request` addresses.
+// Device work that is not a DeviceOperation (the configuration transfers, the thermal
+// compensation), as it reports itself when it ends.
+struct WorkRecord {
+  std::string device;  // long address; empty: the device that answered last
+  std::string name;    // as the user named it: "File > Update to computer"
+  std::string kind;    // record_kind in records/DeviceRecord.h
+  std::string detail;
+  std::string result;          // "OK", or the failure text the user saw
+  std::vector<uint8_t> image;  // a configuration image, else empty
+  // What the device holds now as far as this work knows (the tag of an uploaded image),
+  // kept as the "before" of later writes; with `forgetValues` all kept before are dropped
+  // first (a download replaced the whole configuration).
+  std::vector<RecordedValue> values;
+  bool forgetValues = false;
+};
+
+// Takes the reports of device work. Called on the worker that did the work, after its last
+// exchange and outside the link lock; it only hands over and never waits for the store.
 class OperationRecorder {
  public:
   virtual ~OperationRecorder() = default;
+  // Every operation run in the frame that read or wrote a value, or that has a record name
+  // and a kind other than "write". Whether it makes a record is the recorder's decision
+  // (see DeviceOperation::recordName); the values read are kept either way.
   virtual void OperationEnded(DeviceState& ds, const OperationRecord& record) = 0;
+  // A device answered command 0 at `pollAddress`.
+  virtual void DeviceIdentified(const std::string& /*operation*/, int /*pollAddress*/,
+                                const HartIdentity& /*identity*/) {}
+  virtual void WorkEnded(const WorkRecord& /*record*/) {}
 };
 
 // One exchange of an operation (or a few that advance the bar together), what the window
@@ -109,7 +148,8 @@ struct DeviceStep {
   // For the device records, called on the worker after the exchange succeeded: the values
   // it read from the device (kept for this run as the "before" of a later write to the same
   // device) and the values it wrote, with the device's echo. A write step that fails is
-  // recorded with its values too (they are asked of it before the exchange, without echo).
+  // recorded with its values too (they are asked of it before the exchange, without echo),
+  // and the value kept for each is dropped: the device may or may not have taken it.
   RecordedValues reads;
   RecordedValues writes;
 };
@@ -136,10 +176,16 @@ struct DeviceOperation {
   // its steps read are recorded too (tag, descriptor, message, versions). An operation with
   // a name is recorded once it has run (with its result, also a failure) when a step wrote
   // something, when it is of a kind other than "write" (a reset is recorded though it
-  // writes no value), or when it records its reads. Without a name nothing is recorded.
+  // writes no value), or when it records its reads. Without a name nothing is recorded, but
+  // the values its steps read are still kept as the "before" of later writes.
   std::string recordName;
   std::string recordKind = "write";
   bool recordReads = false;
+  // The record's text when its steps list no values ("Device reset (command 42)").
+  std::string recordDetail;
+  // The operation changes settings it does not list (a factory default restore): the
+  // values kept from earlier reads of the device no longer hold.
+  bool recordForgetsValues = false;
 
   // Appends a step; returns it for the rarer settings.
   DeviceStep& Step(DeviceExchange exchange, std::function<void()> show = {}, int position = 0);
