@@ -272,7 +272,7 @@ DeviceHistoryDlg::DeviceHistoryDlg(const RecordsLocation& where, QWidget* parent
   m_deviceTable->setColumnWidth(0, digit * 16);
   m_deviceTable->setColumnWidth(1, digit * 16);
   m_deviceTable->setColumnWidth(2, digit * 22);
-  const int recordWidths[] = {20, 14, 12, 30, 60};
+  const int recordWidths[] = {19, 10, 9, 24, 44};  // the result takes the rest
   for (int column = 0; column < 5; ++column)
     m_recordTable->setColumnWidth(column, digit * recordWidths[column]);
 
@@ -548,8 +548,10 @@ ConfigCompareDlg::ConfigCompareDlg(std::shared_ptr<StoreReader> reader, const QS
   m_table = MakeTable(this, "values", "Values", {"Value", "Left", "Right", "≠"});
   const int digit = fontMetrics().horizontalAdvance('0');
   m_table->setColumnWidth(0, digit * 22);
-  m_table->setColumnWidth(1, digit * 34);
-  m_table->setColumnWidth(2, digit * 34);
+  m_table->horizontalHeader()->setStretchLastSection(false);
+  m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  m_table->setColumnWidth(3, digit * 4);
   m_count = new QLabel(this);
   m_count->setObjectName("differenceCount");
 
@@ -645,14 +647,12 @@ void ConfigCompareDlg::LoadRecordImage(int side, const DeviceRecord& record) {
   m_image[side].reset();
   m_source[side]->setText("Reading the image...");
   ShowComparison();
-  const QString source = ImageSource(record);
   m_reader->Ask(
       m_sideLane[side],
-      [this, side, uid = record.uid, source](RecordStore* store,
-                                             QString& error) -> StoreReader::Answer {
+      [this, side, uid = record.uid](RecordStore* store, QString& error) -> StoreReader::Answer {
         std::optional<QByteArray> bytes;
         if (store) bytes = store->Image(uid, &error);
-        return [this, side, bytes = std::move(bytes), error, source] {
+        return [this, side, bytes = std::move(bytes), error] {
           if (!bytes || bytes->size() != kConfigImageSize) {
             m_source[side]->setText(!error.isEmpty() ? "The image cannot be read: " + error
                                     : !bytes         ? QStringLiteral("The record keeps no image")
@@ -664,7 +664,7 @@ void ConfigCompareDlg::LoadRecordImage(int side, const DeviceRecord& record) {
           ConfigImage image;
           std::copy_n(reinterpret_cast<const uint8_t*>(bytes->constData()), kConfigImageSize,
                       image.begin());
-          SetSide(side, image, source);
+          SetSide(side, image, QString());  // the list names the record
         };
       });
 }
