@@ -109,16 +109,20 @@ std::string Format(const AppSettings& settings, const SettingsKey& key) {
       key.field);
 }
 
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  const size_t last = text.find_last_not_of(" \t\r");
+  return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
 void LoadFrom(AppSettings& settings, const IniFile& ini) {
   for (const SettingsKey& key : kKeys) {
     std::string text = ini.Get(kSection, key.name, key.fallback);
     if (text.size() > kValueChars) text.resize(kValueChars);
     Apply(settings, key, text);
   }
-  settings.link = ini.Get(kSection, "Link", "");
-  const size_t first = settings.link.find_first_not_of(" \t");
-  const size_t last = settings.link.find_last_not_of(" \t\r");
-  settings.link = first == std::string::npos ? "" : settings.link.substr(first, last - first + 1);
+  settings.link = Trimmed(ini.Get(kSection, "Link", ""));
+  settings.records = Trimmed(ini.Get(kSection, "Records", ""));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The program's settings: one record for the process, read from "Morvane.ini" in the
-// working directory at start and written back at exit (section "MorvaneDlg", 14 keys).
+// working directory at start and written back at exit (section "MorvaneDlg", 14 keys; the
+// optional "Link" and "Records" are only read).
 #pragma once
 
 #include <atomic>
@@ -29,6 +30,9 @@ struct AppSettings {
   // hartip://HOST[:PORT] for a HART-IP gateway; empty when the key is absent. The program
   // never writes it.
   std::string link;
+  // "Records", optional, read like "Link" and never written: where the device records live
+  // (see RecordsLocation in records/RecordStore.h); empty for Records.db in the working folder.
+  std::string records;
 };
 
 // The process's settings.

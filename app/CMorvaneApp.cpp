@@ -1,7 +1,9 @@
 #include "CMorvaneApp.h"
 
 #include "AppIcon.h"
+#include "AppSettings.h"
 #include "CMorvaneDlg.h"
+#include "DeviceRecorder.h"
 
 CMorvaneApp::CMorvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Morvane");
@@ -9,7 +11,11 @@ CMorvaneApp::CMorvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool CMorvaneApp::InitInstance() {
+  // The records are kept from the window's start to the program's end; what the store has
+  // not taken by then waits in the journal for the next start.
+  DeviceRecorder recorder(QString::fromStdString(TheAppSettings().records), RecordsJournalPath());
   CMorvaneDlg dlg;
+  dlg.SetRecorder(&recorder);
   dlg.exec();
   return false;
 }

@@ -24,6 +24,7 @@
 #include "CMyTabCtrl.h"
 #include "CommunicationLog.h"
 #include "ConfigTransfer.h"
+#include "DeviceRecorder.h"
 #include "DeviceSearch.h"
 #include "DialogUnits.h"
 #include "HartIpPort.h"
@@ -162,6 +163,7 @@ CMorvaneDlg::~CMorvaneDlg() {
   m_bJobRun = 0;
   m_bLoopRun = 0;
   WaitForWorkers();
+  SetRecorder(nullptr);
   if (TheDeviceState().observer == m_linkMonitor) TheDeviceState().observer = nullptr;
 }
 
@@ -422,6 +424,43 @@ void CMorvaneDlg::OnUiThread(const std::function<void()>& fn) {
   TheUiQueue().Call(fn);
 }
 
+OperationRecorder* CMorvaneDlg::Recorder() {
+  return m_recorder.load();
+}
+
+void CMorvaneDlg::SetRecorder(DeviceRecorder* recorder) {
+  if (DeviceRecorder* old = m_recorder.exchange(recorder)) {
+    old->SetStatusListener({});
+    old->SetAnsweringDevice({});
+  }
+  if (recorder) {
+    recorder->SetAnsweringDevice(
+        [monitor = m_linkMonitor] { return monitor->LastAnsweringDevice(); });
+    // The writer's thread reports; the window shows on its own thread. Posted calls that
+    // have not run when the window goes are dropped with it.
+    recorder->SetStatusListener([this](const DeviceRecorder::Status&) {
+      QMetaObject::invokeMethod(
+          this, [this] { ShowRecordsStatus(); }, Qt::QueuedConnection);
+    });
+  }
+  if (!m_destroying) ShowRecordsStatus();
+}
+
+void CMorvaneDlg::ShowRecordsStatus() {
+  DeviceRecorder* recorder = m_recorder.load();
+  const DeviceRecorder::Status status =
+      recorder ? recorder->CurrentStatus() : DeviceRecorder::Status{};
+  const QString text = RecordsPaneText(status);
+  m_panes[0]->setText(text);
+  m_panes[0]->setToolTip(text == "Ready" ? QString() : text);
+  const QString off = RecordsOffMessage(status);
+  if (off.isEmpty() || m_recordsOffShown) return;
+  m_recordsOffShown = true;
+  // After the window is up, not inside whoever called.
+  QMetaObject::invokeMethod(
+      this, [off] { ::ShowMessage(off); }, Qt::QueuedConnection);
+}
+
 // ---- Device operations ----
 
 void CMorvaneDlg::RunOperation(DeviceOperation op, std::function<void(OperationResult)> done) {
@@ -433,7 +472,8 @@ void CMorvaneDlg::RunOperation(DeviceOperation op, std::function<void(OperationR
 void CMorvaneDlg::RunOnlineTest(std::function<void(OperationResult)> done) {
   RunDeviceWork(
       [](DeviceState& ds, DeviceOperationHost& host) {
-        return ::ConnectDevice(ds, host) ? OperationResult::Done : OperationResult::NoDevice;
+        return ::ConnectDevice(ds, host, "Online Test") ? OperationResult::Done
+                                                        : OperationResult::NoDevice;
       },
       std::move(done));
 }

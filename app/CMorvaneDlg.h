@@ -25,6 +25,7 @@ class QStatusBar;
 class QTreeWidgetItem;
 class CMyTabCtrl;
 class CommunicationLogDlg;
+class DeviceRecorder;
 class InputBlocker;
 class LinkMonitor;
 class NavigationTree;
@@ -100,6 +101,13 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   bool NormalAddressing() override;
   bool JobIdle() override;
   void OnUiThread(const std::function<void()>& fn) override;
+  OperationRecorder* Recorder() override;
+
+  // The device records: what the window's operations do goes to `recorder` (null: nothing
+  // is recorded), which must outlive the window or be replaced first. Pane 1 shows whether
+  // records wait for the store or are off; when they are off for a reason the user must
+  // fix, a message says so once.
+  void SetRecorder(DeviceRecorder* recorder);
 
   // File menu: the device's configuration memory to a data file and back, on the job pair;
   // the values go onto the pages.
@@ -178,6 +186,7 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   void OnTreeItemClicked(QTreeWidgetItem* item);
   void OnStationSelected(int index);
   void OnAbout();
+  void ShowRecordsStatus();
   void WaitForWorkers();
   void StartNextOperation();
   void FinishOperation(OperationResult result, const std::function<void(OperationResult)>& done);
@@ -214,4 +223,6 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   InputBlocker* m_inputBlocker = nullptr;
   LinkMonitor* m_linkMonitor = nullptr;
   CommunicationLogDlg* m_communicationLog = nullptr;
+  std::atomic<DeviceRecorder*> m_recorder{nullptr};
+  bool m_recordsOffShown = false;  // the message that records are off, once a run
 };

@@ -1,5 +1,7 @@
 #include "ConfigTransfer.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -7,12 +9,16 @@
 #include "BackgroundJob.h"
 #include "Commands.h"
 #include "DeviceOperation.h"
+#include "DeviceRecord.h"
 #include "Prompts.h"
 #include "SafeFile.h"
+#include "Texts.h"
 
 namespace {
 
 constexpr int kProgressHigh = 90;
+constexpr char kUploadName[] = "File > Update to computer";
+constexpr char kDownloadName[] = "File > Downloads to Device";
 
 // The name proposed for a saved file: the device's tag, or "device".
 QString ProposedName(const ConfigValues& values) {
@@ -28,19 +34,27 @@ void Finish(DeviceOperationHost& host, DeviceState& ds) {
   host.SetProgressPos(0);
 }
 
-// The start both transfers share: the port, the device, the bar. False when it ended there.
-bool Begin(BackgroundJob& job, DeviceOperationHost& host, DeviceState& ds) {
-  if (!OpenPortOrReport(ds, host) || !PrepareDeviceAddress(ds, host)) return false;
+// The start both transfers share: the port, the device (its long address into `device`
+// when it was identified), the bar. False when it ended there.
+bool Begin(BackgroundJob& job, DeviceOperationHost& host, DeviceState& ds, const char* operation,
+           std::string& device) {
+  if (!OpenPortOrReport(ds, host) || !PrepareDeviceAddress(ds, host, operation, &device))
+    return false;
   if (!job.Running()) return false;
   host.SetProgressRange(kProgressHigh);
   host.SetProgressPos(1);
   return true;
 }
 
-// The device a file configures, by its tag (or "the device" without one).
-std::string DeviceLabel(const ConfigValues& values) {
+std::string TrimmedTag(const ConfigValues& values) {
   std::string tag = values.tag;
   tag.erase(tag.find_last_not_of(' ') + 1);
+  return tag;
+}
+
+// The device a file configures, by its tag (or "the device" without one).
+std::string DeviceLabel(const ConfigValues& values) {
+  const std::string tag = TrimmedTag(values);
   return tag.empty() ? "the device" : tag;
 }
 
@@ -51,6 +65,56 @@ std::string DownloadQuestion(const std::string& fileName, const ConfigValues& v)
   return "Write " + fileName + " into the device?\n\nTag: " + DeviceLabel(v) +
          "\nPV range: " + range +
          "\n\nThe device's whole configuration will be overwritten with the file's.";
+}
+
+// Writes the blocks, counting those the device took; the failure is shown and returned.
+HartResult WriteBlocks(DeviceOperationHost& host, DeviceState& ds, const ConfigImage& image,
+                       int& written) {
+  for (written = 0; written < kConfigBlocks; ++written) {
+    const int k = written;
+    uint8_t data[1 + kConfigBlockSize] = {static_cast<uint8_t>(k)};
+    std::copy_n(image.begin() + k * kConfigBlockSize, kConfigBlockSize, data + 1);
+    HartResponse reply;
+    const HartResult result = HartExchange(ds, 246, data, sizeof data, 0, reply);
+    if (result != HART_OK) {
+      ReportFailure(host, result);
+      return result;
+    }
+    host.SetProgressPos(std::min(k + 2, kProgressHigh));
+  }
+  return HART_OK;
+}
+
+// "SHA-256 9f86d0..." of an image.
+std::string Sha256Text(const ConfigImage& image) {
+  const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(image.data()),
+                                                   static_cast<qsizetype>(image.size()));
+  return "SHA-256 " +
+         QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+// The record of a transfer, with the image. When the device holds `image` whole (it was read
+// from it, or written into it completely) its tag is kept as the device's; a download drops
+// what was kept of the device before.
+void RecordTransfer(DeviceOperationHost& host, const std::string& device, const char* operation,
+                    const char* kind, const ConfigImage& image, const std::string& detail,
+                    const std::string& result, bool deviceHoldsImage) {
+  OperationRecorder* recorder = host.Recorder();
+  if (!recorder) return;
+  WorkRecord work;
+  work.device = device;
+  work.name = operation;
+  work.kind = kind;
+  work.image.assign(image.begin(), image.end());
+  work.detail = detail;
+  work.result = result;
+  work.forgetValues = work.kind == record_kind::kDownload;
+  if (deviceHoldsImage) work.values = {{"Tag", TrimmedTag(DecodeConfigImage(image))}};
+  recorder->WorkEnded(work);
+}
+
+std::string PathText(const QString& path) {
+  return QDir::toNativeSeparators(path).toStdString();
 }
 
 }  // namespace
@@ -77,18 +141,8 @@ bool ReadConfigBlocks(DeviceOperationHost& host, DeviceState& ds, ConfigImage& i
 }
 
 bool WriteConfigBlocks(DeviceOperationHost& host, DeviceState& ds, const ConfigImage& image) {
-  for (int k = 0; k < kConfigBlocks; ++k) {
-    uint8_t data[1 + kConfigBlockSize] = {static_cast<uint8_t>(k)};
-    std::copy_n(image.begin() + k * kConfigBlockSize, kConfigBlockSize, data + 1);
-    HartResponse reply;
-    const HartResult result = HartExchange(ds, 246, data, sizeof data, 0, reply);
-    if (result != HART_OK) {
-      ReportFailure(host, result);
-      return false;
-    }
-    host.SetProgressPos(std::min(k + 2, kProgressHigh));
-  }
-  return true;
+  int written = 0;
+  return WriteBlocks(host, ds, image, written) == HART_OK;
 }
 
 bool SaveConfigFile(const QString& path, const ConfigImage& image, QString* error) {
@@ -119,28 +173,39 @@ std::optional<ConfigImage> LoadConfigFile(const QString& path, std::string& refu
 
 void UploadConfiguration(BackgroundJob& job, DeviceOperationHost& host, DeviceState& ds,
                          const ShowConfigValues& show) {
-  if (!Begin(job, host, ds)) return;
+  std::string device;
+  if (!Begin(job, host, ds, kUploadName, device)) return;
   ConfigImage image{};
   if (!ReadConfigBlocks(host, ds, image, [&job] { return job.Running(); })) return;
+  // The image read is recorded whether or not it is saved: it is what the device held.
+  auto record = [&](const std::string& saved, const std::string& result) {
+    RecordTransfer(host, device, kUploadName, record_kind::kUpload, image,
+                   Sha256Text(image) + "; " + saved, result, true);
+  };
   const ConfigValues values = DecodeConfigImage(image);
   const QString path = AskSaveFile(kDataFileFilter, ProposedName(values));
   if (path.isEmpty()) {
+    record("not saved (the save was cancelled)", kRecordOk);
     host.SetProgressPos(0);
     return;
   }
   QString error;
   if (!SaveConfigFile(path, image, &error)) {
-    host.ShowMessage(SaveFailureMessage(path, error).toStdString());
+    const std::string message = SaveFailureMessage(path, error).toStdString();
+    record("not saved", message);
+    host.ShowMessage(message);
     host.SetProgressPos(0);
     return;
   }
+  record("saved as " + PathText(path), kRecordOk);
   host.OnUiThread([&] { show(values); });
   Finish(host, ds);
 }
 
 void DownloadConfiguration(BackgroundJob& job, DeviceOperationHost& host, DeviceState& ds,
                            const ShowConfigValues& show) {
-  if (!Begin(job, host, ds)) return;
+  std::string device;
+  if (!Begin(job, host, ds, kDownloadName, device)) return;
   const QString path = AskOpenFile(kDataFileFilter, QString());
   if (path.isEmpty()) {
     host.SetProgressPos(0);
@@ -162,15 +227,23 @@ void DownloadConfiguration(BackgroundJob& job, DeviceOperationHost& host, Device
     host.SetProgressPos(0);
     return;
   }
-  const std::string device = DeviceLabel(values);
+  const std::string label = DeviceLabel(values);
   if (!host.Confirm(DownloadQuestion(fileName.toStdString(), values))) {
     host.SetProgressPos(0);
     return;
   }
   // Once begun, a download runs to its last block: half a configuration is worse than either.
-  if (!WriteConfigBlocks(host, ds, *image)) return;
+  int written = 0;
+  const HartResult result = WriteBlocks(host, ds, *image, written);
+  // Recorded also when it failed part-way: the device then holds part of the file.
+  RecordTransfer(host, device, kDownloadName, record_kind::kDownload, *image,
+                 "File " + PathText(path) + ", " + Sha256Text(*image) + "; written " +
+                     std::to_string(written) + " of " + std::to_string(kConfigBlocks) + " blocks",
+                 result == HART_OK ? std::string(kRecordOk) : Texts::CommunicationFailure(result),
+                 result == HART_OK);
+  if (result != HART_OK) return;
   host.OnUiThread([&] { show(values); });
   Finish(host, ds);
   host.ShowMessage("Download complete: " + std::to_string(kConfigBlocks) + " blocks written to " +
-                   device);
+                   label);
 }

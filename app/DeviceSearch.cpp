@@ -1,5 +1,6 @@
 #include "DeviceSearch.h"
 
+#include <string>
 #include <vector>
 
 #include "AppSettings.h"
@@ -8,8 +9,12 @@
 #include "Texts.h"
 
 namespace {
+
 constexpr int kAddressCount = 16;
-}
+
+void SearchDevices(CMorvaneDlg& dlg, BackgroundJob& job, const std::string& operation);
+
+}  // namespace
 
 void StartDeviceSearch(CMorvaneDlg& dlg, bool askFirst) {
   if (askFirst && !dlg.Confirm(Texts::kSearchConfirm)) return;
@@ -20,11 +25,19 @@ void StartDeviceSearch(CMorvaneDlg& dlg, bool askFirst) {
   if (!OpenPortOrReport(TheDeviceState(), dlg)) return;
   // Marked before the worker runs, so an Esc pressed at once already stops it.
   dlg.m_searchRunning = true;
+  // The records name the search as the user started it: the tree asks first, the menu not.
+  const std::string operation = askFirst ? "Polling Device" : "Tools > Polling";
   dlg.StartJob(CMorvaneDlg::JobPair::Job,
-               [&dlg](BackgroundJob& job) { DeviceSearchThread(dlg, job); });
+               [&dlg, operation](BackgroundJob& job) { SearchDevices(dlg, job, operation); });
 }
 
 void DeviceSearchThread(CMorvaneDlg& dlg, BackgroundJob& job) {
+  SearchDevices(dlg, job, "Polling Device");
+}
+
+namespace {
+
+void SearchDevices(CMorvaneDlg& dlg, BackgroundJob& job, const std::string& operation) {
   DeviceState& ds = TheDeviceState();
   dlg.SetProgressRange(kAddressCount + 1);
   dlg.SetProgressPos(1);
@@ -35,6 +48,8 @@ void DeviceSearchThread(CMorvaneDlg& dlg, BackgroundJob& job) {
   for (; address < kAddressCount && job.Running(); ++address) {
     HartIdentity identity;
     if (HartCmd0(ds, static_cast<uint8_t>(address), identity) == HART_OK) {
+      if (OperationRecorder* recorder = dlg.Recorder())
+        recorder->DeviceIdentified(operation, address, identity);
       found.push_back(address);
       dlg.AddStation(address);
     }
@@ -59,3 +74,5 @@ void DeviceSearchThread(CMorvaneDlg& dlg, BackgroundJob& job) {
   }
   dlg.m_searchRunning = false;
 }
+
+}  // namespace

@@ -52,6 +52,19 @@ QString FrameDecodeText(const LoggedFrame& frame) {
 LinkMonitor::LinkMonitor(QObject* parent) : QObject(parent) {}
 
 void LinkMonitor::OnFrame(const LinkFrame& frame) {
+  if (frame.fromDevice && frame.reply) {
+    // A long frame carries its sender's address; a command 0 reply names it in its data.
+    const HartResponse& r = *frame.reply;
+    std::string address;
+    if (r.longFrame)
+      address = LongAddressText(r.manufacturerId, r.deviceType, r.deviceId);
+    else if (r.command == 0 && r.responseCode == 0 && r.byteCount >= 2 + 12)
+      address = LongAddressText(r.data[1], r.data[2], r.data + 9);
+    if (!address.empty()) {
+      std::lock_guard hold(m_answeringLock);
+      m_lastAnswering = std::move(address);
+    }
+  }
   LoggedFrame copy;
   copy.timeUs = frame.timeUs;
   copy.fromDevice = frame.fromDevice;
@@ -68,6 +81,11 @@ void LinkMonitor::OnFrame(const LinkFrame& frame) {
         Add(std::move(copy), parsed, reply);
       },
       Qt::QueuedConnection);
+}
+
+std::string LinkMonitor::LastAnsweringDevice() const {
+  std::lock_guard hold(m_answeringLock);
+  return m_lastAnswering;
 }
 
 void LinkMonitor::Clear() {

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <mutex>
+#include <string>
 #include <vector>
 
 #include "HartLink.h"
@@ -44,6 +46,11 @@ class LinkMonitor : public QObject, public LinkObserver {
   // Any thread, with the link's lock held: copies the frame and queues it to the UI thread.
   void OnFrame(const LinkFrame& frame) override;
 
+  // Any thread: the long address of the device whose reply came last ("26-05-0A0001"), as
+  // the reply names it; empty before any did. In "Broadcast" mode this is how the program
+  // knows which device answered.
+  std::string LastAnsweringDevice() const;
+
   // UI thread.
   const std::deque<LoggedFrame>& Frames() const { return m_frames; }
   void Clear();
@@ -62,6 +69,9 @@ class LinkMonitor : public QObject, public LinkObserver {
   void Add(LoggedFrame frame, bool parsed, const HartResponse& reply);
   void NoteRequest(const LoggedFrame& frame);
   void NoteReply(const LoggedFrame& frame, bool parsed, const HartResponse& reply);
+
+  mutable std::mutex m_answeringLock;
+  std::string m_lastAnswering;
 
   std::deque<LoggedFrame> m_frames;
   uint64_t m_nextSerial = 1;

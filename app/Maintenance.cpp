@@ -1,5 +1,9 @@
 #include "Maintenance.h"
 
+#include <array>
+#include <optional>
+
+#include "DeviceRecord.h"
 #include "Encoding.h"
 #include "FrameText.h"
 #include "Texts.h"
@@ -30,11 +34,72 @@ OperationResult Refuse(DeviceOperationHost& host, const std::string& text) {
   return OperationResult::Refused;
 }
 
-// The start both thermal operations share: the port, the device identified, the bar, and
-// the point count. Done when it may go on.
-OperationResult BeginThermal(DeviceState& ds, DeviceOperationHost& host, int high, int& points) {
+constexpr char kCancelThermal[] = "Settings > Cancel Thermal Compensation";
+constexpr char kRestoreThermal[] = "Settings > Restore Thermal Compensation";
+
+// What a thermal operation did to the device, point by point, for the device records:
+// "Temperature points 5; Point 1: read 4120, kept 4120, written 65535; ...; Device reset".
+// It ends the operation: each way out reports it with the result the user saw.
+class ThermalLog {
+ public:
+  using Values = std::array<std::optional<uint16_t>, ThermalBackup::kPoints>;
+
+  ThermalLog(DeviceOperationHost& host, const char* operation, const std::string& device,
+             const std::string& tag, int points)
+      : host_(host), points_(points) {
+    work_.device = device;
+    work_.name = operation;
+    work_.kind = record_kind::kMaintenance;
+    work_.values = {{"Tag", tag}};
+  }
+
+  Values read, kept, written;
+  bool reset = false;
+
+  OperationResult Done() { return End(OperationResult::Done, kRecordOk); }
+  OperationResult Failed(const HartResult& result) {
+    ReportFailure(host_, result);
+    return End(OperationResult::Failed, Texts::CommunicationFailure(result));
+  }
+  OperationResult Refused(const std::string& text) {
+    host_.ShowMessage(text);
+    host_.SetProgressPos(0);
+    return End(OperationResult::Refused, text);
+  }
+
+ private:
+  OperationResult End(OperationResult outcome, const std::string& result) {
+    if (OperationRecorder* recorder = host_.Recorder()) {
+      work_.detail = Detail();
+      work_.result = result;
+      recorder->WorkEnded(work_);
+    }
+    return outcome;
+  }
+  std::string Detail() const {
+    std::string text = "Temperature points " + std::to_string(points_);
+    for (int k = 0; k < points_; ++k) {
+      std::string point;
+      for (const auto& [label, values] :
+           {std::pair{"read ", &read}, std::pair{"kept ", &kept}, std::pair{"written ", &written}})
+        if (const auto& v = (*values)[static_cast<size_t>(k)])
+          point += (point.empty() ? "" : ", ") + std::string(label) + std::to_string(*v);
+      if (!point.empty()) text += "; Point " + std::to_string(k + 1) + ": " + point;
+    }
+    return reset ? text + "; Device reset" : text;
+  }
+
+  DeviceOperationHost& host_;
+  int points_;
+  WorkRecord work_;
+};
+
+// The start both thermal operations share: the port, the device identified (its long
+// address into `device`), the bar, and the point count. Done when it may go on.
+OperationResult BeginThermal(DeviceState& ds, DeviceOperationHost& host, const char* operation,
+                             int high, int& points, std::string& device) {
   if (!OpenPortOrReport(ds, host)) return OperationResult::NoPort;
-  if (!ConnectDevice(ds, host)) return OperationResult::NoDevice;
+  if (!ConnectDevice(ds, host, operation, &device)) return OperationResult::NoDevice;
   host.SetProgressRange(high);
   host.SetProgressPos(1);
   uint8_t t = 0, n = 0;
@@ -50,14 +115,15 @@ OperationResult BeginThermal(DeviceState& ds, DeviceOperationHost& host, int hig
 
 // The reset that makes the device take its new compensation, the bar, and what was done.
 OperationResult EndThermal(DeviceState& ds, DeviceOperationHost& host, int high,
-                           const std::string& done) {
+                           const std::string& done, ThermalLog& log) {
   const HartResult result = HartCmd42(ds);
-  if (result != HART_OK) return Fail(host, result);
+  if (result != HART_OK) return log.Failed(result);
+  log.reset = true;
   host.SetProgressPos(high);
   ds.Time().SleepMs(100);
   host.SetProgressPos(0);
   host.ShowMessage(done);
-  return OperationResult::Done;
+  return log.Done();
 }
 
 std::string DeviceKey(DeviceState& ds) {
@@ -67,26 +133,28 @@ std::string DeviceKey(DeviceState& ds) {
 
 // The device as the questions name it: its tag (command 13) and long address,
 // "PT-101 (26-05-0A0001)". An empty tag leaves the address alone.
-HartResult DeviceName(DeviceState& ds, std::string& name) {
+HartResult DeviceName(DeviceState& ds, std::string& name, std::string& tag) {
   HartResponse detail;
   const HartResult result = HartExchange(ds, 13, nullptr, 0, kTagPackedBytes, detail);
   if (result != HART_OK) return result;
-  char tag[kTagChars + 1] = {};
-  UnpackAscii(detail.data, tag, kTagPackedBytes);
-  std::string text(tag);
+  char packed[kTagChars + 1] = {};
+  UnpackAscii(detail.data, packed, kTagPackedBytes);
+  std::string text(packed);
   text.erase(text.find_last_not_of(' ') + 1);
   std::lock_guard lock(ds.lock);
   const HartRequest& r = ds.request;
   const std::string address = LongAddressText(r.manufacturerId, r.deviceType, r.deviceId);
   name = text.empty() ? address : text + " (" + address + ")";
+  tag = text;
   return HART_OK;
 }
 
 // Asks before the device's thermal compensation is overwritten, naming the device in place
-// of the question's %s. Done when the user agreed; `name` is the device's.
+// of the question's %s. Done when the user agreed; `name` and `tag` are the device's.
 OperationResult AskThermal(DeviceState& ds, DeviceOperationHost& host, const std::string& question,
-                           std::string& name) {
-  if (const HartResult result = DeviceName(ds, name); result != HART_OK) return Fail(host, result);
+                           std::string& name, std::string& tag) {
+  if (const HartResult result = DeviceName(ds, name, tag); result != HART_OK)
+    return Fail(host, result);
   std::string text = question;
   text.replace(text.find("%s"), 2, name);
   if (host.Confirm(text)) return OperationResult::Done;
@@ -101,6 +169,9 @@ DeviceOperation ResetDeviceOperation(bool fromMenu) {
   op.confirmText = "Reset?";
   op.spacedFailure = fromMenu;
   op.progressHigh = 2;
+  op.recordName = fromMenu ? "Monitor > Reset Device" : "Device Reset";
+  op.recordKind = record_kind::kMaintenance;
+  op.recordDetail = "Device reset (command 42)";
   op.Step([](DeviceState& ds) { return HartCmd42(ds); });
   return op;
 }
@@ -110,6 +181,10 @@ DeviceOperation RestoreFactoryDefaultOperation() {
   op.confirmText = "Restore Factory Default";
   op.doneText = "The device's factory default configuration is restored.";
   op.progressHigh = 2;
+  op.recordName = "Tools > Restore";
+  op.recordKind = record_kind::kMaintenance;
+  op.recordDetail = "Factory default configuration restored (command 164)";
+  op.recordForgetsValues = true;
   op.Step(Bare(164));
   return op;
 }
@@ -121,6 +196,9 @@ DeviceOperation CancelLinearCompensationOperation() {
   op.doneText = "The device's factory calibration is cancelled.";
   op.spacedFailure = true;
   op.progressHigh = 2;
+  op.recordName = "Settings > Cancel Linear Compensation";
+  op.recordKind = record_kind::kMaintenance;
+  op.recordDetail = "Factory (linear) calibration cancelled (command 231)";
   op.Step(Bare(231));
   return op;
 }
@@ -128,7 +206,8 @@ DeviceOperation CancelLinearCompensationOperation() {
 OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& host) {
   constexpr int kHigh = 18;
   int points = 0;
-  if (const OperationResult begun = BeginThermal(ds, host, kHigh, points);
+  std::string device;
+  if (const OperationResult begun = BeginThermal(ds, host, kCancelThermal, kHigh, points, device);
       begun != OperationResult::Done)
     return begun;
   const std::string question =
@@ -138,43 +217,51 @@ OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& 
       ThermalBackup::FileName() +
       " first, so that \"Restore Thermal Compensation\" can put "
       "them back.";
-  std::string name;
-  if (const OperationResult asked = AskThermal(ds, host, question, name);
+  std::string name, tag;
+  if (const OperationResult asked = AskThermal(ds, host, question, name, tag);
       asked != OperationResult::Done)
     return asked;
 
+  // From here on the work is recorded, however it ends.
+  ThermalLog log(host, kCancelThermal, device, tag, points);
   // Every point is read and the backup is safe on disk before the device is touched.
-  const std::string device = DeviceKey(ds);
-  ThermalBackup::Entries backup = ThermalBackup::Load(device);
+  const std::string key = DeviceKey(ds);
+  ThermalBackup::Entries backup = ThermalBackup::Load(key);
   for (int k = 0; k < points; ++k) {
+    const size_t i = static_cast<size_t>(k);
     uint16_t tad = 0;
     const HartResult result = HartCmd225(ds, static_cast<uint8_t>(k), tad);
-    if (result != HART_OK) return Fail(host, result);
+    if (result != HART_OK) return log.Failed(result);
+    log.read[i] = tad;
     // A point already cancelled keeps the value kept for it before.
-    auto& entry = backup[static_cast<size_t>(k)];
+    auto& entry = backup[i];
     if (tad != 0xFFFF || !entry) entry = tad;
     host.SetProgressPos(k + 3);
   }
   std::string error;
-  if (!ThermalBackup::Save(device, backup, &error))
-    return Refuse(host,
-                  "The thermal compensation backup could not be kept, so nothing was "
-                  "sent to the device.\n" +
-                      error);
+  if (!ThermalBackup::Save(key, backup, &error))
+    return log.Refused(
+        "The thermal compensation backup could not be kept, so nothing was "
+        "sent to the device.\n" +
+        error);
+  log.kept = backup;
   for (int k = 0; k < points; ++k) {
     const HartResult result = HartCmd226(ds, static_cast<uint8_t>(k), 0xFFFF);
-    if (result != HART_OK) return Fail(host, result);
+    if (result != HART_OK) return log.Failed(result);
+    log.written[static_cast<size_t>(k)] = 0xFFFF;
     host.SetProgressPos(points + k + 3);
   }
   return EndThermal(ds, host, kHigh,
                     "Thermal compensation cancelled on " + name + ". Its values are kept in " +
-                        ThermalBackup::FileName() + ".");
+                        ThermalBackup::FileName() + ".",
+                    log);
 }
 
 OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost& host) {
   constexpr int kHigh = 10;
   int points = 0;
-  if (const OperationResult begun = BeginThermal(ds, host, kHigh, points);
+  std::string device;
+  if (const OperationResult begun = BeginThermal(ds, host, kRestoreThermal, kHigh, points, device);
       begun != OperationResult::Done)
     return begun;
   const ThermalBackup::Entries backup = ThermalBackup::Load(DeviceKey(ds));
@@ -185,15 +272,17 @@ OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost&
                                ThermalBackup::FileName() + "?\n\nThe device's present " +
                                "thermal compensation (" + std::to_string(points) +
                                " temperature points) will be overwritten.";
-  std::string name;
-  if (const OperationResult asked = AskThermal(ds, host, question, name);
+  std::string name, tag;
+  if (const OperationResult asked = AskThermal(ds, host, question, name, tag);
       asked != OperationResult::Done)
     return asked;
+  ThermalLog log(host, kRestoreThermal, device, tag, points);
   for (int k = 0; k < points; ++k) {
-    const HartResult result =
-        HartCmd226(ds, static_cast<uint8_t>(k), *backup[static_cast<size_t>(k)]);
-    if (result != HART_OK) return Fail(host, result);
+    const size_t i = static_cast<size_t>(k);
+    const HartResult result = HartCmd226(ds, static_cast<uint8_t>(k), *backup[i]);
+    if (result != HART_OK) return log.Failed(result);
+    log.written[i] = *backup[i];
     host.SetProgressPos(k + 3);
   }
-  return EndThermal(ds, host, kHigh, "Thermal compensation restored on " + name + ".");
+  return EndThermal(ds, host, kHigh, "Thermal compensation restored on " + name + ".", log);
 }

@@ -10,7 +10,9 @@
 #include "CMyTabCtrl.h"
 
 #include "AppSettings.h"
+#include "DeviceRecorder.h"
 #include "GuiFixture.h"
+#include "RecordStore.h"
 #include "SimProcess.h"
 
 namespace {
@@ -35,6 +37,7 @@ class EndToEndTest : public GuiFixture {
   }
   SimProcess sim_{"--address 0 --address 5 --no-pacing --hartip 0", HART_SIM_PATH,
                   /*commands=*/true};
+  std::unique_ptr<DeviceRecorder> recorder_;  // outlives the window
 };
 
 TEST_F(EndToEndTest, OnlineTestFindsTheSimulatedTransmitters) {
@@ -96,6 +99,36 @@ TEST_F(EndToEndTest, APageWritesAndReadsTheDeviceThroughTheRealPort) {
   ASSERT_TRUE(WaitForOperation());
   EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
   EXPECT_EQ(damping->text(), "4.5000");
+}
+
+TEST_F(EndToEndTest, ADampingUpdateIsRecordedInRecordsDbWithTheValueBeforeAndAfter) {
+  ASSERT_TRUE(sim_.ready()) << "hart-sim did not start";
+  // As the program starts: Records.db and the journal in the working folder.
+  recorder_ = std::make_unique<DeviceRecorder>(QString(), RecordsJournalPath());
+  OpenMainWindow();
+  dlg->SetRecorder(recorder_.get());
+  dlg->ShowPage(8);
+  QWidget* page = dlg->TabCtrl()->Page(8);
+  Click(page, 1203);  // Read
+  page->findChild<QLineEdit*>("1212")->setText("3.3");
+  Click(page, 1204);  // Update
+  EXPECT_TRUE(prompts.texts.isEmpty()) << prompts.texts.join("; ").toStdString();
+  ASSERT_TRUE(recorder_->Flush(10000));
+  EXPECT_EQ(Pane(0), "Ready");
+
+  RecordsLocation where;
+  QString error;
+  ASSERT_TRUE(ParseRecordsLocation(QString(), where, &error)) << error.toStdString();
+  const auto store = RecordStore::Open(where, &error);
+  ASSERT_TRUE(store) << error.toStdString();
+  const std::vector<DeviceRecord> records =
+      store->Records("26-05-0A0001", "-> 3.3000 s", 10, &error);
+  ASSERT_EQ(records.size(), 1u) << error.toStdString();
+  EXPECT_EQ(records[0].operation, "Damping Time > Update");
+  EXPECT_EQ(records[0].detail, "Damping Time 0.5000 s -> 3.3000 s (device: 3.3000 s)");
+  EXPECT_EQ(records[0].result, "OK");
+  EXPECT_EQ(records[0].tag, "");  // no tag read in this run
+  EXPECT_FALSE(records[0].station.isEmpty());
 }
 
 TEST_F(EndToEndTest, TheOperatorCalibratesTheRoomPointApplyingPressuresAtTheSimulator) {

@@ -73,6 +73,7 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
         "port = 12\r\n"
         "Extra=keep me\r\n"
         "Link= hartip://10.0.0.7:20004 \r\n"
+        "Records=postgresql://line@/records?host=/run/pg \r\n"
         "RangeFull=\"25.5\"\r\n"
         "DampingTime=0.25\r\n"
         "\r\n"
@@ -83,8 +84,9 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
   EXPECT_EQ(s.portIndex, 11);  // COM12
   EXPECT_EQ(s.rangeFull, 25.5);
   EXPECT_EQ(s.dampingTime, 0.25);
-  EXPECT_EQ(s.sensorType, 7);                    // missing key: default
-  EXPECT_EQ(s.link, "hartip://10.0.0.7:20004");  // read, never written
+  EXPECT_EQ(s.sensorType, 7);                                       // missing key: default
+  EXPECT_EQ(s.link, "hartip://10.0.0.7:20004");                     // read, never written
+  EXPECT_EQ(s.records, "postgresql://line@/records?host=/run/pg");  // likewise
 
   s.pollAddress = 5;
   s.rangeZero = -1.5;
@@ -100,6 +102,7 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
             "Port=12\r\n"
             "Extra=keep me\r\n"
             "Link= hartip://10.0.0.7:20004 \r\n"
+            "Records=postgresql://line@/records?host=/run/pg \r\n"
             "RangeFull=25.500000\r\n"
             "DampingTime=0.250000\r\n"
             "Addr=5\r\n"
