@@ -21,7 +21,6 @@
 #include "CMorvaneDlg.h"
 #include "ConfigCompare.h"
 #include "ConfigTransfer.h"
-#include "FrameText.h"
 #include "Prompts.h"
 #include "SafeFile.h"
 #include "Texts.h"
@@ -161,12 +160,9 @@ QString ImageSource(const DeviceRecord& r) {
 std::optional<ConfigImage> ReadDeviceNow(BackgroundJob& job, DeviceOperationHost& host,
                                          DeviceState& ds, const QString& device) {
   constexpr int kProgressHigh = 90;
-  if (!ConnectDevice(ds, host) || !job.Running()) return std::nullopt;
   std::string found;
-  {
-    std::lock_guard<std::mutex> hold(ds.lock);
-    found = LongAddressText(ds.request.manufacturerId, ds.request.deviceType, ds.request.deviceId);
-  }
+  if (!ConnectDevice(ds, host, "Device History > Compare", &found) || !job.Running())
+    return std::nullopt;
   if (QString::fromStdString(found).compare(device, Qt::CaseInsensitive) != 0) {
     host.ShowMessage("The device at station number " + std::to_string(host.PollAddress()) + " is " +
                      found + ", not " + device.toStdString() + ".\nNothing was read.");
