@@ -5,7 +5,9 @@
 // thread stamps every turn of the event loop; the longest gap between two stamps is the
 // figure. The operation's own time is reported as a ratio to the wire floor. The PV
 // parameters page's Read (identification and eight exchanges, run as a background job)
-// is timed the same way.
+// is timed the same way. The damping page's Update runs in turns without and with the
+// device records (SQLite, the writer on its own thread), and what recording adds is
+// reported as the ratio of the two means and as the time the recorder's calls take.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -15,9 +17,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -27,7 +32,9 @@
 #include "CMorvaneDlg.h"
 #include "CMyTabCtrl.h"
 #include "Commands.h"
+#include "DeviceRecorder.h"
 #include "Prompts.h"
+#include "RecordStore.h"
 
 namespace {
 
@@ -116,6 +123,40 @@ void Measure(benchmark::State& state, double floorMs, int messages,
   Report(state, worst, totalMs, floorMs, failures);
 }
 
+// Hands the window's reports on to the device recorder and adds up the time the calls take
+// on the operation's worker: what recording costs the operation itself.
+class TimedRecorder final : public OperationRecorder {
+ public:
+  explicit TimedRecorder(OperationRecorder& inner) : inner_(inner) {}
+  void OperationEnded(DeviceState& ds, const OperationRecord& record) override {
+    Timed([&] { inner_.OperationEnded(ds, record); });
+  }
+  void DeviceIdentified(const std::string& operation, int pollAddress,
+                        const HartIdentity& identity) override {
+    Timed([&] { inner_.DeviceIdentified(operation, pollAddress, identity); });
+  }
+  void WorkEnded(const WorkRecord& record) override {
+    Timed([&] { inner_.WorkEnded(record); });
+  }
+  std::atomic<qint64> ns{0};
+
+ private:
+  void Timed(const std::function<void()>& call) {
+    QElapsedTimer timer;
+    timer.start();
+    call();
+    ns += timer.nsecsElapsed();
+  }
+  OperationRecorder& inner_;
+};
+
+// The main window with a recorder that can be switched on and off between operations.
+class BenchDlg final : public CMorvaneDlg {
+ public:
+  OperationRecorder* Recorder() override { return recorder.load(); }
+  std::atomic<OperationRecorder*> recorder{nullptr};
+};
+
 // A window in `folder` (its COM3 is the line) with the given addressing mode.
 class Window {
  public:
@@ -141,7 +182,7 @@ class Window {
 
  public:
   CountingPrompts prompts;
-  CMorvaneDlg dlg;
+  BenchDlg dlg;
 };
 
 void BM_PageReadDeviceAnswering(benchmark::State& state) {
@@ -164,6 +205,62 @@ BENCHMARK(BM_PageReadDeviceAnswering)
     ->UseManualTime()
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
+
+void BM_PageUpdateRecorded(benchmark::State& state) {
+  SimProcess sim;
+  if (!sim.ready()) {
+    state.SkipWithError("hart-sim did not start");
+    return;
+  }
+  Window window(sim.dir(), true);
+  // Records.db and the journal in the folder, as the program keeps them.
+  DeviceRecorder recorder(QString(), RecordsJournalPath());
+  TimedRecorder timed(recorder);
+  QWidget* page = window.dlg.TabCtrl()->Page(kDampingPage);
+  auto* edit = page->findChild<QLineEdit*>("1212");
+  auto* update = page->findChild<QPushButton*>("1204");
+  auto updateOnce = [&](bool recorded, const char* damping) {
+    window.dlg.recorder = recorded ? &timed : nullptr;
+    edit->setText(damping);
+    return TimedRun(window.dlg, window.prompts, [update] { update->click(); });
+  };
+  // Without and with the records in turns, so that a drift of the line's timing falls on
+  // both alike; each turn writes a damping other than the device holds.
+  double withoutMs = 0, withMs = 0;
+  int failures = 0, turns = 0;
+  for (auto _ : state) {
+    const Run plain = updateOnce(false, "3.3");
+    const Run recorded = updateOnce(true, "2.5");
+    state.SetIterationTime(recorded.operationMs / 1000.0);
+    withoutMs += plain.operationMs;
+    withMs += recorded.operationMs;
+    failures += plain.messages + recorded.messages;  // a successful Update shows nothing
+    ++turns;
+  }
+  // Every recorded Update (and the one identification) must have reached the store.
+  if (!recorder.Flush(10000)) ++failures;
+  RecordsLocation where;
+  QString error;
+  ParseRecordsLocation(QString(), where, &error);
+  if (auto store = RecordStore::Open(where, &error)) {
+    const auto stored = store->Records(QString(), QString(), turns + 10, &error);
+    if (stored.size() != static_cast<size_t>(turns) + 1) ++failures;
+  } else {
+    ++failures;
+  }
+  const double ratio = withMs / withoutMs;
+  const double recorderUs = static_cast<double>(timed.ns.load()) / 1e3 / turns;
+  state.counters["without_ms"] = withoutMs / turns;
+  state.counters["with_ms"] = withMs / turns;
+  state.counters["ratio"] = ratio;
+  state.counters["recorder_us"] = recorderUs;
+  state.counters["failures"] = failures;
+  std::printf(
+      "Damping Update against paced hart-sim: %.1f ms without records, %.1f ms recording to "
+      "SQLite (ratio %.4f, %+.2f %%); the recorder's calls take %.0f us per operation\n",
+      withoutMs / turns, withMs / turns, ratio, (ratio - 1) * 100, recorderUs);
+}
+BENCHMARK(BM_PageUpdateRecorded)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // Long-frame exchanges: a 14-byte request without data, a reply of 16 bytes plus its data.
 double LongExchangeMs(int replyData) {
