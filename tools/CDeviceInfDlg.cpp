@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "PageForm.h"
+#include "PageRecord.h"
 
 namespace {
 
@@ -35,16 +36,25 @@ void CDeviceInfDlg::OnBnClickedQuery() {
   op.addressing = DeviceOperation::Addressing::None;
   op.failureText = "Read Version ERRO";
   op.progressHigh = 2;
+  // The versions are kept in the records whenever they are read.
+  op.recordName = RecordName("Query");
+  op.recordKind = record_kind::kRead;
+  op.recordReads = true;
   op.Step(
-      [versions](DeviceState& ds) {
-        HartResponse reply;
-        const HartResult result = HartExchange(ds, 162, nullptr, 0, 7, reply);
-        if (result == HART_OK) std::copy_n(reply.data, 7, versions->begin());
-        return result;
-      },
-      [this, versions] {
-        m_editHardware->setText(VersionText(versions->data() + 4));
-        m_editSoftware->setText(VersionText(versions->data()));
-      });
+        [versions](DeviceState& ds) {
+          HartResponse reply;
+          const HartResult result = HartExchange(ds, 162, nullptr, 0, 7, reply);
+          if (result == HART_OK) std::copy_n(reply.data, 7, versions->begin());
+          return result;
+        },
+        [this, versions] {
+          m_editHardware->setText(VersionText(versions->data() + 4));
+          m_editSoftware->setText(VersionText(versions->data()));
+        })
+      .reads = [versions] {
+    const QString text = "Software " + VersionText(versions->data()) + ", Hardware " +
+                         VersionText(versions->data() + 4);
+    return std::vector<RecordedValue>{Recorded("Versions", text.toStdString())};
+  };
   RunOperation(std::move(op));
 }

@@ -16,6 +16,7 @@
 #include "Encoding.h"
 #include "NumberText.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 #include "Texts.h"
 
 namespace {
@@ -77,7 +78,34 @@ uint16_t TadOf(const QString& text) {
   return static_cast<uint16_t>(ReadCInteger(text.toStdString()));
 }
 
+// A table as the records keep it, its first counts.size() points each at its nominal
+// pressure: "Temperature 2 (25.00 °C): -100.0000 kPa=123456; 10.0000 kPa=234567".
+std::string TableText(const QString& caption, float lower, float upper, int n, uint8_t unit,
+                      const std::vector<uint32_t>& counts) {
+  QString text = caption + ":";
+  for (size_t i = 0; i < counts.size(); ++i) {
+    const float p = TablePointPressure(static_cast<int>(i), n, lower, upper);
+    text += QString(i == 0 ? " " : "; ") + QString::fromStdString(Fixed4Text(p, UnitName(unit))) +
+            "=" + QString::number(counts[i]);
+  }
+  return text.toStdString();
+}
+
 }  // namespace
+
+std::string CDuoDianDlg::TableName(int temp) {
+  return (TemperatureName(temp) + " table").toStdString();
+}
+
+std::string CDuoDianDlg::TadName(int temp) {
+  return (TemperatureName(temp) + " T-AD").toStdString();
+}
+
+QString CDuoDianDlg::TableCaption(int temp) const {
+  const QString degrees = m_editTemp[temp]->text().trimmed();
+  return degrees.isEmpty() ? TemperatureName(temp)
+                           : TemperatureName(temp) + " (" + degrees + " °C)";
+}
 
 CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Pressure Calibration") {
   // Denser than the other pages: 26 rows and the live readouts share the tab area. The
@@ -312,6 +340,7 @@ void CDuoDianDlg::OnBnClickedSampling(int row) {
             m_dPressure[row] = s->pressure;
             m_fRangeUpper = s->limits.upper;
             m_fRangeLower = s->limits.lower;
+            m_rangeUnit = s->limits.code;
             const uint32_t ad = static_cast<uint32_t>(s->pressureAd);
             m_boxTad->setText(QString::number(s->temperatureAd));
             m_boxPad->setText(QString::number(ad));
@@ -421,10 +450,28 @@ void CDuoDianDlg::OnBnClickedUpdate() {
   const int temp = m_nCurTemp;
   const bool room = temp == m_nRoomTemp;
   const uint16_t tad = TadOf(m_boxTad->text());
-  StartJob([table, temp, room, tad, n](JobContext& c) {
+  // The record: the table written (all of it, or the points written before a stop or a
+  // failure, the device then holding old and new points) and the T-AD.
+  auto tableText = [caption = TableCaption(temp), lower = m_fRangeLower, upper = m_fRangeUpper, n,
+                    unit = m_rangeUnit, table](size_t points) {
+    return TableText(caption, lower, upper, n, unit,
+                     std::vector<uint32_t>(table.begin(), table.begin() + points));
+  };
+  OperationRecord record;
+  record.name = RecordName("Update");
+  record.kind = record_kind::kCalibration;
+  StartJob([table, temp, room, tad, n, tableText, record](JobContext& c) mutable {
     if (!OpenPortOrReport(c.ds, c.host)) return;
+    const RecordedValue tadValue = Recorded(TadName(temp), std::to_string(tad));
+    auto fail = [&](const HartResult& result, std::vector<RecordedValue> intended) {
+      ReportFailure(c.host, result);
+      record.failedWrites.insert(record.failedWrites.end(), intended.begin(), intended.end());
+      record.result = Texts::CommunicationFailure(result);
+      ReportToRecorder(c.host, c.ds, record);
+    };
     c.host.SetProgressRange(n + 2);
     c.host.SetProgressPos(1);
+    size_t written = 0;
     for (int i = 0; i < n && c.job.Running(); ++i) {
       const uint32_t v = table[static_cast<size_t>(i)];
       HartResult result;
@@ -437,15 +484,24 @@ void CDuoDianDlg::OnBnClickedUpdate() {
       } else {
         result = HartCmd228(c.ds, static_cast<uint8_t>(temp * n + i), static_cast<int32_t>(v));
       }
-      if (result != HART_OK) return ReportFailure(c.host, result);
+      if (result != HART_OK)
+        return fail(result, {Recorded(TableName(temp), tableText(table.size()))});
+      ++written;
       c.host.SetProgressPos(i + 2);
     }
+    const bool whole = written == table.size();
+    if (written > 0)
+      (whole ? record.writes : record.failedWrites)
+          .push_back(Recorded(TableName(temp), tableText(written)));
     // The T-AD goes out even when the table was stopped part-way.
     const HartResult result = HartCmd226(c.ds, static_cast<uint8_t>(temp), tad);
-    if (result != HART_OK) return ReportFailure(c.host, result);
+    if (result != HART_OK) return fail(result, {tadValue});
+    record.writes.push_back(tadValue);
     c.host.SetProgressPos(n + 2);
     c.ds.Time().SleepMs(100);
     c.host.SetProgressPos(0);
+    record.result = whole ? "OK" : "Stopped";
+    ReportToRecorder(c.host, c.ds, record);
   });
 }
 
@@ -453,27 +509,41 @@ void CDuoDianDlg::OnBnClickedReadCorrection() {
   if (!CanStartTableJob()) return;
   const int temp = m_nCurTemp;
   const int n = m_nPressPoints;
-  StartJob([this, temp, n](JobContext& c) {
+  // What it read, for the records to keep as the "before" of the next Update: the T-AD,
+  // and the table once all of it is in.
+  OperationRecord record;
+  record.name = RecordName("Read Correction");
+  record.kind = record_kind::kWrite;  // a record of its own only when something was written
+  StartJob([this, temp, n, caption = TableCaption(temp), record](JobContext& c) mutable {
     if (!OpenPortOrReport(c.ds, c.host)) return;
+    auto fail = [&](const HartResult& result) {
+      ReportFailure(c.host, result);
+      record.result = Texts::CommunicationFailure(result);
+      ReportToRecorder(c.host, c.ds, record);
+    };
     c.host.SetProgressRange(20);
     c.host.SetProgressPos(1);
     HartRangePair limits{};
     HartResult result = HartCmd149(c.ds, limits);
-    if (result != HART_OK) return ReportFailure(c.host, result);
+    if (result != HART_OK) return fail(result);
     c.host.OnUiThread([this, limits] {
       m_fRangeUpper = limits.upper;
       m_fRangeLower = limits.lower;
+      m_rangeUnit = limits.code;
       ShowRange(limits.lower, limits.upper, limits.code, true);
     });
     c.host.SetProgressPos(2);
     uint16_t tad = 0;
     result = HartCmd225(c.ds, static_cast<uint8_t>(temp), tad);
-    if (result != HART_OK) return ReportFailure(c.host, result);
+    if (result != HART_OK) return fail(result);
+    record.reads.push_back(Recorded(TadName(temp), std::to_string(tad)));
     c.host.OnUiThread([this, tad] { m_boxTad->setText(QString::number(tad)); });
+    std::vector<uint32_t> counts;
     for (int i = 0; i < n && c.job.Running(); ++i) {
       int32_t count = 0;
       result = HartCmd227(c.ds, static_cast<uint8_t>(temp * n + i), count);
-      if (result != HART_OK) return ReportFailure(c.host, result);
+      if (result != HART_OK) return fail(result);
+      counts.push_back(static_cast<uint32_t>(count));
       const float p = TablePointPressure(i, n, limits.lower, limits.upper);
       c.host.OnUiThread([this, i, count, p] {
         const uint32_t ad = static_cast<uint32_t>(count);
@@ -486,9 +556,15 @@ void CDuoDianDlg::OnBnClickedReadCorrection() {
       });
       c.host.SetProgressPos(i + 3);
     }
+    const bool whole = counts.size() == static_cast<size_t>(n);
+    if (whole)
+      record.reads.push_back(Recorded(
+          TableName(temp), TableText(caption, limits.lower, limits.upper, n, limits.code, counts)));
     c.host.SetProgressPos(20);
     c.ds.Time().SleepMs(100);
     c.host.SetProgressPos(0);
+    record.result = whole ? "OK" : "Stopped";
+    ReportToRecorder(c.host, c.ds, record);
   });
 }
 
@@ -533,6 +609,7 @@ void CDuoDianDlg::OnBnClickedReadTemps() {
 void CDuoDianDlg::ShowConfiguration(const ConfigValues& v) {
   m_fRangeUpper = v.pvUpperLimit;
   m_fRangeLower = v.pvLowerLimit;
+  m_rangeUnit = v.unitCode;
   m_labelRange->setText(QString::asprintf("%.3f ---- %.3f", v.pvLowerLimit, v.pvUpperLimit) +
                         DeviceUnitName(v.unitCode));
   // Counts the lists cannot show leave them, and skip the tables.

@@ -53,6 +53,7 @@ class CDuoDianDlg : public PageDialog {
   std::array<uint32_t, kRows> m_nAd{};
   float m_fRangeUpper = 0;
   float m_fRangeLower = 0;
+  uint8_t m_rangeUnit = 0;  // the HART unit code of the range
 
  protected:
   void hideEvent(QHideEvent* event) override;
@@ -70,6 +71,12 @@ class CDuoDianDlg : public PageDialog {
   void ShowRange(float lower, float upper, uint8_t unitCode, bool readCorrectionSpelling);
   // The checks Update and Read Correction share; false when refused (the message shown).
   bool CanStartTableJob();
+  // What the device records call the table and the T-AD of temperature point `temp`
+  // ("Temperature 2 table", "Temperature 2 T-AD"), and how the table's text starts:
+  // "Temperature 2 (25.00 °C)".
+  static std::string TableName(int temp);
+  static std::string TadName(int temp);
+  QString TableCaption(int temp) const;
   // Writes `text` into an edit without its change handler storing it again.
   static void SetQuietly(QLineEdit* edit, const QString& text);
 

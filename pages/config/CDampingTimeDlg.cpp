@@ -52,7 +52,7 @@ void CDampingTimeDlg::OnBnClickedUpdate() {
   // The device answers with the damping now in force, which the edit shows.
   WriteStep(
       op, [damping](DeviceState& ds) { return HartCmd34(ds, *damping); },
-      {Recorded(kDamping, Fixed4Text(*typed, kSeconds))},
+      Values({Recorded(kDamping, Fixed4Text(*typed, kSeconds))}),
       [damping] { return Echoes{Fixed4Text(damping->actual, kSeconds)}; },
       [this, damping] { m_editDamping->setText(Fixed4(damping->actual)); });
   RunOperation(std::move(op));

@@ -5,6 +5,12 @@
 #include <memory>
 
 #include "PageForm.h"
+#include "PageRecord.h"
+
+namespace {
+const char* const kInhibition = "Inhibition ratio";
+const char* const kPercent = "%";
+}  // namespace
 
 CFilterSetDlg::CFilterSetDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 151, "Filter") {
   PageForm form(this);
@@ -24,8 +30,12 @@ void CFilterSetDlg::OnBnClickedRead() {
   op.progressHigh = 3;
   op.Step([sensor](DeviceState& ds) { return HartCmd147(ds, *sensor); },
           [this, sensor] { m_filterConfig = sensor->excitation; });
+  op.recordName = RecordName("Read");
   op.Step([ratio](DeviceState& ds) { return HartCmd150(ds, *ratio); },
-          [this, ratio] { m_editInhibition->setText(Fixed4(*ratio)); });
+          [this, ratio] { m_editInhibition->setText(Fixed4(*ratio)); })
+      .reads = [ratio] {
+    return std::vector<RecordedValue>{Recorded(kInhibition, Fixed4Text(*ratio, kPercent))};
+  };
   RunOperation(std::move(op));
 }
 
@@ -42,7 +52,12 @@ void CFilterSetDlg::OnBnClickedUpdate() {
 
   DeviceOperation op;
   op.progressHigh = 4;
-  op.Step([ratio](DeviceState& ds) { return HartCmd190(ds, *ratio); });
+  op.recordName = RecordName("Update");
+  // The device answers with the ratio it took.
+  WriteStep(
+      op, [ratio](DeviceState& ds) { return HartCmd190(ds, *ratio); },
+      Values({Recorded(kInhibition, Fixed4Text(*typed, kPercent))}),
+      [ratio] { return Echoes{Fixed4Text(*ratio, kPercent)}; });
   op.Step([sensor](DeviceState& ds) { return HartCmd147(ds, *sensor); });
   // Without a Read in this run the device keeps the filter configuration it has.
   op.Step([sensor, filter](DeviceState& ds) {

@@ -9,6 +9,7 @@
 #include "Encoding.h"
 #include "NumberText.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 
 namespace {
 
@@ -49,6 +50,22 @@ QString Unpacked(const uint8_t* packed, int chars) {
   return QString::fromLatin1(text.data(), chars);
 }
 
+std::string DateText(int year, int month, int day) {
+  return QString::asprintf("%04d-%02d-%02d", year, month, day).toStdString();
+}
+
+// Tag, descriptor and date as command 13 answers them and command 18 echoes them.
+std::vector<RecordedValue> DetailValues(const uint8_t* d) {
+  return {
+      Recorded(value_name::kTag, DeviceText(Unpacked(d + kTagAt, kTagChars))),
+      Recorded(value_name::kDescriptor, DeviceText(Unpacked(d + kDescriptorAt, kDescriptorChars))),
+      Recorded(value_name::kDate, DateText(d[kYearAt] + kFirstYear, d[kMonthAt], d[kDayAt]))};
+}
+
+std::vector<RecordedValue> MessageValue(const char* message) {
+  return {Recorded(value_name::kMessage, DeviceText(QString::fromLatin1(message, kMessageChars)))};
+}
+
 }  // namespace
 
 CInstrumentInformationDlg::CInstrumentInformationDlg(CMorvaneDlg* mainDlg)
@@ -83,20 +100,26 @@ void CInstrumentInformationDlg::OnBnClickedRead() {
   DeviceOperation op;
   op.progressHigh = 3;
   op.spacedFailure = true;
-  op.Step(
-      [detail](DeviceState& ds) { return HartExchange(ds, 13, nullptr, 0, kDetailBytes, *detail); },
-      [this, detail] {
-        const uint8_t* d = detail->data;
-        m_editTag->setText(Unpacked(d + kTagAt, kTagChars));
-        m_editDescriptor->setText(Unpacked(d + kDescriptorAt, kDescriptorChars));
-        m_editYear->setText(Decimal(d[kYearAt] + kFirstYear));
-        m_editMonth->setText(Decimal(d[kMonthAt]));
-        m_editDay->setText(Decimal(d[kDayAt]));
-      });
+  // What the device says of itself is kept in the records whenever it is read.
+  op.recordName = RecordName("Read");
+  op.recordKind = record_kind::kRead;
+  op.recordReads = true;
+  op.Step([detail](
+              DeviceState& ds) { return HartExchange(ds, 13, nullptr, 0, kDetailBytes, *detail); },
+          [this, detail] {
+            const uint8_t* d = detail->data;
+            m_editTag->setText(Unpacked(d + kTagAt, kTagChars));
+            m_editDescriptor->setText(Unpacked(d + kDescriptorAt, kDescriptorChars));
+            m_editYear->setText(Decimal(d[kYearAt] + kFirstYear));
+            m_editMonth->setText(Decimal(d[kMonthAt]));
+            m_editDay->setText(Decimal(d[kDayAt]));
+          })
+      .reads = [detail] { return DetailValues(detail->data); };
   op.Step([message](DeviceState& ds) { return HartCmd12(ds, message->data()); },
           [this, message] {
             m_editMessage->setText(QString::fromLatin1(message->data(), kMessageChars));
-          });
+          })
+      .reads = [message] { return MessageValue(message->data()); };
   RunOperation(std::move(op));
 }
 
@@ -139,12 +162,24 @@ void CInstrumentInformationDlg::OnBnClickedUpdate() {
 
   DeviceOperation op;
   op.progressHigh = 3;
-  op.Step([detail](DeviceState& ds) {
-    HartResponse reply;
-    return HartExchange(ds, 18, detail->data(), kDetailBytes, 0, reply);
-  });
+  op.recordName = RecordName("Update");
+  // Both replies echo what the device took.
+  auto reply = std::make_shared<HartResponse>();
+  WriteStep(
+      op,
+      [detail, reply](DeviceState& ds) {
+        return HartExchange(ds, 18, detail->data(), kDetailBytes, 0, *reply);
+      },
+      Values(DetailValues(detail->data())),
+      [reply]() -> Echoes {
+        if (!ReplyCarries(*reply, kDetailBytes)) return {};
+        return EchoesOf(DetailValues(reply->data));
+      });
   // When this fails the tag, descriptor and date are already written; they stay so.
-  op.Step([message](DeviceState& ds) { return HartCmd17(ds, message->data()); });
+  WriteStep(
+      op, [message](DeviceState& ds) { return HartCmd17(ds, message->data()); },
+      Values(MessageValue(message->data())),
+      [message] { return EchoesOf(MessageValue(message->data())); });
   RunOperation(std::move(op));
 }
 

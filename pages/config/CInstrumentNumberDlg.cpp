@@ -7,12 +7,19 @@
 #include "AppSettings.h"
 #include "ConfigImage.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 
 namespace {
 const char* const kInvalidPollingAddress = "短地址数据不合理";
 const char* const kInvalidAssemblyNumber = "当前装配编号数据不合理";
 // The final assembly number travels in 24 bits; 0x800000 is the largest the device takes.
 constexpr long long kMaxAssemblyNumber = 8388608;
+const char* const kPollingAddress = "Polling Address";
+const char* const kLotId = "Lot ID";
+
+std::vector<RecordedValue> AssemblyValue(uint32_t number) {
+  return {Recorded(value_name::kAssemblyNumber, Decimal(number).toStdString())};
+}
 }  // namespace
 
 CInstrumentNumberDlg::CInstrumentNumberDlg(CMorvaneDlg* mainDlg)
@@ -49,13 +56,22 @@ void CInstrumentNumberDlg::OnBnClickedUpdatePollingAddress() {
     return;
   }
   const int address = static_cast<int>(*typed);
+  auto reply = std::make_shared<HartResponse>();
   DeviceOperation op;
   op.progressHigh = 2;
-  op.Step([address](DeviceState& ds) {
-    const uint8_t data = static_cast<uint8_t>(address);
-    HartResponse reply;
-    return HartExchange(ds, 6, &data, 1, 0, reply);
-  });
+  op.recordName = RecordName("Polling Address Update");
+  // The reply names the address the device took.
+  WriteStep(
+      op,
+      [address, reply](DeviceState& ds) {
+        const uint8_t data = static_cast<uint8_t>(address);
+        return HartExchange(ds, 6, &data, 1, 0, *reply);
+      },
+      Values({Recorded(kPollingAddress, std::to_string(address))}),
+      [reply]() -> Echoes {
+        if (!ReplyCarries(*reply, 1)) return {};
+        return {std::to_string(reply->data[0])};
+      });
   // The device answers at its new address from now on: the station number follows it, and
   // an online test there confirms it.
   RunOperation(std::move(op), [this, address](OperationResult result) {
@@ -69,8 +85,10 @@ void CInstrumentNumberDlg::OnBnClickedReadAssemblyNumber() {
   auto number = std::make_shared<uint32_t>(0);
   DeviceOperation op;
   op.progressHigh = 2;
+  op.recordName = RecordName("Assembly Number Read");
   op.Step([number](DeviceState& ds) { return HartCmd16(ds, *number); },
-          [this, number] { m_editAssemblyNumber->setText(Decimal(*number)); });
+          [this, number] { m_editAssemblyNumber->setText(Decimal(*number)); })
+      .reads = [number] { return AssemblyValue(*number); };
   RunOperation(std::move(op));
 }
 
@@ -87,7 +105,11 @@ void CInstrumentNumberDlg::OnBnClickedUpdateAssemblyNumber() {
   const auto station = static_cast<uint8_t>(TheAppSettings().pollAddress.load());
   DeviceOperation op;
   op.progressHigh = 2;
-  op.Step([number](DeviceState& ds) { return HartCmd19(ds, *number); }, {}, 1);
+  op.recordName = RecordName("Assembly Number Update");
+  // The device answers with the number it took.
+  WriteStep(
+      op, [number](DeviceState& ds) { return HartCmd19(ds, *number); },
+      Values(AssemblyValue(*number)), [number] { return EchoesOf(AssemblyValue(*number)); }, {}, 1);
   // Identify the device again so that what the program holds of it is fresh. A failure
   // here is reported, but the number has been written: the operation still ends normally.
   op.Step([station](DeviceState& ds) {
@@ -99,17 +121,22 @@ void CInstrumentNumberDlg::OnBnClickedUpdateAssemblyNumber() {
 
 void CInstrumentNumberDlg::OnBnClickedReadLotId() {
   auto reply = std::make_shared<HartResponse>();
+  // Eight plain ASCII characters, ending early at a NUL.
+  auto lotId = [reply] {
+    const char* text = reinterpret_cast<const char*>(reply->data);
+    qsizetype length = 0;
+    while (length < 8 && text[length] != '\0')
+      ++length;
+    return QString::fromLatin1(text, length).toUpper();
+  };
   DeviceOperation op;
   op.progressHigh = 2;
+  op.recordName = RecordName("Lot ID Read");
   op.Step([reply](DeviceState& ds) { return HartExchange(ds, 212, nullptr, 0, 8, *reply); },
-          [this, reply] {
-            // Eight plain ASCII characters, ending early at a NUL.
-            const char* text = reinterpret_cast<const char*>(reply->data);
-            qsizetype length = 0;
-            while (length < 8 && text[length] != '\0')
-              ++length;
-            m_editLotId->setText(QString::fromLatin1(text, length).toUpper());
-          });
+          [this, lotId] { m_editLotId->setText(lotId()); })
+      .reads = [lotId] {
+    return std::vector<RecordedValue>{Recorded(kLotId, DeviceText(lotId()))};
+  };
   RunOperation(std::move(op));
 }
 

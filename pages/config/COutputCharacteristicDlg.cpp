@@ -6,6 +6,7 @@
 
 #include "ConfigImage.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 #include "Texts.h"
 
 namespace {
@@ -27,12 +28,17 @@ void COutputCharacteristicDlg::OnBnClickedRead() {
   auto output = std::make_shared<HartOutputInfo>();
   DeviceOperation op;
   op.progressHigh = 2;
+  op.recordName = RecordName("Read");
   op.Step([output](DeviceState& ds) { return HartCmd15(ds, *output); },
           [this, output] {
             // Only the two codes the list holds change the choice.
             if (output->transferFunction < m_comboFunction->count())
               m_comboFunction->setCurrentIndex(output->transferFunction);
-          });
+          })
+      .reads = [output, texts = ItemTexts(m_comboFunction)] {
+    return std::vector<RecordedValue>{
+        Recorded(value_name::kLoopFunction, ChoiceText(texts, output->transferFunction))};
+  };
   RunOperation(std::move(op));
 }
 
@@ -45,7 +51,12 @@ void COutputCharacteristicDlg::OnBnClickedUpdate() {
   auto code = std::make_shared<uint8_t>(static_cast<uint8_t>(chosen));
   DeviceOperation op;
   op.progressHigh = 2;
-  op.Step([code](DeviceState& ds) { return HartCmd47(ds, *code); });
+  op.recordName = RecordName("Update");
+  // The device answers with the function it took.
+  WriteStep(
+      op, [code](DeviceState& ds) { return HartCmd47(ds, *code); },
+      Values({Recorded(value_name::kLoopFunction, ChoiceText(ItemTexts(m_comboFunction), chosen))}),
+      [code, texts = ItemTexts(m_comboFunction)] { return Echoes{ChoiceText(texts, *code)}; });
   RunOperation(std::move(op));
 }
 

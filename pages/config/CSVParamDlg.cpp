@@ -8,6 +8,7 @@
 
 #include "Encoding.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 #include "Texts.h"
 
 namespace {
@@ -19,6 +20,15 @@ struct SvSettings {
   uint8_t dutyCycle = 0;
   float dieTempC = 0;
 };
+
+// The SV's display mode has a name of its own: "Display Mode" is the PV's.
+const char* const kSvDisplayMode = "SV Display Mode";
+const char* const kDutyCycle = "Display Duty Cycle";
+
+std::vector<RecordedValue> SvValues(const QStringList& modes, int mode, int dutyCycle) {
+  return {Recorded(kSvDisplayMode, ChoiceText(modes, mode)),
+          Recorded(kDutyCycle, ValueText(QString::number(dutyCycle), "%"))};
+}
 
 }  // namespace
 
@@ -54,26 +64,30 @@ void CSVParamDlg::OnBnClickedRead() {
   auto settings = std::make_shared<SvSettings>();
   DeviceOperation op;
   op.progressHigh = 3;
+  op.recordName = RecordName("Read");
   op.Step(
-      [settings](DeviceState& ds) {
-        HartResponse reply;
-        const HartResult result = HartExchange(ds, 166, nullptr, 0, 6, reply);
-        if (result == HART_OK) {
-          settings->displayMode = reply.data[0];
-          settings->dutyCycle = reply.data[1];
-          settings->dieTempC = GetFloatBE(reply.data + 2);
-        }
-        return result;
-      },
-      [this, settings] {
-        // A mode beyond the list leaves nothing chosen.
-        m_comboDisplay->setCurrentIndex(settings->displayMode);
-        const double celsius = settings->dieTempC;
-        m_editTempC->setText(Fixed4(celsius));
-        m_editTempF->setText(Fixed4(celsius * 1.8 + 32));
-        m_editTempK->setText(Fixed4(celsius + 273.15));
-        m_editDutyCycle->setText(Decimal(settings->dutyCycle));
-      });
+        [settings](DeviceState& ds) {
+          HartResponse reply;
+          const HartResult result = HartExchange(ds, 166, nullptr, 0, 6, reply);
+          if (result == HART_OK) {
+            settings->displayMode = reply.data[0];
+            settings->dutyCycle = reply.data[1];
+            settings->dieTempC = GetFloatBE(reply.data + 2);
+          }
+          return result;
+        },
+        [this, settings] {
+          // A mode beyond the list leaves nothing chosen.
+          m_comboDisplay->setCurrentIndex(settings->displayMode);
+          const double celsius = settings->dieTempC;
+          m_editTempC->setText(Fixed4(celsius));
+          m_editTempF->setText(Fixed4(celsius * 1.8 + 32));
+          m_editTempK->setText(Fixed4(celsius + 273.15));
+          m_editDutyCycle->setText(Decimal(settings->dutyCycle));
+        })
+      .reads = [settings, modes = ItemTexts(m_comboDisplay)] {
+    return SvValues(modes, settings->displayMode, settings->dutyCycle);
+  };
   RunOperation(std::move(op));
 }
 
@@ -91,12 +105,18 @@ void CSVParamDlg::OnBnClickedUpdate() {
     return;
   }
   const uint8_t data[2] = {static_cast<uint8_t>(mode), static_cast<uint8_t>(*duty)};
+  const QStringList modes = ItemTexts(m_comboDisplay);
+  auto reply = std::make_shared<HartResponse>();
   DeviceOperation op;
   op.progressHigh = 4;
-  op.Step(
-      [data](DeviceState& ds) {
-        HartResponse reply;
-        return HartExchange(ds, 167, data, 2, 0, reply);
+  op.recordName = RecordName("Update");
+  // The reply echoes the mode and duty cycle the device took.
+  WriteStep(
+      op, [data, reply](DeviceState& ds) { return HartExchange(ds, 167, data, 2, 0, *reply); },
+      Values(SvValues(modes, mode, data[1])),
+      [reply, modes]() -> Echoes {
+        if (!ReplyCarries(*reply, 2)) return {};
+        return EchoesOf(SvValues(modes, reply->data[0], reply->data[1]));
       },
       {}, 3);
   RunOperation(std::move(op));

@@ -11,6 +11,7 @@
 #include "ConfigImage.h"
 #include "NumberText.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 
 namespace {
 
@@ -56,7 +57,78 @@ uint8_t ChosenOr(int index, uint8_t read) {
   return index >= 0 ? static_cast<uint8_t>(index) : read;
 }
 
+// The units of the compensation values in the records, in the order of m_editComp.
+const char* const kCompUnits[] = {"℃", "%", "m2", "g/cm3", "m", ""};
+const char* const kZeroTrim = "Zero Trim";
+const char* const kDensityComp = "Density compensation function";
+
+// What an Update sends: the typed values, and the choices made (what the device reported
+// for a list with nothing chosen).
+struct SpecialChoices {
+  std::array<float, 6> comp{};
+  int densityComp = -1;
+  float zeroTrim = 0;
+  int alarm = -1;
+  int display = -1;
+  int format = -1;
+
+  void ApplyTo(HartCompRecord& c) const {
+    c.code = ChosenOr(densityComp, c.code);
+    for (size_t k = 0; k < comp.size(); ++k)
+      c.value[k] = comp[k];
+  }
+  void ApplyTo(HartSensorRecord& s) const {
+    s.value = zeroTrim;
+    s.alarmType = ChosenOr(alarm, s.alarmType);
+    s.displayMode = ChosenOr(display, s.displayMode);
+    s.numberFormat = ChosenOr(format, s.numberFormat);
+  }
+};
+
 }  // namespace
+
+// The texts the records name the device's codes by, on this page and the others.
+const QStringList& CSpecialParamDlg::AlarmTypeTexts() {
+  static const QStringList texts = {"20.8 mA", "3.8 mA", "saturated"};
+  return texts;
+}
+const QStringList& CSpecialParamDlg::DisplayModeTexts() {
+  static const QStringList texts = {"Display PV ", "Display F.S.%", "Display Loop mA"};
+  return texts;
+}
+const QStringList& CSpecialParamDlg::NumberFormatTexts() {
+  static const QStringList texts = {"Integer", "1 decimal", "2 decimals", "3 decimals"};
+  return texts;
+}
+
+std::vector<RecordedValue> CSpecialParamDlg::SensorValues(const HartSensorRecord& s) {
+  return {Recorded(value_name::kAlarmType, ChoiceText(AlarmTypeTexts(), s.alarmType)),
+          Recorded(value_name::kDisplayMode, ChoiceText(DisplayModeTexts(), s.displayMode)),
+          Recorded(value_name::kNumberFormat, ChoiceText(NumberFormatTexts(), s.numberFormat))};
+}
+
+// Zero trim and the sensor record's settings, named as this page labels them.
+RecordedValues CSpecialParamDlg::SensorRecordValues(std::shared_ptr<HartSensorRecord> sensor,
+                                                    std::shared_ptr<QString> zeroUnit) {
+  return [sensor, zeroUnit] {
+    std::vector<RecordedValue> values{Recorded(kZeroTrim, Fixed4Text(sensor->value, *zeroUnit))};
+    for (RecordedValue& v : SensorValues(*sensor))
+      values.push_back(std::move(v));
+    return values;
+  };
+}
+
+RecordedValues CSpecialParamDlg::CompRecordValues(std::shared_ptr<HartCompRecord> comp) const {
+  QStringList names;
+  for (const QLineEdit* edit : m_editComp)
+    names << edit->accessibleName();
+  return [comp, names, densityTexts = ItemTexts(m_comboDensityComp)] {
+    std::vector<RecordedValue> values{Recorded(kDensityComp, ChoiceText(densityTexts, comp->code))};
+    for (qsizetype k = 0; k < names.size(); ++k)
+      values.push_back(Recorded(names[k].toStdString(), Fixed4Text(comp->value[k], kCompUnits[k])));
+    return values;
+  };
+}
 
 QString CSpecialParamDlg::ZeroTrimUnitName(int unitCode) {
   for (const ZeroUnit& unit : kZeroUnits)
@@ -95,11 +167,9 @@ CSpecialParamDlg::CSpecialParamDlg(CMorvaneDlg* mainDlg)
   m_editComp[3] = compRow("Density", 1192, "g/cm3(0.000081~22.65)");
   m_editComp[4] = compRow("High", 1193, "m");
   m_editComp[5] = compRow("Pitot Coefficient", 1196, nullptr);
-  m_comboAlarm = form.Row("Loop Alarm Type").Combo(1216, {"20.8 mA", "3.8 mA", "saturated"});
-  m_comboDisplay =
-      form.Row("Display Mode").Combo(1217, {"Display PV ", "Display F.S.%", "Display Loop mA"});
-  m_comboFormat =
-      form.Row("Number Format").Combo(1218, {"Integer", "1 decimal", "2 decimals", "3 decimals"});
+  m_comboAlarm = form.Row("Loop Alarm Type").Combo(1216, AlarmTypeTexts());
+  m_comboDisplay = form.Row("Display Mode").Combo(1217, DisplayModeTexts());
+  m_comboFormat = form.Row("Number Format").Combo(1218, NumberFormatTexts());
 
   connect(form.Button("Read", 1203), &QPushButton::clicked, this,
           &CSpecialParamDlg::OnBnClickedRead);
@@ -111,8 +181,10 @@ void CSpecialParamDlg::OnBnClickedRead() {
   auto sensor = std::make_shared<HartSensorRecord>();
   auto comp = std::make_shared<HartCompRecord>();
   auto output = std::make_shared<HartOutputInfo>();
+  auto zeroUnit = std::make_shared<QString>();
   DeviceOperation op;
   op.progressHigh = 3;
+  op.recordName = RecordName("Read");
   op.Step([sensor](DeviceState& ds) { return HartCmd147(ds, *sensor); },
           [this, sensor] { m_editZeroTrim->setText(Fixed4(sensor->value)); },
           1);  // the bar moves on once both records are in
@@ -126,9 +198,17 @@ void CSpecialParamDlg::OnBnClickedRead() {
             m_comboAlarm->setCurrentIndex(sensor->alarmType);
             m_comboDisplay->setCurrentIndex(sensor->displayMode);
             m_comboFormat->setCurrentIndex(sensor->numberFormat);
-          });
-  op.Step([output](DeviceState& ds) { return HartCmd15(ds, *output); },
-          [this, output] { m_labelZeroUnit->setText(ZeroTrimUnitName(output->rangeUnits)); });
+          })
+      .reads = CompRecordValues(comp);
+  // The zero trim's unit is the range's: known once command 15 has answered.
+  DeviceStep& units = op.Step(
+      [output, zeroUnit](DeviceState& ds) {
+        const HartResult result = HartCmd15(ds, *output);
+        *zeroUnit = ZeroTrimUnitName(output->rangeUnits);
+        return result;
+      },
+      [this, zeroUnit] { m_labelZeroUnit->setText(*zeroUnit); });
+  units.reads = SensorRecordValues(sensor, zeroUnit);
   RunOperation(std::move(op));
 }
 
@@ -136,8 +216,8 @@ void CSpecialParamDlg::OnBnClickedUpdate() {
   // Everything typed is checked before the first exchange.
   const std::optional<float> zeroTrim = TypedFloatOf(m_editZeroTrim);
   if (!zeroTrim) return;
-  std::array<float, 6> compValues{};
-  static_assert(std::size(kCompRanges) == std::tuple_size_v<decltype(compValues)>);
+  SpecialChoices choices;
+  static_assert(std::size(kCompRanges) == std::tuple_size_v<decltype(choices.comp)>);
   for (size_t k = 0; k < m_editComp.size(); ++k) {
     const std::optional<float> typed = TypedFloatOf(m_editComp[k]);
     if (!typed) return;
@@ -147,12 +227,13 @@ void CSpecialParamDlg::OnBnClickedUpdate() {
       Refuse(QString::fromUtf8(kCompRanges[k].refusal));
       return;
     }
-    compValues[k] = *typed;
+    choices.comp[k] = *typed;
   }
-  const int densityComp = m_comboDensityComp->currentIndex();
-  const int alarm = m_comboAlarm->currentIndex();
-  const int display = m_comboDisplay->currentIndex();
-  const int format = m_comboFormat->currentIndex();
+  choices.zeroTrim = *zeroTrim;
+  choices.densityComp = m_comboDensityComp->currentIndex();
+  choices.alarm = m_comboAlarm->currentIndex();
+  choices.display = m_comboDisplay->currentIndex();
+  choices.format = m_comboFormat->currentIndex();
 
   // Fresh records: the 187 sends back bytes 9 and 10 and an undecoded type code exactly as
   // the 147 of this Update reported them.
@@ -160,25 +241,44 @@ void CSpecialParamDlg::OnBnClickedUpdate() {
   sensor->typeIndex = 0xFF;
   auto comp = std::make_shared<HartCompRecord>();
 
+  // What goes out, worked out again for the records from what the device reported first,
+  // and what the replies of 146 and 187 say the device took.
+  auto sent = std::make_shared<HartCompRecord>();
+  auto sentSensor = std::make_shared<HartSensorRecord>();
+  auto zeroUnit = std::make_shared<QString>(m_labelZeroUnit->text());
+  const RecordedValues compValues = CompRecordValues(comp);
+  const RecordedValues sensorValues = SensorRecordValues(sensor, zeroUnit);
+
   DeviceOperation op;
   op.progressHigh = 4;
-  op.Step([sensor](DeviceState& ds) { return HartCmd147(ds, *sensor); }, {}, 1);
-  op.Step([comp](DeviceState& ds) { return HartCmd145(ds, *comp); });
-  op.Step(
-      [comp, compValues, densityComp](DeviceState& ds) {
-        comp->code = ChosenOr(densityComp, comp->code);
-        for (size_t k = 0; k < compValues.size(); ++k)
-          comp->value[k] = compValues[k];
+  op.recordName = RecordName("Update");
+  op.Step([sensor](DeviceState& ds) { return HartCmd147(ds, *sensor); }, {}, 1).reads =
+      sensorValues;
+  op.Step([comp](DeviceState& ds) { return HartCmd145(ds, *comp); }).reads = compValues;
+  WriteStep(
+      op,
+      [comp, choices](DeviceState& ds) {
+        choices.ApplyTo(*comp);
         return HartCmd146(ds, *comp);  // the die temperature is the device's own
       },
-      {}, 2);
-  op.Step([sensor, zeroTrim = *zeroTrim, alarm, display, format](DeviceState& ds) {
-    sensor->value = zeroTrim;
-    sensor->alarmType = ChosenOr(alarm, sensor->alarmType);
-    sensor->displayMode = ChosenOr(display, sensor->displayMode);
-    sensor->numberFormat = ChosenOr(format, sensor->numberFormat);
-    return HartCmd187(ds, *sensor);
-  });
+      [comp, choices, sent, values = CompRecordValues(sent)] {
+        *sent = *comp;
+        choices.ApplyTo(*sent);
+        return values();
+      },
+      [compValues] { return EchoesOf(compValues()); }, {}, 2);
+  WriteStep(
+      op,
+      [sensor, choices](DeviceState& ds) {
+        choices.ApplyTo(*sensor);
+        return HartCmd187(ds, *sensor);
+      },
+      [sensor, choices, sentSensor, values = SensorRecordValues(sentSensor, zeroUnit)] {
+        *sentSensor = *sensor;
+        choices.ApplyTo(*sentSensor);
+        return values();
+      },
+      [sensorValues] { return EchoesOf(sensorValues()); });
   // The new settings take effect when the device restarts.
   op.Step([](DeviceState& ds) { return HartCmd42(ds); });
   RunOperation(std::move(op));

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <memory>
+#include <vector>
 
 #include "PageDialog.h"
 
@@ -26,7 +29,21 @@ class CSpecialParamDlg : public PageDialog {
   // The name static 1379 shows for a HART unit code; empty for a code this page does not name.
   static QString ZeroTrimUnitName(int unitCode);
 
+  // The lists of the loop alarm type, display mode and number format; the device records
+  // name these codes by them on every page.
+  static const QStringList& AlarmTypeTexts();
+  static const QStringList& DisplayModeTexts();
+  static const QStringList& NumberFormatTexts();
+  // Those three settings of a sensor record as the records name them.
+  static std::vector<RecordedValue> SensorValues(const HartSensorRecord& sensor);
+
  private:
+  // The records' values of the sensor record (zero trim in `zeroUnit`, then the three
+  // settings) and of the compensation record, as the record holds them when asked.
+  static RecordedValues SensorRecordValues(std::shared_ptr<HartSensorRecord> sensor,
+                                           std::shared_ptr<QString> zeroUnit);
+  RecordedValues CompRecordValues(std::shared_ptr<HartCompRecord> comp) const;
+
   QLineEdit* m_editZeroTrim;  // 1215
   QLabel* m_labelZeroUnit;    // 1379
   QLineEdit* m_editDieTemp;   // 1222, read-only

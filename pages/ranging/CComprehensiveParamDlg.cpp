@@ -11,7 +11,9 @@
 #include "Encoding.h"
 #include "NumberText.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 #include "UnitConversion.h"
+#include "config/CSpecialParamDlg.h"
 
 namespace {
 
@@ -58,6 +60,8 @@ struct PvReading {
   uint32_t assembly = 0;
   uint8_t pressureMode = 0;
 };
+
+const char* const kPressureMode = "Pressure Modes";
 
 }  // namespace
 
@@ -129,6 +133,7 @@ void CComprehensiveParamDlg::OnBnClickedRead() {
   op.busyCheck = true;
   op.spacedBusy = true;
   op.progressHigh = 9;
+  op.recordName = RecordName("Read");
   op.Step(
         [r](DeviceState& ds) {
           HartResponse reply;
@@ -164,7 +169,15 @@ void CComprehensiveParamDlg::OnBnClickedRead() {
             m_comboTransfer->setCurrentIndex(r->output.transferFunction);
             const int unit = UnitIndexOfCode(r->output.rangeUnits);
             if (unit >= 0) m_comboPvUnit->setCurrentIndex(unit);
-          });
+          })
+      .reads = [r, transfer = ItemTexts(m_comboTransfer)] {
+    const HartOutputInfo& o = r->output;
+    return std::vector<RecordedValue>{
+        Recorded(value_name::kDamping, Fixed4Text(o.damping, "s")),
+        Recorded(value_name::kLoopFunction, ChoiceText(transfer, o.transferFunction)),
+        Recorded(value_name::kPvRange,
+                 RangeText(o.lowerRange, o.upperRange, UnitName(o.rangeUnits)))};
+  };
   op.Step([r](DeviceState& ds) { return HartCmd147(ds, r->sensor); },
           [this, r] {
             m_comboAlarmType->setCurrentIndex(r->sensor.alarmType);
@@ -172,28 +185,40 @@ void CComprehensiveParamDlg::OnBnClickedRead() {
             m_comboNumberFormat->setCurrentIndex(r->sensor.numberFormat);
             m_comboExcitation->setCurrentIndex(r->sensor.typeIndex);
             m_comboResistance->setCurrentIndex(r->sensor.typeIndex);
-          })
-      .onlyWhileRunning = true;
+          });
+  op.steps.back().onlyWhileRunning = true;
+  op.steps.back().reads = [r] { return CSpecialParamDlg::SensorValues(r->sensor); };
   op.Step([r](DeviceState& ds) { return HartCmd150(ds, r->fullScale); },
           [this, r] { m_fFullScaleValue = r->fullScale; })
       .onlyWhileRunning = true;
   op.Step([r](DeviceState& ds) { return HartCmd12(ds, r->message); },
-          [this, r] { m_editMessage->setText(QString::fromLatin1(r->message, 32)); })
-      .onlyWhileRunning = true;
+          [this, r] { m_editMessage->setText(QString::fromLatin1(r->message, 32)); });
+  op.steps.back().onlyWhileRunning = true;
+  op.steps.back().reads = [r] {
+    return std::vector<RecordedValue>{
+        Recorded(value_name::kMessage, DeviceText(QString::fromLatin1(r->message, 32)))};
+  };
   op.Step([r](DeviceState& ds) { return HartCmd16(ds, r->assembly); },
-          [this, r] { m_editAssembly->setText(Decimal(r->assembly)); })
-      .onlyWhileRunning = true;
+          [this, r] { m_editAssembly->setText(Decimal(r->assembly)); });
+  op.steps.back().onlyWhileRunning = true;
+  op.steps.back().reads = [r] {
+    return std::vector<RecordedValue>{
+        Recorded(value_name::kAssemblyNumber, Decimal(r->assembly).toStdString())};
+  };
   op.Step(
-      [r](DeviceState& ds) {
-        HartResponse reply;
-        const HartResult result = HartExchange(ds, 216, nullptr, 0, 1, reply);
-        if (result == HART_OK) r->pressureMode = reply.data[0];
-        return result;
-      },
-      [this, r] {
-        m_comboPressureMode->setCurrentIndex(r->pressureMode);
-        m_devicePressureMode = r->pressureMode;
-      });
+        [r](DeviceState& ds) {
+          HartResponse reply;
+          const HartResult result = HartExchange(ds, 216, nullptr, 0, 1, reply);
+          if (result == HART_OK) r->pressureMode = reply.data[0];
+          return result;
+        },
+        [this, r] {
+          m_comboPressureMode->setCurrentIndex(r->pressureMode);
+          m_devicePressureMode = r->pressureMode;
+        })
+      .reads = [r, modes = ItemTexts(m_comboPressureMode)] {
+    return std::vector<RecordedValue>{Recorded(kPressureMode, ChoiceText(modes, r->pressureMode))};
+  };
   RunJobOperation(std::move(op));
 }
 
@@ -255,12 +280,18 @@ void CComprehensiveParamDlg::ChangeUnit(int index, bool spacedFailure) {
 void CComprehensiveParamDlg::OnCbnSelchangePressureMode(int index) {
   if (index < 0) return;
   auto mode = std::make_shared<uint8_t>(static_cast<uint8_t>(index));
+  const QStringList modes = ItemTexts(m_comboPressureMode);
   DeviceOperation op;
   op.busyCheck = true;
   op.spacedBusy = true;
   op.progressHigh = 2;
-  op.Step([mode](DeviceState& ds) { return HartCmd215(ds, *mode); },
-          [this, mode] { m_devicePressureMode = *mode; });
+  op.recordName = RecordName(kPressureMode);
+  // The device answers with the mode it took.
+  WriteStep(
+      op, [mode](DeviceState& ds) { return HartCmd215(ds, *mode); },
+      Values({Recorded(kPressureMode, ChoiceText(modes, index))}),
+      [mode, modes] { return Echoes{ChoiceText(modes, *mode)}; },
+      [this, mode] { m_devicePressureMode = *mode; });
   // Written or not, the list shows the mode the device has.
   RunOperation(std::move(op), [this](OperationResult) {
     m_comboPressureMode->setCurrentIndex(m_devicePressureMode);

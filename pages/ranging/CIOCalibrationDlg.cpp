@@ -12,6 +12,7 @@
 
 #include "Encoding.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 #include "Prompts.h"
 #include "Texts.h"
 
@@ -30,17 +31,34 @@ QString ReadingUnit(bool volts) {
   return volts ? "V" : "mA";
 }
 
-// Command 45 (zero) or 46 (gain) with the current the meter read, in mA.
-HartResult TrimLoopCurrent(DeviceState& ds, uint8_t command, float measured) {
+// Command 45 (zero) or 46 (gain) with the current the meter read, in mA; `echo` receives
+// the reading the device took when its reply carries it.
+HartResult TrimLoopCurrent(DeviceState& ds, uint8_t command, float measured,
+                           std::optional<float>& echo) {
   uint8_t data[4];
   PutFloatBE(data, measured);
   HartResponse reply;
-  return HartExchange(ds, command, data, sizeof data, 0, reply);
+  const HartResult result = HartExchange(ds, command, data, sizeof data, 0, reply);
+  if (result == HART_OK && ReplyCarries(reply, 4)) echo = GetFloatBE(reply.data);
+  return result;
 }
 
-HartResult FixCurrent(DeviceState& ds, float mA) {
-  HartFloatEcho current{mA, 0};
-  return HartCmd40(ds, current);
+// A step of `op` that trims with the reading `mA`, recorded under the reading's label.
+void TrimStep(DeviceOperation& op, uint8_t command, float mA, const QString& label) {
+  auto echo = std::make_shared<std::optional<float>>();
+  WriteStep(
+      op, [command, mA, echo](DeviceState& ds) { return TrimLoopCurrent(ds, command, mA, *echo); },
+      Values({Recorded(label.toStdString(), Fixed4Text(mA, "mA"))}),
+      [echo] { return Echoes{*echo ? Fixed4Text(**echo, "mA") : std::string()}; });
+}
+
+// A step of `op` that fixes the loop current at `mA` (0: back to automatic control).
+DeviceStep& FixCurrentStep(DeviceOperation& op, float mA, std::function<void()> show = {}) {
+  auto current = std::make_shared<HartFloatEcho>(HartFloatEcho{mA, 0});
+  return WriteStep(
+      op, [current](DeviceState& ds) { return HartCmd40(ds, *current); },
+      Values({Recorded(value_name::kLoopCurrent, LoopCurrentText(mA))}),
+      [current] { return Echoes{LoopCurrentText(current->actual)}; }, std::move(show));
 }
 
 }  // namespace
@@ -91,19 +109,21 @@ CIOCalibrationDlg::CIOCalibrationDlg(CMorvaneDlg* mainDlg)
           &CIOCalibrationDlg::OnBnClickedFinishLoopCheck);
 }
 
-DeviceOperation CIOCalibrationDlg::ForceCurrentOperation(float mA, int loopPoint) {
+DeviceOperation CIOCalibrationDlg::ForceCurrentOperation(float mA, const QString& button,
+                                                         int loopPoint) {
   DeviceOperation op;
   op.progressHigh = 2;
-  op.Step([mA](DeviceState& ds) { return FixCurrent(ds, mA); },
-          [this, mA, loopPoint] {
-            m_fixedCurrent = mA != 0.0f ? std::optional<float>(mA) : std::nullopt;
-            if (loopPoint >= 0) m_loopPoints->button(loopPoint)->setChecked(true);
-          });
+  op.recordName = RecordName(button);
+  op.recordKind = record_kind::kCalibration;
+  FixCurrentStep(op, mA, [this, mA, loopPoint] {
+    m_fixedCurrent = mA != 0.0f ? std::optional<float>(mA) : std::nullopt;
+    if (loopPoint >= 0) m_loopPoints->button(loopPoint)->setChecked(true);
+  });
   return op;
 }
 
-void CIOCalibrationDlg::ForceCurrent(float mA, int loopPoint) {
-  RunOperation(ForceCurrentOperation(mA, loopPoint));
+void CIOCalibrationDlg::ForceCurrent(float mA, const QString& button, int loopPoint) {
+  RunOperation(ForceCurrentOperation(mA, button, loopPoint));
 }
 
 void CIOCalibrationDlg::BeforeLeaving(std::function<void()> goOn) {
@@ -113,15 +133,16 @@ void CIOCalibrationDlg::BeforeLeaving(std::function<void()> goOn) {
     return;
   }
   // On failure the frame has shown why; the user goes where they were going all the same.
-  RunOperation(ForceCurrentOperation(0.0f), [goOn = std::move(goOn)](OperationResult) { goOn(); });
+  RunOperation(ForceCurrentOperation(0.0f, "Leave, loop to automatic"),
+               [goOn = std::move(goOn)](OperationResult) { goOn(); });
 }
 
 void CIOCalibrationDlg::OnBnClickedCheckZero() {
-  ForceCurrent(4.0f, kFourMaPoint);
+  ForceCurrent(4.0f, "DA Zero Out Check", kFourMaPoint);
 }
 
 void CIOCalibrationDlg::OnBnClickedCheckSpan() {
-  ForceCurrent(20.0f, kTwentyMaPoint);
+  ForceCurrent(20.0f, "DA Span Out Check", kTwentyMaPoint);
 }
 
 std::optional<double> CIOCalibrationDlg::ReadingOf(QLineEdit* edit, const QString& refusal) {
@@ -146,12 +167,14 @@ void CIOCalibrationDlg::OnBnClickedSend() {
 
   DeviceOperation op;
   op.progressHigh = 4;
-  op.Step([zeroMa](DeviceState& ds) { return TrimLoopCurrent(ds, 45, zeroMa); });
+  op.recordName = RecordName("Send");
+  op.recordKind = record_kind::kCalibration;
+  TrimStep(op, 45, zeroMa, m_editZeroOut->accessibleName());
   // A second reading out of range is reported only now: the zero trim stays in the device.
   op.Check([spanInRange] { return spanInRange ? std::string() : std::string(kSecondPointOut); });
-  op.Step([spanMa](DeviceState& ds) { return TrimLoopCurrent(ds, 46, spanMa); });
+  TrimStep(op, 46, spanMa, m_editSpanOut->accessibleName());
   // The trims done, the output leaves fixed current mode.
-  op.Step([](DeviceState& ds) { return FixCurrent(ds, 0.0f); }, [this] { m_fixedCurrent.reset(); });
+  FixCurrentStep(op, 0.0f, [this] { m_fixedCurrent.reset(); });
   RunOperation(std::move(op));
 }
 
@@ -167,11 +190,11 @@ void CIOCalibrationDlg::OnBnClickedChecking() {
   } else {
     mA = kLoopCurrents[point];
   }
-  ForceCurrent(mA);
+  ForceCurrent(mA, "Checking");
 }
 
 void CIOCalibrationDlg::OnBnClickedFinishLoopCheck() {
-  ForceCurrent(0.0f);
+  ForceCurrent(0.0f, "Finish Loop Check");
 }
 
 void CIOCalibrationDlg::OnBnClicked250Ohm() {

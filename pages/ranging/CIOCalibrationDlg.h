@@ -31,10 +31,10 @@ class CIOCalibrationDlg : public PageDialog {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  // Forces the output to `mA` (0: back to automatic control); on success the radio
-  // `loopPoint` is chosen when it is given.
-  void ForceCurrent(float mA, int loopPoint = -1);
-  DeviceOperation ForceCurrentOperation(float mA, int loopPoint = -1);
+  // Forces the output to `mA` (0: back to automatic control), recorded as the page's
+  // `button`; on success the radio `loopPoint` is chosen when it is given.
+  void ForceCurrent(float mA, const QString& button, int loopPoint = -1);
+  DeviceOperation ForceCurrentOperation(float mA, const QString& button, int loopPoint = -1);
   // The reading typed in `edit` in mA (volts across 250 ohm turned into mA when the check
   // box says so); nullopt, after `refusal`, when it is not a number.
   std::optional<double> ReadingOf(QLineEdit* edit, const QString& refusal);

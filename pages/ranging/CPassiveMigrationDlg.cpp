@@ -9,6 +9,7 @@
 #include "ConfigImage.h"
 #include "NumberText.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 #include "Texts.h"
 #include "UnitConversion.h"
 
@@ -45,6 +46,7 @@ void CPassiveMigrationDlg::OnBnClickedRead() {
             m_editUpperLimit->setText(Fixed4(limits->upper));
           },
           1);
+  op.recordName = RecordName("Read");
   op.Step([output](DeviceState& ds) { return HartCmd15(ds, *output); },
           [this, output] {
             m_editLrv->setText(Fixed4(output->lowerRange));
@@ -54,7 +56,12 @@ void CPassiveMigrationDlg::OnBnClickedRead() {
             // Selecting it here converts nothing: only the user's choice does.
             m_comboUnit->setCurrentIndex(m_nUnitIndex);
           },
-          3);
+          3)
+      .reads = [output] {
+    return std::vector<RecordedValue>{
+        Recorded(value_name::kPvRange,
+                 RangeText(output->lowerRange, output->upperRange, UnitName(output->rangeUnits)))};
+  };
   RunOperation(std::move(op));
 }
 
@@ -73,7 +80,14 @@ void CPassiveMigrationDlg::OnBnClickedUpdate() {
   auto range = std::make_shared<HartRangeValues>(HartRangeValues{UnitAt(unit).code, *urv, *lrv});
   DeviceOperation op;
   op.progressHigh = 2;
-  op.Step([range](DeviceState& ds) { return HartCmd35(ds, *range); });
+  op.recordName = RecordName("Update");
+  // The device answers with the range and unit it took.
+  WriteStep(
+      op, [range](DeviceState& ds) { return HartCmd35(ds, *range); },
+      Values({Recorded(value_name::kPvRange, RangeText(*lrv, *urv, UnitName(range->unitCode)))}),
+      [range] {
+        return Echoes{RangeText(range->lowerRange, range->upperRange, UnitName(range->unitCode))};
+      });
   RunOperation(std::move(op));
 }
 

@@ -7,6 +7,7 @@
 
 #include "Encoding.h"
 #include "PageForm.h"
+#include "PageRecord.h"
 #include "UnitConversion.h"
 
 namespace {
@@ -66,7 +67,7 @@ void CTwoFineTuningDlg::OnBnClickedSampling() {
   RunOperation(std::move(op));
 }
 
-void CTwoFineTuningDlg::SendTrim(uint8_t command) {
+void CTwoFineTuningDlg::SendTrim(uint8_t command, const QString& button) {
   if (m_editMeasuredPv->text().isEmpty()) {
     Refuse(kSampleFirst);
     return;
@@ -76,32 +77,49 @@ void CTwoFineTuningDlg::SendTrim(uint8_t command) {
   const float value = *actual;
 
   auto reading = std::make_shared<HartPvReading>();
+  auto reply = std::make_shared<HartResponse>();
+  const std::string name = button.toStdString();
   DeviceOperation op;
   op.progressHigh = 3;
+  op.recordName = RecordName(button);
+  op.recordKind = record_kind::kCalibration;
   // The trim goes in the unit the device uses now, whatever the labels still show.
   op.Step([reading](DeviceState& ds) { return HartCmd1(ds, *reading); });
-  op.Step([reading, command, value](DeviceState& ds) {
-    uint8_t data[5];
-    data[0] = reading->unitCode;
-    PutFloatBE(data + 1, value);
-    HartResponse reply;
-    return HartExchange(ds, command, data, sizeof data, 0, reply);
-  });
+  // The point applied: the actual PV in that unit; the reply echoes unit and value.
+  WriteStep(
+      op,
+      [reading, command, value, reply](DeviceState& ds) {
+        uint8_t data[5];
+        data[0] = reading->unitCode;
+        PutFloatBE(data + 1, value);
+        return HartExchange(ds, command, data, sizeof data, 0, *reply);
+      },
+      [reading, value, name] {
+        return std::vector<RecordedValue>{
+            Recorded(name, Fixed4Text(value, UnitName(reading->unitCode)))};
+      },
+      [reply]() -> Echoes {
+        if (!ReplyCarries(*reply, 5)) return {};
+        return {Fixed4Text(GetFloatBE(reply->data + 1), UnitName(reply->data[0]))};
+      });
   RunOperation(std::move(op));
 }
 
 void CTwoFineTuningDlg::OnBnClickedPvLowTrim() {
-  SendTrim(131);
+  SendTrim(131, "PV Low Trim");
 }
 
 void CTwoFineTuningDlg::OnBnClickedPvHighTrim() {
-  SendTrim(130);
+  SendTrim(130, "PV High Trim");
 }
 
 void CTwoFineTuningDlg::OnBnClickedPvZeroTrim() {
   DeviceOperation op;
   op.confirmText = kZeroTrimConfirm;
   op.progressHigh = 2;
+  op.recordName = RecordName("PV Zero Trim");
+  op.recordKind = record_kind::kCalibration;
+  op.recordDetail = "The pressure applied now taken as zero";
   op.Step([](DeviceState& ds) {
     HartResponse reply;
     return HartExchange(ds, 43, nullptr, 0, 0, reply);

@@ -20,8 +20,8 @@ class CTwoFineTuningDlg : public PageDialog {
   void OnBnClickedPvZeroTrim();
 
  private:
-  // The low (131) or high (130) trim with the typed actual PV.
-  void SendTrim(uint8_t command);
+  // The low (131) or high (130) trim with the typed actual PV, recorded as `button`.
+  void SendTrim(uint8_t command, const QString& button);
 
   QLineEdit* m_editMeasuredPv;  // 1228
   QLabel* m_unitMeasuredPv;     // 1219
