@@ -47,6 +47,7 @@ struct RecordWriter::Impl {
   std::deque<DeviceRecord> pending;  // in order, the oldest first
   bool started = false;              // the journal has been read
   bool journalDirty = false;         // records came that the journal does not hold yet
+  bool journalFailed = false;        // its last write failed: tried again after a pause
   bool disabled = false;
   bool running = false;  // the thread runs and takes records
   bool stop = false;
@@ -81,11 +82,6 @@ struct RecordWriter::Impl {
     if (tell) tell(now);
   }
 
-  void SetReason(const QString& text) {
-    std::lock_guard lk(m);
-    reason = text;
-  }
-
   // Brings the journal in line with what waits: the new records in, the stored ones out.
   void SyncJournal() {
     if (!journal) return;
@@ -97,13 +93,14 @@ struct RecordWriter::Impl {
       journalDirty = false;
     }
     QString why;
-    if (journal->Update(all, storedSinceJournal, &why)) {
-      storedSinceJournal.clear();
-    } else {
-      std::lock_guard lk(m);
-      journalDirty = true;
-      reason = why;
-    }
+    const bool written = journal->Update(all, storedSinceJournal, &why);
+    if (written) storedSinceJournal.clear();
+    std::lock_guard lk(m);
+    journalFailed = !written;
+    if (written) return;
+    journalDirty = true;
+    reason = why;
+    retryAt = std::max(retryAt, Clock::now() + std::chrono::milliseconds(kLongestPauseMs));
   }
 
   // One try at the oldest batch; false when it failed.
@@ -160,9 +157,13 @@ struct RecordWriter::Impl {
     SyncJournal();
   }
 
-  // Under `m`: whether there is work for the thread now.
+  // Under `m`: whether there is work for the thread now. New records go to the journal at
+  // once, unless its last write failed; tries of the store (or of a failed journal) wait for
+  // the pause, or for Flush.
   bool Due() const {
-    return !pending.empty() && (journalDirty || (!disabled && (wake || Clock::now() >= retryAt)));
+    if (pending.empty()) return false;
+    if (journalDirty && !journalFailed) return true;
+    return (wake || Clock::now() >= retryAt) && (!disabled || journalDirty);
   }
 
   void Run() {
@@ -184,7 +185,7 @@ struct RecordWriter::Impl {
       {
         std::unique_lock lk(m);
         while (!stop && !republish && !Due()) {
-          if (pending.empty() || disabled)
+          if (pending.empty() || (disabled && !journalFailed))
             cv.wait(lk);
           else
             cv.wait_until(lk, retryAt);

@@ -18,8 +18,12 @@
 
 enum class Backend { SQLite, PostgreSQL };
 
+inline void PrintTo(Backend backend, std::ostream* os) {
+  *os << (backend == Backend::SQLite ? "SQLite" : "PostgreSQL");
+}
+
 inline std::string BackendName(const ::testing::TestParamInfo<Backend>& info) {
-  return info.param == Backend::SQLite ? "SQLite" : "PostgreSQL";
+  return ::testing::PrintToString(info.param);
 }
 
 // A fresh, empty store location for each test, and the outage of each kind of store.
