@@ -24,6 +24,7 @@
 #include "CMyTabCtrl.h"
 #include "CommunicationLog.h"
 #include "ConfigTransfer.h"
+#include "DeviceHistoryDlg.h"
 #include "DeviceRecorder.h"
 #include "DeviceSearch.h"
 #include "DialogUnits.h"
@@ -229,6 +230,8 @@ void CMorvaneDlg::BuildMenu() {
           [this] { ShowPage(16); });
   connect(item(info, "Communication Log", "communicationLogMenu"), &QAction::triggered, this,
           &CMorvaneDlg::ShowCommunicationLog);
+  connect(item(info, "Device History", "deviceHistoryMenu"), &QAction::triggered, this,
+          &CMorvaneDlg::ShowDeviceHistoryWindow);
   info->addSeparator();
   connect(item(info, "About  Tellavo(&A)...", "16"), &QAction::triggered, this,
           &CMorvaneDlg::OnAbout);
@@ -240,6 +243,18 @@ QString LinkPaneText(const AppSettings& settings) {
   if (ParseHartIpName(settings.link, address, nullptr))
     return QString("HART-IP : %1:%2").arg(QString::fromStdString(address.host)).arg(address.port);
   return "Serial Port : " + QString::fromStdString(settings.link);
+}
+
+void CMorvaneDlg::ShowDeviceHistoryWindow() {
+  // The store the settings name, read as the recorder reads it; a location that does not
+  // parse has been named at start, and the window says why it has nothing to show.
+  RecordsLocation where;
+  QString error;
+  if (!ParseRecordsLocation(QString::fromStdString(TheAppSettings().records), where, &error)) {
+    ShowMessage("Device History cannot be shown: " + error.toStdString());
+    return;
+  }
+  ShowDeviceHistory(this, where);
 }
 
 void CMorvaneDlg::ShowCommunicationLog() {

@@ -117,6 +117,8 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
 
   // Info Look > "Communication Log": the log window, made on first use and kept.
   void ShowCommunicationLog();
+  // Info Look > "Device History": the records of the store the settings name.
+  void ShowDeviceHistoryWindow();
   LinkMonitor* Monitor() const { return m_linkMonitor; }
   CommunicationLogDlg* CommunicationLog() const { return m_communicationLog; }
 

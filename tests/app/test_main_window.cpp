@@ -135,17 +135,19 @@ TEST_F(MainWindowTest, MenusCarryEveryCommand) {
     }
     seen << menu->text() + ": " + items.join(" | ");
   }
-  EXPECT_EQ(seen, (QStringList{
-                      "File(&F): Update to computer | Downloads to Device | Exit",
-                      "Settings(&S): Two point Trim | Cancel Linear Compensation | "
-                      "Cancel Thermal Compensation | Restore Thermal Compensation",
-                      "Monitor(&M): Reset Device | Monitor PV | Monitor Loop | "
-                      "Monitor Percentage | Monitor All",
-                      "Tools(&T): Online Test | Polling | Restore | Calculator | "
-                      "Default Parameters",
-                      "Info Look(&L): Hardware/Software Infomations | Communication Log | "
-                      "About  Tellavo(&A)...",
-                  }));
+  EXPECT_EQ(
+      seen,
+      (QStringList{
+          "File(&F): Update to computer | Downloads to Device | Exit",
+          "Settings(&S): Two point Trim | Cancel Linear Compensation | "
+          "Cancel Thermal Compensation | Restore Thermal Compensation",
+          "Monitor(&M): Reset Device | Monitor PV | Monitor Loop | "
+          "Monitor Percentage | Monitor All",
+          "Tools(&T): Online Test | Polling | Restore | Calculator | "
+          "Default Parameters",
+          "Info Look(&L): Hardware/Software Infomations | Communication Log | Device History | "
+          "About  Tellavo(&A)...",
+      }));
 }
 
 TEST_F(MainWindowTest, PageItemsShowTheirPagesAndStopTheJobs) {
