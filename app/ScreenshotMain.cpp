@@ -8,23 +8,44 @@
 // With --samples N (1..99) the page's Start is pressed against a simulated transmitter in
 // this process, on a virtual clock, whose pressure rises and falls from reading to reading;
 // the picture is taken once N readings are on the page's charts and sampling has stopped.
+//
+// morvane-shot OUTPUT.png --history [WHERE]: against the same simulated transmitter, with the
+// device records in Records.db of a temporary folder (or in WHERE, any records location,
+// which is kept), does what a technician does: the damping's Read and an Update to 3.3 s, the
+// rerange's Read and an Update to 0..250 kPa, File > "Update to computer", the damping again
+// and a second "Update to computer". Then it opens Info Look > "Device History" and renders it
+// to OUTPUT.png, and Compare of the two uploads to OUTPUT-compare.png.
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "AppIcon.h"
+#include "AppSettings.h"
 #include "CCalculateDlg.h"
 #include "CDefaultSetDlg.h"
 #include "CMorvaneDlg.h"
 #include "CMyTabCtrl.h"
 #include "Commands.h"
+#include "DeviceHistoryDlg.h"
+#include "DeviceRecorder.h"
 #include "Prompts.h"
 #include "SimLoop.h"
 #include "SimulatedPort.h"
@@ -32,15 +53,49 @@
 
 namespace {
 
-// Nothing is shown: a picture never waits for a message box.
+// Nothing is shown: a picture never waits for a message box. A file to save is `saveAs`.
 class QuietPrompts final : public Prompts {
  public:
   void Message(const QString& text) override {
+    ++messages;
     std::fprintf(stderr, "morvane-shot: %s\n", text.toLocal8Bit().constData());
   }
   bool Confirm(const QString&) override { return true; }
-  QString SaveFile(const QString&, const QString&) override { return {}; }
+  QString SaveFile(const QString&, const QString&) override { return saveAs; }
   QString OpenFile(const QString&, const QString&) override { return {}; }
+
+  int messages = 0;
+  QString saveAs;
+};
+
+// The window's link on a simulated transmitter at polling address 0 in this process, on a
+// virtual clock, from construction (before the window is made) to destruction.
+class InProcessDevice {
+ public:
+  InProcessDevice() {
+    SetTheClock(&clock_);
+    SetThePrompts(&prompts);
+    device = &loop_.AddDevice(0);
+    DeviceState& ds = TheDeviceState();
+    ds.port = std::make_unique<SimulatedPort>(loop_, clock_);
+    ds.request = HartStartRequest();
+  }
+  ~InProcessDevice() {
+    DeviceState& ds = TheDeviceState();
+    HartClosePort(ds);
+    ds.port.reset();
+    SetThePrompts(nullptr);
+    SetTheClock(nullptr);
+  }
+  InProcessDevice(const InProcessDevice&) = delete;
+  InProcessDevice& operator=(const InProcessDevice&) = delete;
+
+  QuietPrompts prompts;
+  SimTransmitter* device = nullptr;
+
+ private:
+  VirtualClock clock_;
+  SimLoop loop_;
 };
 
 bool ParseInt(const char* text, long low, long high, long& value) {
@@ -80,6 +135,12 @@ bool Sample(CMorvaneDlg& dlg, QWidget* page, SimTransmitter& device, int samples
   return readings >= samples;
 }
 
+bool Save(QWidget* window, const QString& file) {
+  if (window->grab().save(file, "PNG")) return true;
+  std::fprintf(stderr, "morvane-shot: cannot write %s\n", qPrintable(file));
+  return false;
+}
+
 // Renders dialog `name` into `file`; false for an unknown name or a file not written.
 bool ShotDialog(const char* name, const char* file) {
   std::unique_ptr<QDialog> dialog;
@@ -102,18 +163,183 @@ bool ShotDialog(const char* name, const char* file) {
   }
   dialog->show();
   QApplication::processEvents();
-  if (dialog->grab().save(QString::fromLocal8Bit(file), "PNG")) return true;
-  std::fprintf(stderr, "morvane-shot: cannot write %s\n", file);
-  return false;
+  return Save(dialog.get(), QString::fromLocal8Bit(file));
+}
+
+// Pumps the UI until `done` holds; false after `ms` of real time (the store's threads and
+// the device's workers run in real time).
+bool WaitUntil(const std::function<bool()>& done, int ms = 30000) {
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QTimer tick;  // wakes the loop to look again when nothing else does
+  tick.start(20);
+  while (!done()) {
+    if (elapsed.hasExpired(ms)) return false;
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  return true;
+}
+
+template <class W>
+W* Named(QObject* parent, const char* name) {
+  W* w = parent ? parent->findChild<W*>(name) : nullptr;
+  if (!w) std::fprintf(stderr, "morvane-shot: no control %s\n", name);
+  return w;
+}
+
+// The user's steps through the window, each waited for until the device work it started has
+// ended; a step that shows a message (a failure) ends the run.
+class UserSteps {
+ public:
+  UserSteps(CMorvaneDlg& dlg, QuietPrompts& prompts) : dlg_(dlg), prompts_(prompts) {}
+
+  // Shows page `index` as the tree does.
+  bool Open(int index) {
+    bool shown = false;
+    dlg_.ShowPage(index, [&shown] { shown = true; });
+    page_ = dlg_.TabCtrl()->Page(index);
+    return WaitUntil([&shown] { return shown; });
+  }
+  // Types `text` into the page's edit `id`, as the user replaces what it shows.
+  bool Type(const char* id, const char* text) {
+    auto* edit = Named<QLineEdit>(page_, id);
+    if (edit) edit->setText(text);
+    return edit;
+  }
+  bool Press(const char* id, const char* what) {
+    auto* button = Named<QPushButton>(page_, id);
+    return button && Run(what, [button] { button->click(); });
+  }
+  bool Menu(const char* action, const char* what) {
+    auto* item = Named<QAction>(&dlg_, action);
+    return item && Run(what, [item] { item->trigger(); });
+  }
+  // A few seconds pass, so that the two uploads' times tell them apart.
+  bool Later() {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    return WaitUntil([&elapsed] { return elapsed.hasExpired(2000); });
+  }
+  // File > "Update to computer", the save prompt answered with `file`.
+  bool UpdateToComputer(const QString& file) {
+    prompts_.saveAs = file;
+    return Menu("32839", "File > Update to computer");
+  }
+
+ private:
+  bool Run(const char* what, const std::function<void()>& act) {
+    const int before = prompts_.messages;
+    act();
+    const bool ended =
+        WaitUntil([this] { return !dlg_.OperationRunning() && dlg_.m_bJobIdle.load() == 1; });
+    if (ended && prompts_.messages == before) return true;
+    std::fprintf(stderr, "morvane-shot: %s %s\n", what, ended ? "showed a message" : "did not end");
+    return false;
+  }
+
+  CMorvaneDlg& dlg_;
+  QuietPrompts& prompts_;
+  QWidget* page_ = nullptr;
+};
+
+// Widens the table's columns but the last to their contents, so no text of the shown rows
+// is cut; the last column takes what is left.
+void FitColumns(QTableWidget* table) {
+  for (int column = 0; column + 1 < table->columnCount(); ++column) {
+    const int width = table->columnWidth(column);
+    table->resizeColumnToContents(column);
+    table->setColumnWidth(column, std::max(width, table->columnWidth(column) + 8));
+  }
+}
+
+// `records` is the records location (empty: Records.db in `folder`); the uploads are saved in
+// `folder`. Writes Device History to `file` and Compare beside it, "-compare" added to its
+// name.
+bool ShotHistory(const QString& file, const QString& folder, QString records) {
+  constexpr int kRerangePage = 5;
+  constexpr int kDampingPage = 8;
+  if (records.isEmpty()) records = QDir(folder).absoluteFilePath("Records.db");
+  InProcessDevice sim;
+  DeviceRecorder recorder(records, QDir(folder).absoluteFilePath("Records.journal"));
+  TheAppSettings().records = records.toStdString();  // what Device History reads
+
+  CMorvaneDlg dlg;
+  dlg.SetRecorder(&recorder);
+  dlg.show();
+  QApplication::processEvents();
+  UserSteps user(dlg, sim.prompts);
+  const bool done = user.Open(kDampingPage) && user.Press("1203", "Damping Time > Read") &&
+                    user.Type("1212", "3.3") && user.Press("1204", "Damping Time > Update") &&
+                    user.Open(kRerangePage) &&
+                    user.Press("1203", "Rerange Without Pressure > Read") &&
+                    user.Type("1209", "0") && user.Type("1208", "250") &&
+                    user.Press("1204", "Rerange Without Pressure > Update") &&
+                    user.UpdateToComputer(QDir(folder).absoluteFilePath("PT-101.Hart")) &&
+                    user.Later() && user.Open(kDampingPage) && user.Type("1212", "1.5") &&
+                    user.Press("1204", "Damping Time > Update") &&
+                    user.UpdateToComputer(QDir(folder).absoluteFilePath("PT-101-2.Hart"));
+  if (!done) return false;
+  if (!recorder.Flush(20000)) {
+    std::fprintf(stderr, "morvane-shot: the records were not stored: %s\n",
+                 qPrintable(recorder.CurrentStatus().reason));
+    return false;
+  }
+
+  // Info Look > "Device History"; the newest device seen is chosen at once.
+  auto* menu = Named<QAction>(&dlg, "deviceHistoryMenu");
+  if (!menu) return false;
+  menu->trigger();
+  auto* history = dlg.findChild<DeviceHistoryDlg*>();
+  auto* table = Named<QTableWidget>(history, "records");
+  auto* count = Named<QLabel>(history, "recordCount");
+  if (!table || !count ||
+      !WaitUntil([&] { return table->rowCount() > 0 && count->text().endsWith(" shown"); })) {
+    std::fprintf(stderr, "morvane-shot: Device History showed no records: %s\n",
+                 count ? qPrintable(count->text()) : "");
+    return false;
+  }
+  FitColumns(Named<QTableWidget>(history, "devices"));
+  FitColumns(table);
+  history->resize(std::max(history->width(), table->horizontalHeader()->length() + 40),
+                  history->height());
+  QApplication::processEvents();
+  if (!Save(history, file)) return false;
+
+  auto* compareButton = Named<QPushButton>(history, "buttonCompare");
+  if (!compareButton) return false;
+  compareButton->click();
+  auto* compare = history->findChild<ConfigCompareDlg*>();
+  auto* values = Named<QTableWidget>(compare, "values");
+  auto* differ = Named<QLabel>(compare, "differenceCount");
+  if (!values || !differ ||
+      !WaitUntil([&] { return values->rowCount() > 0 && !differ->text().startsWith("Choose"); })) {
+    std::fprintf(stderr, "morvane-shot: Compare showed no values: %s\n",
+                 differ ? qPrintable(differ->text()) : "");
+    return false;
+  }
+  QApplication::processEvents();
+  const QFileInfo named(file);
+  return Save(compare, named.dir().filePath(named.completeBaseName() + "-compare.png"));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc == 4 && std::strcmp(argv[2], "--dialog") == 0) {
-    app.setWindowIcon(MorvaneIcon());
+  app.setWindowIcon(MorvaneIcon());
+  if (argc == 4 && std::strcmp(argv[2], "--dialog") == 0)
     return ShotDialog(argv[3], argv[1]) ? 0 : 1;
+  if ((argc == 3 || argc == 4) && std::strcmp(argv[2], "--history") == 0) {
+    QTemporaryDir folder(QDir::temp().absoluteFilePath("shot-XXXXXX"));
+    if (!folder.isValid()) {
+      std::fprintf(stderr, "morvane-shot: no temporary folder: %s\n",
+                   qPrintable(folder.errorString()));
+      return 1;
+    }
+    return ShotHistory(QString::fromLocal8Bit(argv[1]), folder.path(),
+                       argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString())
+               ? 0
+               : 1;
   }
   long page = -1;
   long samples = 0;
@@ -124,48 +350,23 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: morvane-shot OUTPUT.png [PAGE [--samples N]]\n"
                  "       morvane-shot OUTPUT.png --dialog calculator|defaults\n"
+                 "       morvane-shot OUTPUT.png --history [RECORDS-LOCATION]\n"
                  "  PAGE 0..%d, N 1..%d\n",
                  CMorvaneDlg::kPageCount - 1, TrendRing::kSlots - 1);
     return 2;
   }
-  app.setWindowIcon(MorvaneIcon());
 
   // The simulated transmitter goes in before the window, which then talks only to it.
-  VirtualClock clock;
-  SimLoop loop;
-  QuietPrompts prompts;
-  SimTransmitter* device = nullptr;
-  if (withSamples) {
-    SetTheClock(&clock);
-    SetThePrompts(&prompts);
-    device = &loop.AddDevice(0);
-    DeviceState& ds = TheDeviceState();
-    ds.port = std::make_unique<SimulatedPort>(loop, clock);
-    ds.request = HartStartRequest();
+  std::unique_ptr<InProcessDevice> sim;
+  if (withSamples) sim = std::make_unique<InProcessDevice>();
+  CMorvaneDlg dlg;
+  if (page >= 0) dlg.ShowPage(static_cast<int>(page));
+  dlg.show();
+  QApplication::processEvents();
+  if (withSamples && !Sample(dlg, dlg.TabCtrl()->Page(static_cast<int>(page)), *sim->device,
+                             static_cast<int>(samples))) {
+    std::fprintf(stderr, "morvane-shot: page %ld did not take %ld samples\n", page, samples);
+    return 1;
   }
-
-  int status = 0;
-  {
-    CMorvaneDlg dlg;
-    if (page >= 0) dlg.ShowPage(static_cast<int>(page));
-    dlg.show();
-    QApplication::processEvents();
-    if (withSamples && !Sample(dlg, dlg.TabCtrl()->Page(static_cast<int>(page)), *device,
-                               static_cast<int>(samples))) {
-      std::fprintf(stderr, "morvane-shot: page %ld did not take %ld samples\n", page, samples);
-      status = 1;
-    }
-    if (status == 0 && !dlg.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-      std::fprintf(stderr, "morvane-shot: cannot write %s\n", argv[1]);
-      status = 1;
-    }
-  }
-  if (withSamples) {
-    DeviceState& ds = TheDeviceState();
-    HartClosePort(ds);
-    ds.port.reset();
-    SetThePrompts(nullptr);
-    SetTheClock(nullptr);
-  }
-  return status;
+  return Save(&dlg, QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
