@@ -258,7 +258,7 @@ DeviceHistoryDlg::DeviceHistoryDlg(const RecordsLocation& where, QWidget* parent
     : QDialog(parent, Qt::Window), m_where(where) {
   setObjectName("deviceHistory");
   setWindowTitle("Device History");
-  resize(980, 600);
+  resize(1180, 600);
 
   m_deviceTable =
       MakeTable(this, "devices", "Devices", {"Tag", "Long Address", "Last Seen", "Records"});
@@ -268,7 +268,7 @@ DeviceHistoryDlg::DeviceHistoryDlg(const RecordsLocation& where, QWidget* parent
   m_deviceTable->setColumnWidth(0, digit * 16);
   m_deviceTable->setColumnWidth(1, digit * 16);
   m_deviceTable->setColumnWidth(2, digit * 22);
-  const int recordWidths[] = {19, 10, 9, 24, 44};  // the result takes the rest
+  const int recordWidths[] = {19, 10, 9, 34, 60};  // the result takes the rest
   for (int column = 0; column < 5; ++column)
     m_recordTable->setColumnWidth(column, digit * recordWidths[column]);
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "FrameText.h"
 #include "RecordWriter.h"
 
 namespace {
@@ -22,19 +23,6 @@ std::string Join(const std::vector<std::string>& parts) {
 std::string WriteText(const RecordedValue& v, const std::string* before) {
   std::string text = v.name + (before ? " " + *before : std::string()) + " -> " + v.value;
   if (!v.echo.empty()) text += " (device: " + v.echo + ")";
-  return text;
-}
-
-// "Manufacturer 0x26; Device type 0x05; Device ID 0x0A0001; Polling address 0; Revisions:
-// universal 5, device 1, software 3, hardware 2"
-std::string IdentityText(int pollAddress, const HartIdentity& id) {
-  char text[200];
-  std::snprintf(text, sizeof text,
-                "Manufacturer 0x%02X; Device type 0x%02X; Device ID 0x%06X; Polling address %d; "
-                "Revisions: universal %u, device %u, software %u, hardware %u",
-                id.manufacturerId & 0x3F, id.deviceType, static_cast<unsigned>(id.deviceId),
-                pollAddress, id.universalRevision, id.deviceRevision, id.softwareRevision,
-                id.hardwareRevision);
   return text;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "Commands.h"
+
 namespace {
 
 bool IsDelimiter(uint8_t d) {
@@ -83,4 +85,15 @@ std::string LongAddressText(uint8_t manufacturerId, uint8_t deviceType, const ui
   std::snprintf(buf, sizeof buf, "%02X-%02X-%02X%02X%02X", manufacturerId & 0x3F, deviceType,
                 deviceId[0], deviceId[1], deviceId[2]);
   return buf;
+}
+
+std::string IdentityText(int pollAddress, const HartIdentity& id) {
+  char text[200];
+  std::snprintf(text, sizeof text,
+                "Manufacturer 0x%02X; Device type 0x%02X; Device ID 0x%06X; Polling address %d; "
+                "Revisions: universal %u, device %u, software %u, hardware %u",
+                id.manufacturerId & 0x3F, id.deviceType, static_cast<unsigned>(id.deviceId),
+                pollAddress, id.universalRevision, id.deviceRevision, id.softwareRevision,
+                id.hardwareRevision);
+  return text;
 }

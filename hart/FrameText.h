@@ -28,3 +28,9 @@ std::string DeviceStatusText(uint8_t deviceStatus);
 
 // A long address as "26-05-010203": manufacturer id (low 6 bits), device type, device id.
 std::string LongAddressText(uint8_t manufacturerId, uint8_t deviceType, const uint8_t* deviceId);
+
+struct HartIdentity;
+// What a device's command 0 answer says of it, as the device records keep it:
+// "Manufacturer 0x26; Device type 0x05; Device ID 0x0A0001; Polling address 0; Revisions:
+// universal 5, device 1, software 3, hardware 2".
+std::string IdentityText(int pollAddress, const HartIdentity& id);

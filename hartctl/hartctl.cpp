@@ -15,6 +15,7 @@
 
 #include "Commands.h"
 #include "Encoding.h"
+#include "FrameText.h"
 #include "PcapTrace.h"
 #include "PortFactory.h"
 
@@ -257,13 +258,7 @@ int Run(DeviceState& ds, const Options& o, const Plan& plan, Notes& notes) {
     const HartResult result = HartCmd0(ds, static_cast<uint8_t>(o.address), id);
     if (result != HART_OK) return Fail(result);
     notes.device = Printed("%02X-%02X-%06X", id.manufacturerId, id.deviceType, id.deviceId);
-    notes.Add(
-        "identify",
-        Printed("Manufacturer 0x%02X, device type 0x%02X, device id 0x%06X, polling "
-                "address %ld; revisions: universal %u, device %u, software %u, hardware %u",
-                id.manufacturerId, id.deviceType, id.deviceId, o.address, id.universalRevision,
-                id.deviceRevision, id.softwareRevision, id.hardwareRevision),
-        result);
+    notes.Add("identify", IdentityText(static_cast<int>(o.address), id), result);
     if (command == "identify") {
       std::printf("Polling address: %ld\n", o.address);
       std::printf("Manufacturer id: 0x%02X\nDevice type: 0x%02X\nDevice id: 0x%06X\n",

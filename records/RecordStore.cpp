@@ -172,7 +172,10 @@ struct RecordStore::Impl {
     QString why;
     if (postgres) {
       // A lock held elsewhere fails the write with the reason instead of holding it forever.
-      if (!Exec(QStringLiteral("SET lock_timeout = %1").arg(w.lockWaitMs), &why)) {
+      // Notices ("relation ... already exists, skipping" when stations create the schema at
+      // once) are not the user's business.
+      if (!Exec(QStringLiteral("SET client_min_messages = warning"), &why) ||
+          !Exec(QStringLiteral("SET lock_timeout = %1").arg(w.lockWaitMs), &why)) {
         *error = QStringLiteral("%1: %2").arg(where, why);
         return false;
       }

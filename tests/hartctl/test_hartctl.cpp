@@ -216,7 +216,7 @@ std::vector<std::string> HistoryLines(const Outcome& history) {
 }
 
 const std::string kIdentified =
-    "\"Manufacturer 0x26, device type 0x05, device id 0x0A0001, polling address 0; revisions: "
+    "\"Manufacturer 0x26; Device type 0x05; Device ID 0x0A0001; Polling address 0; Revisions: "
     "universal 5, device 1, software 3, hardware 2\",OK";
 
 TEST_F(HartctlAgainstSim, RecordsWhatItDoesAndPrintsTheHistory) {
