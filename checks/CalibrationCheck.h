@@ -19,8 +19,12 @@ inline constexpr int kMinPoints = 3;
 inline constexpr int kMaxPoints = 21;
 
 // "0, 25, 50, 75, 100, 75, 50, 25, 0": percentages of the PV range, separated by commas or
-// blanks, 3 to 21 of them. A point below the one before it starts the falling half. False
-// with the reason when the text does not read.
+// blanks (a run of them separates once), 3 to 21 of them. Each point is read as approached:
+// the first one and any above the one before it rising, any below it falling, a repeat as the
+// one before. False with the reason when the text does not read: "point 4: 'x' is not a
+// number", "2 points; a check takes 3 to 21". Numbers are read in the C notation whatever
+// the locale ("12.5", not "12,5"); points outside 0..100 % are allowed, the sensor limits
+// decide.
 bool ParseTestPoints(const std::string& text, std::vector<double>& percents, std::string* error);
 std::string TestPointsText(const std::vector<double>& percents);  // "0, 25, 50, ..."
 std::vector<double> DefaultTestPoints();                          // 0 25 50 75 100 75 50 25 0
@@ -54,10 +58,18 @@ struct DeviceRange {
   std::string unit;  // "kPa"
 };
 
+// Why a run cannot start on this range, or empty: a limit that is not a finite number, or a
+// range without span ("the PV range 5.0000..5.0000 kPa has no span"). A reversed range
+// (lower above upper, a falling output) is fine: its span is negative and every formula
+// below holds with it.
+std::string RangeRefusal(const DeviceRange& range);
+
 // The pressure at a test point: lower + percent / 100 * (upper - lower).
 double NominalPressure(const DeviceRange& range, double percent);
-// Refuses test points whose pressure lies outside the sensor limits, naming them; empty
-// when all lie inside.
+// Refuses test points whose pressure lies outside the sensor limits, naming them once each
+// with their pressure and the limits: "25 % (275.0000 kPa) and 100 % (1100.0000 kPa) lie
+// outside the sensor limits -100.0000..1000.0000 kPa"; empty when all lie inside. Limits
+// given either way round are taken as an interval; the limits themselves are inside.
 std::string PointsOutsideSensor(const DeviceRange& range, const std::vector<double>& percents);
 
 struct PointReading {
@@ -69,6 +81,8 @@ struct PointReading {
   bool read = false;     // false until the point was read
 };
 
+// For a reading not yet read only `expectedMa` and `falling` are filled; it does not pass.
+// Errors are signed: positive when the PV, or the loop current, reads high.
 struct PointResult {
   double pvError = 0;       // % of span
   double expectedMa = 0;    // the loop current the reference pressure should give
@@ -76,15 +90,37 @@ struct PointResult {
   bool pvPass = false;
   bool currentPass = false;
   bool pass = false;
+  bool falling = false;  // approached from above (set by EvaluateRun)
 };
 
-// The reference's uncertainty in % of span.
+// The reference's uncertainty in % of span: as typed when its unit is "% of span" (or
+// empty), else taken in the PV's unit and divided by the span. Its size: the sign is dropped.
 double UncertaintyPercentOfSpan(const Setup& setup, const DeviceRange& range);
+
+// Why the set-up cannot run on this range, or empty: RangeRefusal, the test points' count
+// and PointsOutsideSensor, a tolerance that is not above zero, an uncertainty in a unit that
+// is neither "% of span" nor the device's PV unit (the device's unit changed since it was
+// typed), and under the guarded rule an uncertainty that leaves no room in a tolerance.
+std::string SetupRefusal(const Setup& setup, const DeviceRange& range);
+
+// One point: PV error = (pv - reference) / |span| * 100, positive when the PV reads high
+// also on a reversed range (whose current error then has the other sign); expected loop current
+// 4 + 16 * fraction with fraction = (reference - lower) / span, for a square root transfer
+// function 4 + 16 * sqrt(max(0, fraction)) (the PV stays linear in pressure); current error
+// = (measured - expected) / 16 * 100. Simple: pass when |error| <= tolerance; guarded: when
+// |error| + uncertainty <= tolerance, the uncertainty (in % of span) charged to both errors.
+// An error on the tolerance passes (a billionth of a percent absorbs the rounding). A range
+// RangeRefusal refuses gives a point that does not pass.
 PointResult Evaluate(const Setup& setup, const DeviceRange& range, const PointReading& reading);
 
 enum class Verdict { Incomplete, Pass, Fail };
 const char* VerdictText(Verdict v);  // "INCOMPLETE", "PASS", "FAIL"
 
+// The run's points (directions as ParseTestPoints reads them) and their summary over the
+// points read. The hysteresis is the largest |rising error - falling error| over the percents
+// read both ways; it is shown, not judged. The verdict: Incomplete without readings or while
+// a point is unread (a failed point does not end a run early), else Pass when every point
+// passes, else Fail.
 struct RunResult {
   std::vector<PointResult> points;  // one per reading, in order
   double largestPvError = 0;        // signed value of the largest |error|, % of span
@@ -97,7 +133,13 @@ RunResult EvaluateRun(const Setup& setup, const DeviceRange& range,
                       const std::vector<PointReading>& readings);
 
 // Readings until four consecutive ones agree within a tenth of the tolerance: the mean of
-// those four, or nothing yet. `band` is in the reading's own unit.
+// the first four in a row whose highest and lowest lie at most `band` apart, or nothing yet
+// (the caller reads again until its time limit). `band` is in the reading's own unit; a
+// reading that is not a finite number agrees with none.
+inline constexpr int kStableCount = 4;
 std::optional<double> StableMean(const std::vector<double>& readings, double band);
+// The bands for StableMean: a tenth of the tolerance, in the PV's unit and in mA.
+double PvStableBand(const Setup& setup, const DeviceRange& range);
+double CurrentStableBand(const Setup& setup);
 
 }  // namespace check
