@@ -4,6 +4,8 @@
 // The sensor: a piezoresistive bridge whose raw count rises linearly with pressure, with a
 // zero and a span that drift with the die temperature,
 //   AD = 2003000 + 8040 * p[kPa] * (1 + 0.0003 * (t - 25)) + 120 * (t - 25).
+// p is the pressure the sensor feels: the applied one with the calibration errors
+// (SimCalibrationErrors), so everything read from the count carries them.
 // Its nominal (uncalibrated) reading is p = (AD - 2000000) / 8000 kPa, off by about 0.5 %.
 // The factory calibration stores, per temperature point, the AD count at N evenly spaced
 // pressures across the PV limits; the device reads pressure back through those tables,
@@ -154,8 +156,36 @@ uint8_t SimTransmitter::PvHartUnitLocked() const {
   return unit ? unit->hartCode : kHartUnitUnknown;
 }
 
+double SimTransmitter::SpanKPa() const {
+  using namespace image;
+  return std::abs(double(image_.F32(kUpperRange)) - image_.F32(kLowerRange)) * KPaPerPvUnit();
+}
+
+double SimTransmitter::HeldKPa() const {
+  const double halfPlay = errors_.hysteresis / 100.0 * SpanKPa() / 2.0;
+  return std::clamp(heldKPa_, pressureKPa_ - halfPlay, pressureKPa_ + halfPlay);
+}
+
+double SimTransmitter::SensedKPa() const {
+  const SimCalibrationErrors& e = errors_;
+  if (e == SimCalibrationErrors{}) return pressureKPa_;  // exactly as applied
+  const double span = SpanKPa();
+  const double lrv = image_.F32(image::kLowerRange) * KPaPerPvUnit();
+  return HeldKPa() + (e.offset + e.noise * noiseSample_) / 100.0 * span +
+         e.spanError / 100.0 * (pressureKPa_ - lrv);
+}
+
 uint32_t SimTransmitter::PressureAdLocked() const {
-  return SensorAd(pressureKPa_, dieTempC_);
+  return SensorAd(SensedKPa(), dieTempC_);
+}
+
+// splitmix64: a short generator that gives the same sequence on every platform.
+void SimTransmitter::NextNoiseSample() {
+  uint64_t z = (noiseState_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  noiseSample_ = double(z >> 11) / double(1ull << 52) - 1.0;  // 53 bits onto -1..1
 }
 
 uint16_t SimTransmitter::TemperatureAdLocked() const {
@@ -296,6 +326,7 @@ std::vector<SimReplyPiece> SimTransmitter::Serve(const SimRequest& request, bool
     --faults_.silentRequests;
     return {};
   }
+  if (errors_.noise != 0) NextNoiseSample();  // every value of one reply from one reading
 
   uint8_t code = 0;
   std::vector<uint8_t> data;
@@ -419,6 +450,7 @@ bool SimTransmitter::WriteProtected() const {
 void SimTransmitter::SetPressure(double kPa) {
   std::lock_guard lock(mu_);
   pressureKPa_ = kPa;
+  heldKPa_ = HeldKPa();
 }
 double SimTransmitter::Pressure() const {
   std::lock_guard lock(mu_);
@@ -440,6 +472,19 @@ void SimTransmitter::SetDacError(double offsetMa, double gain) {
   std::lock_guard lock(mu_);
   dacOffset_ = offsetMa;
   dacGain_ = gain;
+}
+SimCalibrationErrors SimTransmitter::CalibrationErrors() const {
+  std::lock_guard lock(mu_);
+  return errors_;
+}
+void SimTransmitter::SetCalibrationErrors(const SimCalibrationErrors& errors) {
+  std::lock_guard lock(mu_);
+  heldKPa_ = HeldKPa();  // where the old play left the sensor
+  if (errors.noise != errors_.noise) {
+    noiseState_ = identity_.deviceId;
+    noiseSample_ = 0.0;
+  }
+  errors_ = errors;
 }
 uint32_t SimTransmitter::PressureAd() const {
   std::lock_guard lock(mu_);

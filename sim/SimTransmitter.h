@@ -61,6 +61,31 @@ struct SimFaults {
   int replyDelayMs = 20;   // turnaround: end of request to first reply byte
 };
 
+// The sensor out of calibration. Every value is in % of the PV range span (URV - LRV), so a
+// check at points across the range sees each as it was set, in any unit and after a rerange:
+// - offset: every reading high by this much;
+// - spanError: an error growing linearly with the applied pressure, 0 at the LRV and this
+//   much at the URV (on top of the offset);
+// - hysteresis: play between the applied pressure and what the sensor feels. Once the
+//   pressure has moved on, a rising reading is half of it below the true value and a falling
+//   one half of it above; after a reversal the reading holds until the pressure has crossed
+//   the whole play. Without hysteresis the sensor is always settled at the applied
+//   pressure, so hysteresis set later starts from there, reading true.
+// - noise: each request the device acts on takes a fresh reading, off by a pseudo-random
+//   amount spread evenly within +-noise. The sequence starts again from the device id each
+//   time the noise is changed, so the same requests read the same values.
+// They live in the sensor, below the sensor trims (the pressure AD count carries them): a
+// two-point trim takes the offset and the span error out, a zero trim the error at zero;
+// hysteresis and noise stay. The loop output follows the PV; the DAC's own error
+// (SetDacError) is separate and the loop trims take it out.
+struct SimCalibrationErrors {
+  double offset = 0;
+  double spanError = 0;
+  double hysteresis = 0;
+  double noise = 0;
+  bool operator==(const SimCalibrationErrors&) const = default;
+};
+
 // Device status bits (second status byte).
 enum SimStatus : uint8_t {
   kStatusMalfunction = 0x80,
@@ -99,6 +124,8 @@ class SimTransmitter {
   void SetTemperatureAdOverride(std::optional<uint16_t> ad);
   // A meter in the loop reads dacGain * (setting) + dacOffset mA: an untrimmed output.
   void SetDacError(double offsetMa, double gain);
+  SimCalibrationErrors CalibrationErrors() const;
+  void SetCalibrationErrors(const SimCalibrationErrors& errors);
 
   uint32_t PressureAd() const;
   uint16_t TemperatureAd() const;
@@ -208,7 +235,11 @@ class SimTransmitter {
   float SensorTrimmed(float calibrated) const;
   double KPaPerPvUnit() const;
   uint8_t PvHartUnitLocked() const;  // kHartUnitUnknown for a device unit code not in the list
+  double SensedKPa() const;          // the applied pressure as the sensor feels it, errors and all
+  double SpanKPa() const;            // the PV range span
+  double HeldKPa() const;            // the applied pressure as far as the hysteresis play lets it
   uint32_t PressureAdLocked() const;
+  void NextNoiseSample();
   uint16_t TemperatureAdLocked() const;
   uint8_t StatusLocked() const;
   void LoadFactoryConfiguration(bool calibrationToo);
@@ -226,6 +257,10 @@ class SimTransmitter {
   double pressureKPa_ = 0.0;
   double dieTempC_ = 25.0;
   std::optional<uint16_t> tadOverride_;
+  SimCalibrationErrors errors_;
+  double heldKPa_ = 0.0;      // where the hysteresis play holds the sensor
+  uint64_t noiseState_ = 0;   // the noise sequence's generator
+  double noiseSample_ = 0.0;  // the present reading's noise, -1..1
   double dacOffset_ = 0.0;
   double dacGain_ = 1.0;
   std::optional<float> fixedCurrent_;
