@@ -2,6 +2,7 @@
 // program (or hartctl) talks to it through its real serial port code, and over HART-IP.
 //
 //   hart-sim [--link PATH] [--hartip [PORT]] [--address N]... [--pressure VALUE] [--no-pacing]
+//            [--offset PERCENT] [--span-error PERCENT] [--hysteresis PERCENT] [--noise PERCENT]
 //
 // PATH becomes a symbolic link to the terminal (e.g. ./COM3). With --hartip the same loop is
 // also served over HART-IP, UDP and TCP (SimHartIpServer.h). Replies leave at the real
@@ -70,6 +71,7 @@ struct Options {
   std::string pcap;  // the capture's file; none without one
   std::vector<int> addresses;
   double pressure = 0.0;
+  SimCalibrationErrors errors;  // every device's
   bool pacing = true;
   bool help = false;
 };
@@ -77,6 +79,8 @@ struct Options {
 const char kUsage[] =
     "usage: hart-sim [--link PATH] [--hartip [PORT]] [--hartip-bind ADDR] [--address N]...\n"
     "                [--pressure VALUE] [--no-pacing] [--log FILE] [--pcap FILE]\n"
+    "                [--offset PERCENT] [--span-error PERCENT] [--hysteresis PERCENT]\n"
+    "                [--noise PERCENT]\n"
     "  --link PATH      make PATH a link to the simulated port\n"
     "  --hartip [PORT]  also serve the loop over HART-IP, UDP and TCP, on PORT (default\n"
     "                   5094; 0 picks a free one and prints it); --link is then optional\n"
@@ -86,7 +90,10 @@ const char kUsage[] =
     "  --no-pacing      send replies at once instead of at 1200 baud\n"
     "  --log FILE       write the frame log to FILE; standard output keeps the answers to\n"
     "                   the commands below\n"
-    "  --pcap FILE      write every request and reply to FILE, a pcap capture (as HART-IP)\n";
+    "  --pcap FILE      write every request and reply to FILE, a pcap capture (as HART-IP)\n"
+    "  --offset, --span-error, --hysteresis, --noise PERCENT\n"
+    "                   every device starts out of calibration by that much (% of the PV\n"
+    "                   span), as the commands offset, span, hysteresis and noise below\n";
 
 int Usage(FILE* to, int status) {
   std::fputs(kUsage, to);
@@ -99,6 +106,12 @@ bool ParseNumber(const char* text, double& out) {
   errno = 0;
   out = std::strtod(text, &end);
   return errno == 0 && end != text && *end == '\0' && std::isfinite(out);
+}
+
+const SimErrorSetting* ErrorOption(const std::string& arg) {
+  for (const SimErrorSetting& s : kSimErrorSettings)
+    if (arg == s.option) return &s;
+  return nullptr;
 }
 
 bool ParseArgs(int argc, char** argv, Options& o) {
@@ -125,6 +138,13 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     } else if (a == "--pressure" && hasValue) {
       if (!ParseNumber(argv[++i], v)) return false;
       o.pressure = v;
+    } else if (const SimErrorSetting* e = ErrorOption(a); e && hasValue) {
+      const std::string refusal = ParseErrorSetting(*e, argv[++i], v);
+      if (!refusal.empty()) {
+        std::fprintf(stderr, "hart-sim: %s: %s\n", e->option, refusal.c_str());
+        return false;
+      }
+      o.errors.*(e->field) = v;
     } else if (a == "--log" && hasValue) {
       o.log = argv[++i];
     } else if (a == "--no-pacing") {
@@ -372,8 +392,11 @@ int main(int argc, char** argv) {
 
   SimLoop loop;
   loop.KeepRequestLog(false);  // served for days: each frame is logged as it comes
-  for (int a : opt.addresses)
-    loop.AddDevice(uint8_t(a)).SetPressure(opt.pressure);
+  for (int a : opt.addresses) {
+    SimTransmitter& device = loop.AddDevice(uint8_t(a));
+    device.SetPressure(opt.pressure);  // first: the sensor starts settled there
+    device.SetCalibrationErrors(opt.errors);
+  }
 
   struct sigaction sa {};
   sa.sa_handler = OnSignal;
@@ -423,6 +446,8 @@ int main(int argc, char** argv) {
   for (SimTransmitter* d : loop.Devices())
     std::printf(" %d (id %06X)", d->PollingAddress(), unsigned(d->Identity().deviceId));
   std::printf(", pressure %g kPa, %s\n", opt.pressure, opt.pacing ? "paced" : "no pacing");
+  if (opt.errors != SimCalibrationErrors{})
+    std::printf("hart-sim: out of calibration: %s\n", CalibrationErrorsText(opt.errors).c_str());
   if (hartIp)
     std::printf("hart-sim: HART-IP on %s port %u (UDP and TCP)\n", opt.hartIpBind.c_str(),
                 unsigned(hartIp->Port()));
