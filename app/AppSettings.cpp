@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "IniFile.h"
@@ -115,6 +116,23 @@ std::string Trimmed(const std::string& text) {
   return first == std::string::npos ? "" : text.substr(first, last - first + 1);
 }
 
+// The calibration check's set-up, kept as typed.
+constexpr const char* kCheckSection = "CalibrationCheck";
+const std::pair<const char*, std::string CheckSetupTexts::*> kCheckKeys[] = {
+    {"Points", &CheckSetupTexts::points},
+    {"PvTolerance", &CheckSetupTexts::pvTolerance},
+    {"CurrentTolerance", &CheckSetupTexts::currentTolerance},
+    {"Rule", &CheckSetupTexts::rule},
+    {"ReferenceName", &CheckSetupTexts::referenceName},
+    {"ReferenceSerial", &CheckSetupTexts::referenceSerial},
+    {"ReferenceUncertainty", &CheckSetupTexts::referenceUncertainty},
+    {"ReferenceUncertaintyUnit", &CheckSetupTexts::referenceUncertaintyUnit},
+    {"ReferenceDueDate", &CheckSetupTexts::referenceDueDate},
+    {"Ambient", &CheckSetupTexts::ambient},
+    {"Humidity", &CheckSetupTexts::humidity},
+    {"Technician", &CheckSetupTexts::technician},
+};
+
 void LoadFrom(AppSettings& settings, const IniFile& ini) {
   for (const SettingsKey& key : kKeys) {
     std::string text = ini.Get(kSection, key.name, key.fallback);
@@ -123,6 +141,9 @@ void LoadFrom(AppSettings& settings, const IniFile& ini) {
   }
   settings.link = Trimmed(ini.Get(kSection, "Link", ""));
   settings.records = Trimmed(ini.Get(kSection, "Records", ""));
+  const CheckSetupTexts defaults;
+  for (const auto& [key, field] : kCheckKeys)
+    settings.calibrationCheck.*field = ini.Get(kCheckSection, key, defaults.*field);
 }
 
 }  // namespace
@@ -154,6 +175,12 @@ bool SaveSettings(const AppSettings& settings, std::string* error) {
   ini.Load(file);
   for (const SettingsKey& key : kKeys)
     ini.Set(kSection, key.name, Format(settings, key));
+  // A file that never had the check's set-up stays without it until the user types one.
+  const CheckSetupTexts defaults;
+  for (const auto& [key, field] : kCheckKeys) {
+    const std::string& text = settings.calibrationCheck.*field;
+    if (text != ini.Get(kCheckSection, key, defaults.*field)) ini.Set(kCheckSection, key, text);
+  }
   std::string reason;
   if (ini.Save(file, &reason)) return true;
   if (error) *error = SaveFailureText(PathText(file), reason);

@@ -1,11 +1,29 @@
 // The program's settings: one record for the process, read from "Morvane.ini" in the
 // working directory at start and written back at exit (section "MorvaneDlg", 14 keys; the
-// optional "Link" and "Records" are only read).
+// optional "Link" and "Records" are only read; section "CalibrationCheck", written once the
+// user has changed it).
 #pragma once
 
 #include <atomic>
 #include <filesystem>
 #include <string>
+
+// Section "CalibrationCheck": the Calibration Check page's set-up as the user typed it, so
+// that it is there again at the next start. The page checks it when a run starts.
+struct CheckSetupTexts {
+  std::string points = "0, 25, 50, 75, 100, 75, 50, 25, 0";  // "Points"
+  std::string pvTolerance = "0.25";                          // "PvTolerance", % of span
+  std::string currentTolerance = "0.25";                     // "CurrentTolerance"
+  std::string rule = "Simple";                               // "Rule": Simple or Guarded
+  std::string referenceName;                                 // "ReferenceName"
+  std::string referenceSerial;                               // "ReferenceSerial"
+  std::string referenceUncertainty;                          // "ReferenceUncertainty"
+  std::string referenceUncertaintyUnit = "% of span";        // "ReferenceUncertaintyUnit"
+  std::string referenceDueDate;                              // "ReferenceDueDate", yyyy-MM-dd
+  std::string ambient;                                       // "Ambient", °C
+  std::string humidity;                                      // "Humidity", %RH
+  std::string technician;                                    // "Technician"
+};
 
 struct AppSettings {
   AppSettings();  // the defaults of a missing file
@@ -33,6 +51,7 @@ struct AppSettings {
   // "Records", optional, read like "Link" and never written: where the device records live
   // (see RecordsLocation in records/RecordStore.h); empty for Records.db in the working folder.
   std::string records;
+  CheckSetupTexts calibrationCheck;
 };
 
 // The process's settings.
@@ -46,9 +65,10 @@ std::filesystem::path SettingsFilePath();
 // is not 1..255, an address that is not 0..15, an index outside its list, a damping outside
 // 0..100 s, a real that is not finite) gives its default.
 void LoadSettings(AppSettings& settings);
-// Writes every key back, integers as "%d" and the reals as "%f"; other sections and keys
-// of the file stay. The file is replaced whole or not at all: on failure the old file stays
-// and `error` says "Could not save .../Morvane.ini: reason".
+// Writes every key back, integers as "%d" and the reals as "%f", and the calibration check's
+// keys whose text differs from what the file holds (or, without the key, from the default);
+// other sections and keys of the file stay. The file is replaced whole or not at all: on failure
+// the old file stays and `error` says "Could not save .../Morvane.ini: reason".
 bool SaveSettings(const AppSettings& settings, std::string* error = nullptr);
 
 // Loads the settings when constructed and saves them when destroyed: the lifetime of the

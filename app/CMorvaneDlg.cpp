@@ -37,6 +37,7 @@
 #include "Texts.h"
 #include "UiThreadQueue.h"
 #include "calibration/CDuoDianDlg.h"
+#include "check/CCalibrationCheckDlg.h"
 #include "config/CDampingTimeDlg.h"
 #include "config/CFilterSetDlg.h"
 #include "config/CInstrumentInformationDlg.h"
@@ -60,6 +61,7 @@ enum TreeAction {
   kGroup = 0,
   kFirstCalibrationPage = 11,  // 11..13: pages 0..2
   kLastCalibrationPage = 13,
+  kCalibrationCheck = 14,   // page 17
   kFirstSettingsPage = 21,  // 21..29: pages 3..11
   kLastSettingsPage = 29,
   kMonitorProcess = 30,
@@ -70,6 +72,7 @@ enum TreeAction {
 };
 
 constexpr int kProcessMonitorPage = 12;
+constexpr int kCalibrationCheckPage = 17;
 
 }  // namespace
 
@@ -275,6 +278,7 @@ void CMorvaneDlg::BuildTree() {
   add(calibration, "PV Parameters", 11);
   add(calibration, "Loop & PGA Settings", 12);
   add(calibration, "Pressure Calibration", 13);
+  add(calibration, "Calibration Check", kCalibrationCheck);
   QTreeWidgetItem* subentry = add(nullptr, "Subentry Settings", kGroup);
   add(subentry, "Instrument Number", 21);
   add(subentry, "Instrument Detail", 22);
@@ -314,6 +318,7 @@ void CMorvaneDlg::BuildPages() {
   m_monitorCurrentDlg = new CMonitorCurrentDlg(this);
   m_monitorPercentDlg = new CMonitorPercentDlg(this);
   m_deviceInfDlg = new CDeviceInfDlg(this);
+  m_calibrationCheckDlg = new CCalibrationCheckDlg(this);
   const std::array<QWidget*, kPageCount> pages = {m_comprehensiveParamDlg,
                                                   m_ioCalibrationDlg,
                                                   m_duoDianDlg,
@@ -330,7 +335,8 @@ void CMorvaneDlg::BuildPages() {
                                                   m_monitorPressureDlg,
                                                   m_monitorCurrentDlg,
                                                   m_monitorPercentDlg,
-                                                  m_deviceInfDlg};
+                                                  m_deviceInfDlg,
+                                                  m_calibrationCheckDlg};
   for (QWidget* page : pages)
     m_tabCtrl->AddPage(page);
   m_tabCtrl->LayoutPages();
@@ -383,6 +389,8 @@ void CMorvaneDlg::OnTreeItemClicked(QTreeWidgetItem* item) {
     ShowPage(action - kFirstCalibrationPage);
   } else if (action >= kFirstSettingsPage && action <= kLastSettingsPage) {
     ShowPage(action - kFirstSettingsPage + 3);
+  } else if (action == kCalibrationCheck) {
+    ShowPage(kCalibrationCheckPage);
   } else if (action == kMonitorProcess) {
     ShowPage(kProcessMonitorPage);
   } else if (action == kOnlineTest) {

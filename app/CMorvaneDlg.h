@@ -1,4 +1,4 @@
-// The main window: navigation tree, page host with the 17 pages, station-number box,
+// The main window: navigation tree, page host with the 18 pages, station-number box,
 // progress bar, status bar and menu bar. It routes tree clicks and menu commands, and
 // gives every page the shared services: the progress bar, the job flags and the device
 // addressing step.
@@ -47,6 +47,7 @@ class CMonitorPressureDlg;
 class CMonitorCurrentDlg;
 class CMonitorPercentDlg;
 class CDeviceInfDlg;
+class CCalibrationCheckDlg;
 struct ConfigValues;
 
 struct AppSettings;
@@ -59,13 +60,13 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   Q_OBJECT
 
  public:
-  static constexpr int kPageCount = 17;
+  static constexpr int kPageCount = 18;
 
   explicit CMorvaneDlg(QWidget* parent = nullptr);
   // Stops the jobs and waits for every worker before anything is torn down.
   ~CMorvaneDlg() override;
 
-  // Hides the visible page and shows page `index` (0..16), then runs `then`. The page being
+  // Hides the visible page and shows page `index` (0..17), then runs `then`. The page being
   // left may first settle what it left in the device (its question, maybe an operation):
   // then the switch happens once that has ended, not before this returns.
   void ShowPage(int index, std::function<void()> then = {});
@@ -170,6 +171,7 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   CMonitorCurrentDlg* m_monitorCurrentDlg = nullptr;
   CMonitorPercentDlg* m_monitorPercentDlg = nullptr;
   CDeviceInfDlg* m_deviceInfDlg = nullptr;
+  CCalibrationCheckDlg* m_calibrationCheckDlg = nullptr;
 
  public slots:
   // The window never ends as a dialog's OK or Cancel would: only through RequestClose.
@@ -192,7 +194,7 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   void WaitForWorkers();
   void StartNextOperation();
   void FinishOperation(OperationResult result, const std::function<void(OperationResult)>& done);
-  // Lets pages `from`..16 settle, one after the other, then runs `then`.
+  // Lets pages `from`..17 settle, one after the other, then runs `then`.
   void SettlePages(int from, std::function<void()> then);
 
   struct Worker {

@@ -75,10 +75,10 @@ TEST_F(MainWindowTest, SettingsFileDecidesModePortAndStation) {
   EXPECT_EQ(TheDeviceState().portIndex, 11);
 }
 
-TEST_F(MainWindowTest, HoldsTheSeventeenPagesAndTheNamedControls) {
+TEST_F(MainWindowTest, HoldsTheEighteenPagesAndTheNamedControls) {
   OpenMainWindow();
   const int dialogIds[CMorvaneDlg::kPageCount] = {136, 137, 165, 140, 141, 143, 145, 147, 149,
-                                                  151, 152, 153, 157, 155, 158, 159, 161};
+                                                  151, 152, 153, 157, 155, 158, 159, 161, 170};
   ASSERT_EQ(dlg->TabCtrl()->PageCount(), CMorvaneDlg::kPageCount);
   for (int i = 0; i < CMorvaneDlg::kPageCount; ++i) {
     EXPECT_EQ(dlg->TabCtrl()->Page(i)->objectName(), QString::number(dialogIds[i])) << i;
@@ -97,6 +97,7 @@ TEST_F(MainWindowTest, TreeHasItsItemsDataAndOpenGroups) {
                                          {1, "PV Parameters", 11},
                                          {1, "Loop & PGA Settings", 12},
                                          {1, "Pressure Calibration", 13},
+                                         {1, "Calibration Check", 14},
                                          {0, "Subentry Settings", 0},
                                          {1, "Instrument Number", 21},
                                          {1, "Instrument Detail", 22},
@@ -164,6 +165,7 @@ TEST_F(MainWindowTest, PageItemsShowTheirPagesAndStopTheJobs) {
                                                {"Special Parameters Settings", 10},
                                                {"SV Settings", 11},
                                                {"Monitor Process", 12},
+                                               {"Calibration Check", 17},
                                                {"PV Parameters", 0}};
   for (const auto& [text, page] : items) {
     SCOPED_TRACE(text);

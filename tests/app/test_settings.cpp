@@ -204,4 +204,28 @@ TEST_F(SettingsTest, ScopeLoadsAtStartAndSavesAtExit) {
   EXPECT_TRUE(Read("Morvane.ini").contains("Addr=6"));
 }
 
+TEST_F(SettingsTest, TheCalibrationChecksSetUpIsKeptAsTypedOnceTheUserChangedIt) {
+  AppSettings s;
+  LoadSettings(s);
+  EXPECT_EQ(s.calibrationCheck.points, "0, 25, 50, 75, 100, 75, 50, 25, 0");
+  EXPECT_EQ(s.calibrationCheck.rule, "Simple");
+  SaveSettings(s);
+  EXPECT_FALSE(Read("Morvane.ini").contains("CalibrationCheck")) << "nothing typed yet";
+
+  s.calibrationCheck.rule = "Guarded";
+  s.calibrationCheck.technician = "A. Tester";
+  s.calibrationCheck.ambient = "abc";  // kept as typed: the page refuses it at a start
+  SaveSettings(s);
+  EXPECT_TRUE(
+      Read("Morvane.ini")
+          .endsWith("[CalibrationCheck]\nRule=Guarded\nAmbient=abc\nTechnician=A. Tester\n"))
+      << Read("Morvane.ini").toStdString();
+  AppSettings again;
+  LoadSettings(again);
+  EXPECT_EQ(again.calibrationCheck.rule, "Guarded");
+  EXPECT_EQ(again.calibrationCheck.technician, "A. Tester");
+  EXPECT_EQ(again.calibrationCheck.ambient, "abc");
+  EXPECT_EQ(again.calibrationCheck.pvTolerance, "0.25");
+}
+
 }  // namespace
