@@ -87,15 +87,15 @@ CCalibrationCheckDlg::CCalibrationCheckDlg(CMorvaneDlg* mainDlg)
   ambient.Unit("%RH");
 
   form.Group("Reference standard", 1);
-  m_editReferenceName = Named(form.Row("Reference").Edit(0, {}, 16), "checkReferenceName");
-  m_editReferenceSerial = Named(form.Row("Serial number").Edit(0, {}, 16), "checkReferenceSerial");
+  m_editReferenceName = Named(form.Row("Reference").Edit(0, {}, 20), "checkReferenceName");
+  m_editReferenceSerial = Named(form.Row("Serial number").Edit(0, {}, 20), "checkReferenceSerial");
   FormRow uncertainty = form.Row("Uncertainty (k = 2)");
   m_editUncertainty = Named(uncertainty.Edit(0, {}, 6), "checkUncertainty");
   m_comboUncertaintyUnit = Named(uncertainty.Combo(0, {kPercentOfSpan, "kPa"}, "Uncertainty unit"),
                                  "checkUncertaintyUnit");
   m_editDueDate = Named(form.Row("Calibration due").Edit(0, {}, 10), "checkDueDate");
   m_editDueDate->setPlaceholderText("yyyy-MM-dd");
-  m_editTechnician = Named(form.Row("Technician").Edit(0, {}, 16), "checkTechnician");
+  m_editTechnician = Named(form.Row("Technician").Edit(0, {}, 20), "checkTechnician");
 
   // The runs: their buttons, the table of the run shown, both runs' results, the links.
   auto* box = new QGroupBox("Run", this);
@@ -115,8 +115,8 @@ CCalibrationCheckDlg::CCalibrationCheckDlg(CMorvaneDlg* mainDlg)
                   "Saves the certificate of the runs as PDF, with a CSV beside it", box);
   for (QPushButton* b : {m_buttonStartAsFound, m_buttonStartAsLeft, m_buttonRead, m_buttonStop})
     buttons->addWidget(b);
-  m_labelRun = Named(new QLabel("Set up the check and press Start As Found.", box),
-                     "checkRunStatus");
+  m_labelRun =
+      Named(new QLabel("Set up the check and press Start As Found.", box), "checkRunStatus");
   m_labelRun->setWordWrap(true);
   buttons->addWidget(m_labelRun, 1);
   buttons->addWidget(m_buttonSaveCertificate);
@@ -397,6 +397,7 @@ void CCalibrationCheckDlg::OnBnClickedRead() {
   const int serial = m_serial;
   m_reading = true;
   m_readingRow = row;
+  ShowRun();
   UpdateButtons();
   CMorvaneDlg* window = m_window;
   StartJob([this, window, serial, row, reference, pvBand, currentBand, device](JobContext& c) {
@@ -566,7 +567,8 @@ void CCalibrationCheckDlg::OnBnClickedSaveCertificate() {
   }
   const bool csvSaved = WriteWholeFile(csvPath, check::CertificateCsv(data), &error);
   if (!csvSaved) ::ShowMessage(SaveFailureMessage(csvPath, error));
-  m_labelRun->setText("Certificate " + number + " saved as " + pdf.fileName() + ".");
+  m_labelRun->setText("Certificate saved: " + pdf.fileName());
+  m_labelRun->setToolTip(number);
   if (OperationRecorder* recorder = m_window->Recorder()) {
     const QString sha = QCryptographicHash::hash(pdfBytes, QCryptographicHash::Sha256).toHex();
     WorkRecord record;
@@ -625,14 +627,16 @@ void CCalibrationCheckDlg::ShowRun() {
   m_filling = false;
   QString status;
   if (run.started) {
-    status = QString("%1, %2: %3 of %4 points read")
+    // "As found of PT-101 in kPa: 3 of 9 points read"
+    status = QString("%1 of %2 in %3: %4 of %5 points read")
                  .arg(check_page::StageName(m_stage))
                  .arg(Q(run.device.tag.empty() ? run.device.longAddress : run.device.tag))
+                 .arg(Q(run.range.unit))
                  .arg(run.PointsRead())
                  .arg(run.readings.size());
-    status += QString(" (pressures in %1, errors in % of span)").arg(Q(run.range.unit));
-    if (m_reading) status += "; reading...";
+    if (m_reading) status += ", reading...";
     m_labelRun->setText(status);
+    m_labelRun->setToolTip({});
   }
 }
 
@@ -652,7 +656,7 @@ void CCalibrationCheckDlg::ShowSummary() {
                     .arg(SignedText(result.largestPvError))
                     .arg(SignedText(result.largestCurrentError));
         if (result.pvHysteresis && result.currentHysteresis)
-          text += QString("; hysteresis %1 %, %2 %")
+          text += QString("; hysteresis PV %1 %, loop current %2 %")
                       .arg(QString::number(*result.pvHysteresis, 'f', 3))
                       .arg(QString::number(*result.currentHysteresis, 'f', 3));
       }
