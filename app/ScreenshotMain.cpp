@@ -1,5 +1,5 @@
 // morvane-shot OUTPUT.png [PAGE [--samples N]]: renders the main window, as it looks at start
-// with the default settings (or showing page PAGE, 0..16), into a PNG file. Opens no port and
+// with the default settings (or showing page PAGE, 0..17), into a PNG file. Opens no port and
 // reads or writes no settings file.
 //
 // morvane-shot OUTPUT.png --dialog calculator|defaults: renders the calculator (with a worked
@@ -15,8 +15,15 @@
 // rerange's Read and an Update to 0..250 kPa, File > "Update to computer", the damping again
 // and a second "Update to computer". Then it opens Info Look > "Device History" and renders it
 // to OUTPUT.png, and Compare of the two uploads to OUTPUT-compare.png.
+//
+// morvane-shot OUTPUT.png --check CERTIFICATE.pdf: against the same simulated transmitter, out
+// of calibration by a zero offset of 0.5 % of span (with a little hysteresis and noise), does
+// a technician's calibration check: the set-up typed, the As Found run read at its nine
+// points (FAIL), the two point trim on its page, the As Left run (PASS) and the certificate
+// saved as CERTIFICATE.pdf with its CSV. Then the window showing the page is rendered.
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -193,6 +200,7 @@ class UserSteps {
  public:
   UserSteps(CMorvaneDlg& dlg, QuietPrompts& prompts) : dlg_(dlg), prompts_(prompts) {}
 
+  QWidget* Page() const { return page_; }
   // Shows page `index` as the tree does.
   bool Open(int index) {
     bool shown = false;
@@ -322,6 +330,60 @@ bool ShotHistory(const QString& file, const QString& folder, QString records) {
   return Save(compare, named.dir().filePath(named.completeBaseName() + "-compare.png"));
 }
 
+// The calibration check of the README: see the usage at the top.
+bool ShotCheck(const QString& file, const QString& certificate) {
+  constexpr int kCheckPage = 17;
+  constexpr int kTwoPointTrimPage = 6;
+  InProcessDevice sim;
+  sim.device->SetCalibrationErrors({.offset = 0.5, .hysteresis = 0.1, .noise = 0.01});
+  CMorvaneDlg dlg;
+  dlg.show();
+  QApplication::processEvents();
+  UserSteps user(dlg, sim.prompts);
+  const QByteArray due = QDate::currentDate().addYears(1).toString("yyyy-MM-dd").toLatin1();
+  const std::pair<const char*, const char*> setup[] = {
+      {"checkAmbient", "21.5"},
+      {"checkHumidity", "45"},
+      {"checkReferenceName", "PC-6 pressure calibrator"},
+      {"checkReferenceSerial", "PC6-10234"},
+      {"checkUncertainty", "0.02"},
+      {"checkDueDate", due.constData()},
+      {"checkTechnician", "A. Tester"}};
+  if (!user.Open(kCheckPage)) return false;
+  for (const auto& [id, text] : setup)
+    if (!user.Type(id, text)) return false;
+  auto* table = Named<QTableWidget>(user.Page(), "checkTable");
+  auto* start = Named<QPushButton>(user.Page(), "buttonStartAsFound");
+  // Each point at its nominal pressure (the range is 0..100 kPa); a Read has ended once the
+  // page takes a Start again.
+  auto readPoints = [&] {
+    for (int row = 0; table && start && row < table->rowCount(); ++row) {
+      sim.device->SetPressure(table->item(row, 1)->text().toDouble());
+      table->selectRow(row);
+      if (!user.Press("buttonRead", "Calibration Check > Read") ||
+          !WaitUntil([start] { return start->isEnabled(); }))
+        return false;
+    }
+    return table && start && table->rowCount() > 0;
+  };
+  auto apply = [&sim](double kPa) {
+    sim.device->SetPressure(kPa);
+    return true;
+  };
+  const bool done =
+      user.Press("buttonStartAsFound", "Calibration Check > Start As Found") && readPoints() &&
+      user.Open(kTwoPointTrimPage) && apply(0) && user.Press("1225", "Two Point Trim > Sampling") &&
+      user.Type("1229", "0") && user.Press("1226", "Two Point Trim > PV Low Trim") && apply(100) &&
+      user.Press("1225", "Two Point Trim > Sampling") && user.Type("1229", "100") &&
+      user.Press("1227", "Two Point Trim > PV High Trim") && user.Open(kCheckPage) &&
+      user.Press("buttonStartAsLeft", "Calibration Check > Start As Left") && readPoints();
+  if (!done) return false;
+  sim.prompts.saveAs = certificate;
+  if (!user.Press("buttonSaveCertificate", "Calibration Check > Save Certificate")) return false;
+  QApplication::processEvents();
+  return Save(&dlg, file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -341,6 +403,8 @@ int main(int argc, char** argv) {
                ? 0
                : 1;
   }
+  if (argc == 4 && std::strcmp(argv[2], "--check") == 0)
+    return ShotCheck(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
   long page = -1;
   long samples = 0;
   const bool withSamples = argc == 5 && std::strcmp(argv[3], "--samples") == 0;
@@ -351,6 +415,7 @@ int main(int argc, char** argv) {
                  "usage: morvane-shot OUTPUT.png [PAGE [--samples N]]\n"
                  "       morvane-shot OUTPUT.png --dialog calculator|defaults\n"
                  "       morvane-shot OUTPUT.png --history [RECORDS-LOCATION]\n"
+                 "       morvane-shot OUTPUT.png --check CERTIFICATE.pdf\n"
                  "  PAGE 0..%d, N 1..%d\n",
                  CMorvaneDlg::kPageCount - 1, TrendRing::kSlots - 1);
     return 2;
