@@ -20,7 +20,8 @@
 // of calibration by a zero offset of 0.5 % of span (with a little hysteresis and noise), does
 // a technician's calibration check: the set-up typed, the As Found run read at its nine
 // points (FAIL), the two point trim on its page, the As Left run (PASS) and the certificate
-// saved as CERTIFICATE.pdf with its CSV. Then the window showing the page is rendered.
+// saved as CERTIFICATE.pdf with its CSV, all recorded in Records.db beside it. Then the
+// window showing the page is rendered.
 #include <QAction>
 #include <QApplication>
 #include <QDate>
@@ -336,7 +337,12 @@ bool ShotCheck(const QString& file, const QString& certificate) {
   constexpr int kTwoPointTrimPage = 6;
   InProcessDevice sim;
   sim.device->SetCalibrationErrors({.offset = 0.5, .hysteresis = 0.1, .noise = 0.01});
+  // The runs and the certificate are recorded beside the certificate, for hartctl history.
+  const QDir folder = QFileInfo(certificate).absoluteDir();
+  DeviceRecorder recorder(folder.absoluteFilePath("Records.db"),
+                          folder.absoluteFilePath("Records.journal"));
   CMorvaneDlg dlg;
+  dlg.SetRecorder(&recorder);
   dlg.show();
   QApplication::processEvents();
   UserSteps user(dlg, sim.prompts);
@@ -381,7 +387,14 @@ bool ShotCheck(const QString& file, const QString& certificate) {
   sim.prompts.saveAs = certificate;
   if (!user.Press("buttonSaveCertificate", "Calibration Check > Save Certificate")) return false;
   QApplication::processEvents();
-  return Save(&dlg, file);
+  if (!recorder.Flush(20000)) {
+    std::fprintf(stderr, "morvane-shot: the records were not stored: %s\n",
+                 qPrintable(recorder.CurrentStatus().reason));
+    return false;
+  }
+  const bool saved = Save(&dlg, file);
+  dlg.SetRecorder(nullptr);
+  return saved;
 }
 
 }  // namespace
