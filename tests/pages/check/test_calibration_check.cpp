@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QTableWidget>
 #include <mutex>
 
 #include "AppSettings.h"
 #include "DeviceRecorder.h"
+#include "FileSizeLimit.h"
 #include "PageFixture.h"
+#include "SafeFile.h"
 #include "check/CCalibrationCheckDlg.h"
 
 namespace {
@@ -125,6 +128,14 @@ TEST_F(CalibrationCheckPage, AsFoundFailsOnAnOffsetTheTrimMendsItAndAsLeftPasses
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   const QByteArray bytes = pdf.readAll();
   EXPECT_TRUE(bytes.startsWith("%PDF"));
+  // The device and the set-up as the page read and took them, in the PDF's text.
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {"cert.pdf", "-"});
+  ASSERT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils, scripts/deps)";
+  const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  for (const char* shown : {"PT-101", "SIM PRESSURE TX", "24B00123", "26-05-0A0001",
+                            "-100.0000..1000.0000 kPa", "DPI 620", "6201234", "A. Tester"})
+    EXPECT_TRUE(text.contains(shown)) << shown;
   QFile csv("cert.csv");
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
   EXPECT_EQ(csv.readAll().count("\r\n"), 1 + 9 + 9) << "a header and each run's points";
@@ -156,6 +167,16 @@ TEST_F(CalibrationCheckPage, AsFoundFailsOnAnOffsetTheTrimMendsItAndAsLeftPasses
 TEST_F(CalibrationCheckPage, StopLeavingThePageOrASilentDeviceLeaveTheRunIncomplete) {
   Press("buttonStartAsFound");
   ReadEveryPoint();  // a complete as-found run: PASS
+  // A certificate that cannot be written is named with the reason, and not recorded.
+  prompts.fileAnswer = QDir::current().filePath("full.pdf");
+  {
+    FileSizeLimit full(1024);
+    Press("buttonSaveCertificate");
+  }
+  EXPECT_EQ(TakePrompts(),
+            (QStringList{"PDF (*.pdf)", SaveFailureMessage(prompts.fileAnswer, "File too large")}));
+  EXPECT_FALSE(QFile::exists("full.pdf"));
+  EXPECT_TRUE(Records("Calibration Check > Save Certificate").empty());
   Press("buttonStartAsLeft");
   device->SetPressure(0);
   Press("buttonRead");
