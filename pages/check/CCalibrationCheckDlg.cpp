@@ -308,6 +308,7 @@ void CCalibrationCheckDlg::Start(Stage stage) {
       return HartExchange(ds, command, nullptr, 0, bytes, (*replies).*reply);
     };
   };
+  // The frame's identification keeps only the address; the certificate names the revisions.
   op.Step([replies, station](DeviceState& ds) { return HartCmd0(ds, station, replies->identity); });
   op.Step(exchange(13, &check_page::DeviceReplies::tagDescriptor, 21)).reads = [replies] {
     const check::CertificateDevice device = check_page::DeviceOf(*replies);
