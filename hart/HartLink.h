@@ -85,6 +85,21 @@ static_assert(sizeof(HartResponse) == 47);
 // everything else zero.
 HartRequest HartStartRequest();
 
+// How long the link waits for a reply that has not started.
+//  Tolerant: the reply may start at any time within the quiet-time allowance of the exchange
+//    (1.25 s of silence in total), as slow modems and gateways need.
+//  HartStandard: a reply that has not started (no preamble came) within
+//    kHartStandardReplyStartMs of the end of our request is given up; once it has started,
+//    the quiet-time allowance holds as with Tolerant. Addresses where nobody answers are
+//    given up sooner, so a device search is quicker.
+enum class ReplyTimeout { Tolerant, HartStandard };
+
+// The slave time-out of HART's data link layer, 28 character times of 11 bits at 1200 baud
+// (256.7 ms), plus 20 ms for the modems' turnaround (the answering modem's RTS-to-carrier
+// time and our carrier detect), rounded up. Counted from when the link stops sending (the
+// send wait lets the frame leave the wire before RTS drops).
+constexpr int kHartStandardReplyStartMs = 277;
+
 // The process-wide link record: the lock that serialises all traffic, the port and the
 // request template every frame is built from.
 struct DeviceState {
@@ -97,6 +112,8 @@ struct DeviceState {
   int32_t portIndex = 0;
   SerialPort* portHandle = nullptr;  // the open port, or null
   HartRequest request = HartStartRequest();
+  // How long a reply may take to start; read under the lock by every exchange.
+  ReplyTimeout replyTimeout = ReplyTimeout::Tolerant;
 
   // Seams: the port backend HartOpenPort opens (the system's serial port unless a test or
   // tool installs another), the port name used instead of COM(portIndex + 1) when set
