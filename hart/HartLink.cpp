@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "HartIpPort.h"
 #include "PortFactory.h"
 
 namespace {
@@ -204,16 +205,23 @@ class ReplyParser {
   uint8_t acc_ = 0;
 };
 
+// `startWithinMs`, when above 0, is how long after the call the reply's first preamble may
+// come before the device is taken as absent; the quiet-time allowance holds either way.
 // `seen`, when given, collects every byte read, for the observer.
-int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser, std::vector<uint8_t>* seen) {
+int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser, int startWithinMs,
+                std::vector<uint8_t>* seen) {
   int quietLeft = kQuietAllowanceMs;
   int taken = 0;
+  bool started = startWithinMs <= 0;  // no separate limit: as if started
+  const int64_t startBy = started ? 0 : clock.NowMs() + startWithinMs;
   for (;;) {
     const int waiting = port.BytesWaiting();
     if (waiting <= 0) {
-      if (quietLeft <= 0) return HART_NO_REPLY;
+      int allowed = quietLeft;
+      if (!started) allowed = static_cast<int>(std::min<int64_t>(allowed, startBy - clock.NowMs()));
+      if (allowed <= 0) return HART_NO_REPLY;
       const int64_t start = clock.NowMs();
-      const bool readable = port.WaitReadable(quietLeft);
+      const bool readable = port.WaitReadable(allowed);
       if (!readable) return HART_NO_REPLY;  // the whole allowance passed in silence
       quietLeft -= std::max<int64_t>(clock.NowMs() - start, 1);
       continue;
@@ -225,6 +233,8 @@ int ReceiveFrom(SerialPort& port, Clock& clock, ReplyParser& parser, std::vector
     const int got = port.Read(chunk, want);
     if (got < 0) return HART_NO_REPLY;
     taken += got;
+    // Noise is not a reply: the reply has started when a preamble came.
+    if (!started) started = std::memchr(chunk, 0xFF, static_cast<size_t>(got)) != nullptr;
     if (seen) seen->insert(seen->end(), chunk, chunk + got);
     parser.Append(chunk, got);
     if (const int result = parser.Run()) return result;
@@ -248,7 +258,13 @@ void Tell(LinkObserver* observer, bool fromDevice, std::vector<uint8_t> bytes, i
 int ReceiveReply(DeviceState& ds, SerialPort& port, HartResponse& out) {
   ReplyParser parser(ds.request, out);
   std::vector<uint8_t> seen;  // everything that came in, frames not ours included
-  const int result = ReceiveFrom(port, ds.Time(), parser, ds.observer ? &seen : nullptr);
+  // The HART standard limit is the serial line's. A HART-IP gateway answers only after its
+  // own exchange on its loop, later than that, and keeps its own time-outs there.
+  const bool onTheLine = dynamic_cast<HartIpPort*>(&port) == nullptr;
+  const int startWithinMs =
+      ds.replyTimeout == ReplyTimeout::HartStandard && onTheLine ? kHartStandardReplyStartMs : 0;
+  const int result =
+      ReceiveFrom(port, ds.Time(), parser, startWithinMs, ds.observer ? &seen : nullptr);
   if (ds.observer)
     Tell(ds.observer, true, std::move(seen), result, result == HART_OK ? &out : nullptr,
          result == HART_OK ? parser.FrameOffset() : -1, parser.SkippedFrames());

@@ -91,7 +91,8 @@ HartRequest HartStartRequest();
 //  HartStandard: a reply that has not started (no preamble came) within
 //    kHartStandardReplyStartMs of the end of our request is given up; once it has started,
 //    the quiet-time allowance holds as with Tolerant. Addresses where nobody answers are
-//    given up sooner, so a device search is quicker.
+//    given up sooner, so a device search is quicker. On a serial line only: over HART-IP
+//    the gateway answers after its own exchange on its loop, so the link stays Tolerant.
 enum class ReplyTimeout { Tolerant, HartStandard };
 
 // The slave time-out of HART's data link layer, 28 character times of 11 bits at 1200 baud

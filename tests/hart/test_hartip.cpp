@@ -317,6 +317,20 @@ TEST_P(HartIpLink, AServerThatGoesAwayEndsTheExchange) {
       << Why();
 }
 
+TEST_P(HartIpLink, AGatewayMayAnswerLaterThanTheSerialLinesStartLimit) {
+  // A gateway answers after its own exchange on its loop: here 400 ms, beyond the 277 ms a
+  // reply on a serial line has to start in with the HART standard time-out.
+  Serve([](const hartip::Header& h) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    return std::vector<Bytes>{Message(hartip::kResponse, 3, 0, h.sequence, kPv100)};
+  });
+  ds.replyTimeout = ReplyTimeout::HartStandard;
+  ASSERT_TRUE(HartOpenPort(ds)) << Why();
+  Address();
+  HartResponse reply{};
+  EXPECT_EQ(HartTransact(ds, 1, 0, nullptr, 5, reply, 1), HART_OK) << Why();  // one attempt
+}
+
 INSTANTIATE_TEST_SUITE_P(UdpAndTcp, HartIpLink, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Tcp" : "Udp"; });
 

@@ -180,6 +180,54 @@ TEST_F(Link, QuietTimeIsCountedOverTheWholeExchange) {
   EXPECT_EQ(SendCmd1(out), HART_OK);
 }
 
+TEST_F(Link, HartStandardGivesUpOnASilentDeviceAfterTheSlaveTimeOut) {
+  ds.replyTimeout = ReplyTimeout::HartStandard;
+  Silence();
+  int64_t start = clock.NowMs();
+  HartResponse out;
+  EXPECT_EQ(SendCmd1(out), HART_NO_REPLY);
+  // 28 characters of 11 bits at 1200 baud (256.7 ms) and 20 ms of turnaround, rounded up.
+  EXPECT_EQ(clock.NowMs() - start, 138 + 277);
+
+  // An empty polling address during a search: two attempts of a 10-byte frame.
+  Silence();
+  Silence();
+  start = clock.NowMs();
+  HartIdentity id{};
+  EXPECT_EQ(HartCmd0(ds, 3, id), HART_NO_REPLY);
+  EXPECT_EQ(clock.NowMs() - start, 2 * (100 + 277));
+}
+
+TEST_F(Link, HartStandardReadsAReplyThatStartedInTimeUnderTheQuietAllowance) {
+  // The reply starts `at` ms after the send wait, its tail follows after a 700 ms gap
+  // (more than the start limit, within the quiet allowance). Noise that is not a preamble
+  // does not count as the reply's start.
+  struct Case {
+    int at;
+    bool noiseFirst;
+    int hartStandard;
+  };
+  const auto reply = Cmd1Reply();
+  for (const Case c : {Case{250, false, HART_OK}, Case{300, false, HART_NO_REPLY},
+                       Case{300, true, HART_NO_REPLY}}) {
+    for (const ReplyTimeout choice : {ReplyTimeout::HartStandard, ReplyTimeout::Tolerant}) {
+      ds.replyTimeout = choice;
+      ScriptedReply script;
+      if (c.noiseFirst) script.push_back({138 + 100, {0x00}});
+      script.push_back({138 + c.at, {reply.begin(), reply.begin() + 8}});
+      script.push_back({138 + c.at + 700, {reply.begin() + 8, reply.end()}});
+      scripted->replies.push_back(script);
+      HartResponse out;
+      const int expected = choice == ReplyTimeout::Tolerant ? HART_OK : c.hartStandard;
+      EXPECT_EQ(SendCmd1(out), expected) << c.at << (c.noiseFirst ? " after noise" : "")
+                                         << (choice == ReplyTimeout::Tolerant ? " tolerant" : "");
+      if (expected == HART_OK) {
+        EXPECT_EQ(out.data[0], 0x0C);
+      }
+    }
+  }
+}
+
 TEST_F(Link, ReplyLongerThanTheBuffersIsNeverComplete) {
   // Byte count 0x28: 38 data bytes would not fit the 32-byte data field.
   std::string body = "86 A6 05 01 02 03 01 28 00 00";
