@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <limits>
@@ -116,6 +117,30 @@ std::string Trimmed(const std::string& text) {
   return first == std::string::npos ? "" : text.substr(first, last - first + 1);
 }
 
+constexpr const char* kLinkKey = "Link";
+
+// "ReplyTimeout": the file's words for each choice.
+constexpr const char* kReplyTimeoutKey = "ReplyTimeout";
+constexpr const char* kTolerantText = "tolerant";
+constexpr const char* kStandardText = "standard";
+
+bool SameWord(const std::string& a, const char* b) {
+  const std::string lower(b);
+  return a.size() == lower.size() &&
+         std::equal(a.begin(), a.end(), lower.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == y;
+         });
+}
+
+AppSettings::ReplyTimeout ReadReplyTimeout(const std::string& text) {
+  return SameWord(Trimmed(text), kStandardText) ? AppSettings::ReplyTimeout::Standard
+                                                : AppSettings::ReplyTimeout::Tolerant;
+}
+
+const char* ReplyTimeoutText(AppSettings::ReplyTimeout choice) {
+  return choice == AppSettings::ReplyTimeout::Standard ? kStandardText : kTolerantText;
+}
+
 // The calibration check's set-up, kept as typed.
 constexpr const char* kCheckSection = "CalibrationCheck";
 const std::pair<const char*, std::string CheckSetupTexts::*> kCheckKeys[] = {
@@ -139,8 +164,9 @@ void LoadFrom(AppSettings& settings, const IniFile& ini) {
     if (text.size() > kValueChars) text.resize(kValueChars);
     Apply(settings, key, text);
   }
-  settings.link = Trimmed(ini.Get(kSection, "Link", ""));
+  settings.link = Trimmed(ini.Get(kSection, kLinkKey, ""));
   settings.records = Trimmed(ini.Get(kSection, "Records", ""));
+  settings.replyTimeout = ReadReplyTimeout(ini.Get(kSection, kReplyTimeoutKey, kTolerantText));
   const CheckSetupTexts defaults;
   for (const auto& [key, field] : kCheckKeys)
     settings.calibrationCheck.*field = ini.Get(kCheckSection, key, defaults.*field);
@@ -175,6 +201,15 @@ bool SaveSettings(const AppSettings& settings, std::string* error) {
   ini.Load(file);
   for (const SettingsKey& key : kKeys)
     ini.Set(kSection, key.name, Format(settings, key));
+  // The link is rewritten only when it changed, so a hand-written line stays as typed.
+  const std::string fileLink = Trimmed(ini.Get(kSection, kLinkKey, ""));
+  if (settings.link.empty())
+    ini.Remove(kSection, kLinkKey);
+  else if (settings.link != fileLink)
+    ini.Set(kSection, kLinkKey, settings.link);
+  // A file that never named a time-out keeps saying nothing until the user picks one.
+  if (settings.replyTimeout != ReadReplyTimeout(ini.Get(kSection, kReplyTimeoutKey, kTolerantText)))
+    ini.Set(kSection, kReplyTimeoutKey, ReplyTimeoutText(settings.replyTimeout));
   // A file that never had the check's set-up stays without it until the user types one.
   const CheckSetupTexts defaults;
   for (const auto& [key, field] : kCheckKeys) {

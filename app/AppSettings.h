@@ -1,7 +1,8 @@
 // The program's settings: one record for the process, read from "Morvane.ini" in the
-// working directory at start and written back at exit (section "MorvaneDlg", 14 keys; the
-// optional "Link" and "Records" are only read; section "CalibrationCheck", written once the
-// user has changed it).
+// working directory at start and written back at exit (section "MorvaneDlg", 14 keys always
+// written; "Link" and "ReplyTimeout" written once they differ from what the file holds, and
+// "Link" removed when there is none; "Records" only read; section "CalibrationCheck",
+// written once the user has changed it).
 #pragma once
 
 #include <atomic>
@@ -44,9 +45,16 @@ struct AppSettings {
   int outputCharacteristic;      // "OutputCharacteristic"
   int onlineTestAll;             // "OnlineTestAll": 1 "Normal", else "Broadcast"
   double dampingTime;            // "DampingTime"
-  // "Link", optional: a port name the link opens instead of COM(Port), such as
-  // hartip://HOST[:PORT] for a HART-IP gateway; empty when the key is absent. The program
-  // never writes it.
+  // "ReplyTimeout": how long the link waits for a reply to start. "tolerant" (the default)
+  // allows the quiet time slow modems and gateways need; "standard" gives up after HART's
+  // slave time-out, so an absent address costs far less in a search. Any other text reads
+  // as tolerant.
+  enum class ReplyTimeout { Tolerant, Standard };
+  ReplyTimeout replyTimeout = ReplyTimeout::Tolerant;
+  // "Link", optional: a port name the link opens instead of COM(Port): a path such as
+  // /dev/ttyUSB0, or hartip://HOST[:PORT] (hartip+tcp://) for a HART-IP gateway; empty when
+  // the key is absent. The Default Parameters dialog sets it (see connect/LinkChoice.h);
+  // saved, an empty link removes the key.
   std::string link;
   // "Records", optional, read like "Link" and never written: where the device records live
   // (see RecordsLocation in records/RecordStore.h); empty for Records.db in the working folder.

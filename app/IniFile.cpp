@@ -157,3 +157,11 @@ void IniFile::Set(const std::string& section, const std::string& key, const std:
   }
   lines_.insert(lines_.begin() + SectionEnd(header), key + "=" + value);
 }
+
+void IniFile::Remove(const std::string& section, const std::string& key) {
+  const int header = FindSection(section);
+  if (header < 0) return;
+  // A key written more than once reads as its first line; none of them may stay.
+  for (int at = FindKey(header, key); at >= 0; at = FindKey(header, key))
+    lines_.erase(lines_.begin() + at);
+}

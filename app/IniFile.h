@@ -29,6 +29,8 @@ class IniFile {
   // Replaces the value in place, or adds the key at the end of its section (the section at
   // the end of the file when it is new).
   void Set(const std::string& section, const std::string& key, const std::string& value);
+  // Takes the key's lines out of the section; nothing else moves.
+  void Remove(const std::string& section, const std::string& key);
 
  private:
   // Index of the section's header line, or -1.

@@ -85,7 +85,7 @@ TEST_F(SettingsTest, ValuesRoundTripAndTheRestOfTheFileStays) {
   EXPECT_EQ(s.rangeFull, 25.5);
   EXPECT_EQ(s.dampingTime, 0.25);
   EXPECT_EQ(s.sensorType, 7);                                       // missing key: default
-  EXPECT_EQ(s.link, "hartip://10.0.0.7:20004");                     // read, never written
+  EXPECT_EQ(s.link, "hartip://10.0.0.7:20004");                     // unchanged: kept as typed
   EXPECT_EQ(s.records, "postgresql://line@/records?host=/run/pg");  // likewise
 
   s.pollAddress = 5;
@@ -226,6 +226,61 @@ TEST_F(SettingsTest, TheCalibrationChecksSetUpIsKeptAsTypedOnceTheUserChangedIt)
   EXPECT_EQ(again.calibrationCheck.technician, "A. Tester");
   EXPECT_EQ(again.calibrationCheck.ambient, "abc");
   EXPECT_EQ(again.calibrationCheck.pvTolerance, "0.25");
+}
+
+TEST_F(SettingsTest, TheReplyTimeOutIsWrittenOnceChosenAndAnUnknownWordReadsAsTolerant) {
+  AppSettings s;
+  LoadSettings(s);
+  EXPECT_EQ(s.replyTimeout, AppSettings::ReplyTimeout::Tolerant);
+  SaveSettings(s);
+  EXPECT_FALSE(Read("Morvane.ini").contains("ReplyTimeout")) << "a fresh file stays as it was";
+
+  s.replyTimeout = AppSettings::ReplyTimeout::Standard;
+  SaveSettings(s);
+  EXPECT_TRUE(Read("Morvane.ini").endsWith("DampingTime=0.000000\nReplyTimeout=standard\n"));
+  AppSettings again;
+  LoadSettings(again);
+  EXPECT_EQ(again.replyTimeout, AppSettings::ReplyTimeout::Standard);
+  again.replyTimeout = AppSettings::ReplyTimeout::Tolerant;
+  SaveSettings(again);
+  EXPECT_TRUE(Read("Morvane.ini").contains("\nReplyTimeout=tolerant\n"));
+
+  Write("Morvane.ini", "[MorvaneDlg]\nReplyTimeout= Standard \n");  // typed by hand
+  LoadSettings(s);
+  EXPECT_EQ(s.replyTimeout, AppSettings::ReplyTimeout::Standard);
+  Write("Morvane.ini", "[MorvaneDlg]\nReplyTimeout=fast\n");
+  LoadSettings(s);
+  EXPECT_EQ(s.replyTimeout, AppSettings::ReplyTimeout::Tolerant);
+}
+
+TEST_F(SettingsTest, TheLinkIsWrittenForEachKindAndRemovedForACOMPort) {
+  Write("Morvane.ini", "[MorvaneDlg]\nPort=4\n\n[Mine]\nLink=not ours\n");
+  AppSettings s;
+  LoadSettings(s);
+  for (const std::string link :
+       {"/dev/ttyUSB0", "hartip://10.0.0.7:5094", "hartip+tcp://[::1]:20004"}) {
+    s.link = link;
+    ASSERT_TRUE(SaveSettings(s));
+    IniFile ini;
+    ini.Load("Morvane.ini");
+    EXPECT_EQ(ini.Get("MorvaneDlg", "Link", ""), link);
+    AppSettings again;
+    LoadSettings(again);
+    EXPECT_EQ(again.link, link);
+    EXPECT_EQ(again.portIndex, 3) << "the COM port stays as it was";
+  }
+  // Back to a COM port: no Link= in our section, the other section's key stays.
+  s.link.clear();
+  s.portIndex = 6;
+  ASSERT_TRUE(SaveSettings(s));
+  const QByteArray text = Read("Morvane.ini");
+  EXPECT_TRUE(text.contains("Port=7\n"));
+  EXPECT_EQ(text.count("Link="), 1) << text.toStdString();
+  EXPECT_TRUE(text.contains("[Mine]\nLink=not ours\n"));
+  AppSettings again;
+  LoadSettings(again);
+  EXPECT_EQ(again.link, "");
+  EXPECT_EQ(again.portIndex, 6);
 }
 
 }  // namespace
