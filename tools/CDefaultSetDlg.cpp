@@ -7,8 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
+#include <string>
 
 #include "AppSettings.h"
+#include "CMorvaneDlg.h"
+#include "ConnectionTest.h"
+#include "DeviceOperation.h"
 #include "NumberText.h"
 #include "PageForm.h"
 #include "Prompts.h"
@@ -63,6 +67,34 @@ std::optional<double> TypedOrRefused(QLineEdit* edit, const QString& refusal = {
   return value;
 }
 
+// The connection choices, in the order of their list.
+enum ConnectionKind { kSerialConnection, kHartIpConnection };
+enum ReplyTimeoutEntry { kTolerantEntry, kStandardEntry };
+
+QString TestAnsweredText(const ConnectionTestOutcome& outcome, int address) {
+  const QString longAddress = QString::fromStdString(IdentityAddressText(outcome.identity));
+  const QString who = outcome.tag.empty() ? QString("The device at address %1").arg(address)
+                                          : QString::fromStdString(outcome.tag);
+  return QString("%1 answered: long address %2").arg(who, longAddress);
+}
+
+// Why the Test found nothing: the port's own reason ("/dev/ttyUSB0: no such port"), or that
+// nobody answered at the address.
+QString TestFailedText(const ConnectionTestOutcome& outcome, int address) {
+  if (outcome.kind == ConnectionTestOutcome::Kind::NoDevice)
+    return QString("No device answered at address %1").arg(address);
+  if (outcome.portReason.empty()) return Texts::kPortError;
+  return QString("%1: %2").arg(Texts::kPortError, QString::fromStdString(outcome.portReason));
+}
+
+// A busy main window keeps its port; an idle one lets go of it (its next operation opens
+// it again), so that the Test can open the same serial port.
+bool MainLinkIdle(QWidget* parent) {
+  auto* main = qobject_cast<CMorvaneDlg*>(parent);
+  return !main || (!main->OperationRunning() && main->m_bJobIdle.load() == 1 &&
+                   main->m_bLoopIdle.load() == 1);
+}
+
 }  // namespace
 
 CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
@@ -70,9 +102,32 @@ CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Default Params");
   PageForm form(this);
 
+  form.Group("Connection");
+  m_comboConnection = form.Row("Connect Through").Combo(0, {"Serial port", "HART-IP"});
+  m_comboConnection->setObjectName("connectionKind");
+  m_comboPort = form.Row("Serial Port").Combo(1082, {});
+  FormRow hartIp = form.Row("HART-IP Host");
+  m_editHost = hartIp.Edit(0, {}, 20);
+  m_editHost->setObjectName("hartIpHost");
+  FormRow hartIpPort = form.Row("HART-IP Port");
+  m_editHartIpPort = hartIpPort.Edit(0, {}, 6);
+  m_editHartIpPort->setObjectName("hartIpPort");
+  m_comboProtocol = hartIpPort.Combo(0, {"UDP", "TCP"}, "HART-IP Protocol");
+  m_comboProtocol->setObjectName("hartIpProtocol");
+  m_comboReplyTimeout = form.Row("Reply Time-out").Combo(0, {"Tolerant", "HART standard"});
+  m_comboReplyTimeout->setObjectName("replyTimeout");
+  FormRow test = form.Row(QString());
+  m_buttonTest = PageButton("Test", 0, this);
+  m_buttonTest->setObjectName("testConnection");
+  m_buttonTest->setAccessibleDescription("Connection");
+  test.Add(m_buttonTest);
+  m_labelTest = new QLabel(this);
+  m_labelTest->setObjectName("testResult");
+  m_labelTest->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  test.Add(m_labelTest);
+
   form.Group(QString(), 0);
   m_checkOnlineTest = form.CheckRow("Online Test Before Update", 1326);
-  m_comboPort = form.Row("Serial Port").Combo(1082, Numbered("COM%d", 1, 25));
   m_comboAddress = form.Row("Polling Address").Combo(1327, Numbered("%d#", 0, 25));
   m_comboAlarm = form.Row("Loop Alarm Type").Combo(1328, {"3.8mA", "22.8mA"});
   m_comboTransfer = form.Row("Transfer Function").Combo(1211, {"Linear", "SQRT"});
@@ -116,6 +171,9 @@ CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &CDefaultSetDlg::OnOK);
   connect(m_comboRangeCode, &QComboBox::activated, this, &CDefaultSetDlg::OnCbnSelchangeRangeIndex);
   connect(m_comboUnit, &QComboBox::activated, this, &CDefaultSetDlg::OnCbnSelchangeUnit);
+  connect(m_comboConnection, &QComboBox::currentIndexChanged, this,
+          &CDefaultSetDlg::ShowConnectionKind);
+  connect(m_buttonTest, &QPushButton::clicked, this, &CDefaultSetDlg::OnBnClickedTest);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   OnInitDialog();
 }
@@ -124,7 +182,23 @@ void CDefaultSetDlg::OnInitDialog() {
   const AppSettings& s = TheAppSettings();
   // A value with no entry of its own selects nothing.
   m_checkOnlineTest->setChecked(s.onlineTestAll == 1);
-  m_comboPort->setCurrentIndex(s.portIndex);
+  // The saved connection is shown even when the system lost its port, so OK keeps it.
+  m_portEntries = SerialPortEntries(AvailablePorts(), s.link);
+  const LinkChoice saved = ReadLinkChoice(s.link, s.portIndex);
+  LinkChoice serialShown = saved;
+  if (saved.kind == LinkChoice::Kind::HartIp) serialShown.kind = LinkChoice::Kind::ComPort;
+  for (size_t i = 0; i < m_portEntries.size(); ++i) {
+    m_comboPort->addItem(QString::fromStdString(m_portEntries[i].text));
+    if (m_portEntries[i].choice == serialShown) m_comboPort->setCurrentIndex(static_cast<int>(i));
+  }
+  const bool hartIp = saved.kind == LinkChoice::Kind::HartIp;
+  m_editHost->setText(hartIp ? QString::fromStdString(saved.hartIp.host) : QString());
+  m_editHartIpPort->setText(QString::number(saved.hartIp.port));
+  m_comboProtocol->setCurrentIndex(saved.hartIp.tcp ? 1 : 0);
+  m_comboConnection->setCurrentIndex(hartIp ? kHartIpConnection : kSerialConnection);
+  ShowConnectionKind();
+  m_comboReplyTimeout->setCurrentIndex(
+      s.replyTimeout == AppSettings::ReplyTimeout::Standard ? kStandardEntry : kTolerantEntry);
   m_comboAddress->setCurrentIndex(s.pollAddress.load());
   m_comboAlarm->setCurrentIndex(s.alarm);
   m_comboUnit->setCurrentIndex(s.rangeUnits);
@@ -139,6 +213,82 @@ void CDefaultSetDlg::OnInitDialog() {
   m_editDamping->setText(Fixed4(s.dampingTime));
   m_nUnitIndex = s.rangeUnits;
   m_nUnitShown = m_comboUnit->currentIndex();
+}
+
+CDefaultSetDlg::~CDefaultSetDlg() {
+  m_stopTest = true;
+  if (m_testWorker.joinable()) m_testWorker.join();
+}
+
+void CDefaultSetDlg::done(int result) {
+  m_stopTest = true;
+  QDialog::done(result);
+}
+
+void CDefaultSetDlg::ShowConnectionKind() {
+  const bool hartIp = m_comboConnection->currentIndex() == kHartIpConnection;
+  m_comboPort->setEnabled(!hartIp);
+  m_editHost->setEnabled(hartIp);
+  m_editHartIpPort->setEnabled(hartIp);
+  m_comboProtocol->setEnabled(hartIp);
+}
+
+std::optional<LinkChoice> CDefaultSetDlg::ChosenLink(std::string& refusal) const {
+  LinkChoice choice;
+  if (m_comboConnection->currentIndex() == kHartIpConnection) {
+    refusal = CheckHartIpFields(m_editHost->text().trimmed().toStdString(),
+                                m_editHartIpPort->text().trimmed().toStdString(), choice.hartIp);
+    if (!refusal.empty()) return std::nullopt;
+    choice.kind = LinkChoice::Kind::HartIp;
+    choice.hartIp.tcp = m_comboProtocol->currentIndex() == 1;
+    return choice;
+  }
+  const int entry = m_comboPort->currentIndex();
+  if (entry < 0 || entry >= static_cast<int>(m_portEntries.size())) {
+    refusal = "Please choose a port: Serial Port";
+    return std::nullopt;
+  }
+  return m_portEntries[static_cast<size_t>(entry)].choice;
+}
+
+void CDefaultSetDlg::OnBnClickedTest() {
+  if (m_testRunning) return;
+  std::string refusal;
+  const std::optional<LinkChoice> choice = ChosenLink(refusal);
+  if (!choice) {
+    m_labelTest->setText(QString::fromStdString(refusal));
+    return;
+  }
+  const int address = std::max(0, m_comboAddress->currentIndex());
+  const ReplyTimeout replyTimeout = m_comboReplyTimeout->currentIndex() == kStandardEntry
+                                        ? ReplyTimeout::HartStandard
+                                        : ReplyTimeout::Tolerant;
+  // The worker that ran the last Test has posted its outcome and ended: join it first.
+  if (m_testWorker.joinable()) m_testWorker.join();
+  m_testLink = std::make_unique<DeviceState>();
+  if (m_makeTestPort) m_testLink->port = m_makeTestPort();
+  AimTestLink(*m_testLink, *choice, replyTimeout);
+  const bool releaseMainLink = MainLinkIdle(parentWidget());
+  m_stopTest = false;
+  m_testRunning = true;
+  m_buttonTest->setEnabled(false);
+  m_labelTest->setText(QString("Asking address %1 ...").arg(address));
+  m_testWorker = std::thread([this, address, releaseMainLink, link = m_testLink.get()] {
+    if (releaseMainLink) HartClosePort(TheDeviceState());
+    const ConnectionTestOutcome outcome = RunConnectionTest(*link, address, m_stopTest);
+    // Queued to the dialog: dropped if it is gone (it joins this thread before it goes).
+    QMetaObject::invokeMethod(
+        this, [this, outcome, address] { ShowTestOutcome(outcome, address); },
+        Qt::QueuedConnection);
+  });
+}
+
+void CDefaultSetDlg::ShowTestOutcome(const ConnectionTestOutcome& outcome, int address) {
+  m_testRunning = false;
+  m_buttonTest->setEnabled(true);
+  m_labelTest->setText(outcome.kind == ConnectionTestOutcome::Kind::Answered
+                           ? TestAnsweredText(outcome, address)
+                           : TestFailedText(outcome, address));
 }
 
 void CDefaultSetDlg::OnCbnSelchangeRangeIndex(int index) {
@@ -179,10 +329,24 @@ void CDefaultSetDlg::OnOK() {
   if (!lower) return;
   const std::optional<double> upper = TypedOrRefused(m_editRangeFull);
   if (!upper) return;
+  std::string refusal;
+  const std::optional<LinkChoice> link = ChosenLink(refusal);
+  // No port chosen keeps the connection as it was; a HART-IP field that will not do refuses.
+  if (!link && m_comboConnection->currentIndex() == kHartIpConnection) {
+    ShowMessage(QString::fromStdString(refusal));
+    return;
+  }
 
   AppSettings& s = TheAppSettings();
   s.onlineTestAll = m_checkOnlineTest->isChecked() ? 1 : 0;
-  s.portIndex = m_comboPort->currentIndex();
+  if (link) {
+    // COMn is "Port=" and no link; a path or a HART-IP text is the link, "Port=" stays.
+    if (link->kind == LinkChoice::Kind::ComPort) s.portIndex = link->portIndex;
+    s.link = LinkText(*link);
+  }
+  s.replyTimeout = m_comboReplyTimeout->currentIndex() == kStandardEntry
+                       ? AppSettings::ReplyTimeout::Standard
+                       : AppSettings::ReplyTimeout::Tolerant;
   s.pollAddress = m_comboAddress->currentIndex();
   s.alarm = m_comboAlarm->currentIndex();
   s.rangeZero = *lower;

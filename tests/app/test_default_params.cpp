@@ -1,5 +1,6 @@
 // The default parameters dialog: what it opens on, the index ranges and the unit conversion,
-// and OK storing into the settings, which the main window then shows.
+// the connection choices (system ports from a fake list, COM ports, HART-IP) and the reply
+// time-out, and OK storing into the settings, which the main window then shows.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,11 +12,26 @@
 #include "AppSettings.h"
 #include "CDefaultSetDlg.h"
 #include "GuiFixture.h"
+#include "PortList.h"
 
 namespace {
 
 class DefaultParamsTest : public GuiFixture {
  protected:
+  void SetUp() override {
+    GuiFixture::SetUp();
+    SetPortSource([this] { return systemPorts; });
+  }
+  void TearDown() override {
+    SetPortSource({});
+    GuiFixture::TearDown();
+  }
+  template <typename T>
+  static T* Named(QWidget* d, const char* name) {
+    return d->findChild<T*>(name);
+  }
+  // What the system lists; none unless a test says.
+  std::vector<PortInfo> systemPorts;
   static QComboBox* Combo(QWidget* d, int id) {
     return d->findChild<QComboBox*>(QString::number(id));
   }
@@ -192,6 +208,94 @@ TEST_F(DefaultParamsTest, ConvertsFromTheUnitTheLimitsAreWrittenIn) {
   EXPECT_EQ(TheAppSettings().rangeUnits, 3);
   EXPECT_EQ(TheAppSettings().rangeCode, 0);
   EXPECT_DOUBLE_EQ(TheAppSettings().rangeFull, 23.2061);
+}
+
+TEST_F(DefaultParamsTest, ASystemPortIsStoredAsTheLinkAndOneThatIsGoneStaysChosen) {
+  systemPorts = {{"ttyUSB0", "FT232R USB UART", "/dev/ttyUSB0", 0x0403, 0x6001},
+                 {"ttyS0", "", "/dev/ttyS0", std::nullopt, std::nullopt}};
+  {
+    CDefaultSetDlg d;
+    QComboBox* ports = Combo(&d, 1082);
+    ASSERT_EQ(ports->count(), 27);
+    EXPECT_EQ(ports->itemText(0), "ttyUSB0 - FT232R USB UART (0403:6001)");
+    EXPECT_EQ(ports->itemText(2), "COM1");
+    EXPECT_EQ(ports->currentText(), "COM3");
+    EXPECT_EQ(Named<QComboBox>(&d, "replyTimeout")->currentText(), "Tolerant");
+    Choose(ports, 0);
+    Choose(Named<QComboBox>(&d, "replyTimeout"), 1);
+    PressOk(&d);
+  }
+  AppSettings& s = TheAppSettings();
+  EXPECT_EQ(s.link, "/dev/ttyUSB0");
+  EXPECT_EQ(s.portIndex, 2);
+  EXPECT_EQ(s.replyTimeout, AppSettings::ReplyTimeout::Standard);
+
+  // Unplugged: still shown and chosen, and OK keeps it.
+  systemPorts.erase(systemPorts.begin());
+  {
+    CDefaultSetDlg d;
+    QComboBox* ports = Combo(&d, 1082);
+    EXPECT_EQ(ports->currentText(), "/dev/ttyUSB0 (not present)");
+    EXPECT_EQ(ports->itemText(0), "ttyS0");
+    EXPECT_EQ(Named<QComboBox>(&d, "replyTimeout")->currentText(), "HART standard");
+    PressOk(&d);
+  }
+  EXPECT_EQ(s.link, "/dev/ttyUSB0");
+
+  // A COM port takes the link away.
+  {
+    CDefaultSetDlg d;
+    Choose(Combo(&d, 1082), Combo(&d, 1082)->findText("COM7"));
+    PressOk(&d);
+  }
+  EXPECT_EQ(s.link, "");
+  EXPECT_EQ(s.portIndex, 6);
+}
+
+TEST_F(DefaultParamsTest, AHartIpGatewayIsCheckedOnOkAndStoredAsItsLink) {
+  OpenMainWindow();
+  EXPECT_TRUE(WithMenuDialog([this](CDefaultSetDlg& d) {
+    auto* kind = Named<QComboBox>(&d, "connectionKind");
+    auto* host = Named<QLineEdit>(&d, "hartIpHost");
+    auto* port = Named<QLineEdit>(&d, "hartIpPort");
+    EXPECT_FALSE(host->isEnabled());
+    Choose(kind, 1);
+    EXPECT_TRUE(host->isEnabled());
+    EXPECT_FALSE(Combo(&d, 1082)->isEnabled());
+    EXPECT_EQ(port->text(), "5094");
+    const QString bad[][3] = {
+        {"", "5094", "Please enter a host: HART-IP Host"},
+        {"gw 1", "5094", "A host name has no spaces: HART-IP Host"},
+        {"gw1", "0", "Please enter a port from 1 to 65535: HART-IP Port"},
+        {"gw1", "70000", "Please enter a port from 1 to 65535: HART-IP Port"}};
+    for (const auto& [hostText, portText, message] : bad) {
+      prompts.texts.clear();
+      host->setText(hostText);
+      port->setText(portText);
+      PressOk(&d);
+      EXPECT_EQ(prompts.texts, QStringList{message});
+      EXPECT_NE(d.result(), QDialog::Accepted);
+      EXPECT_EQ(TheAppSettings().link, "") << "nothing stored";
+    }
+    host->setText("10.0.0.7");
+    port->setText("20004");
+    Choose(Named<QComboBox>(&d, "hartIpProtocol"), 1);
+    PressOk(&d);
+  }));
+  EXPECT_EQ(TheAppSettings().link, "hartip+tcp://10.0.0.7:20004");
+  EXPECT_EQ(Pane(4), "HART-IP : 10.0.0.7:20004");
+
+  // Opened again, it shows the gateway; back to UDP on the same host.
+  EXPECT_TRUE(WithMenuDialog([this](CDefaultSetDlg& d) {
+    EXPECT_EQ(Named<QComboBox>(&d, "connectionKind")->currentText(), "HART-IP");
+    EXPECT_EQ(Named<QLineEdit>(&d, "hartIpHost")->text(), "10.0.0.7");
+    EXPECT_EQ(Named<QLineEdit>(&d, "hartIpPort")->text(), "20004");
+    EXPECT_EQ(Named<QComboBox>(&d, "hartIpProtocol")->currentText(), "TCP");
+    EXPECT_EQ(Combo(&d, 1082)->currentText(), "COM3");
+    Choose(Named<QComboBox>(&d, "hartIpProtocol"), 0);
+    PressOk(&d);
+  }));
+  EXPECT_EQ(TheAppSettings().link, "hartip://10.0.0.7:20004");
 }
 
 }  // namespace
