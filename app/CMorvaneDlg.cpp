@@ -34,6 +34,7 @@
 #include "Maintenance.h"
 #include "NavigationTree.h"
 #include "Prompts.h"
+#include "SearchResultsDlg.h"
 #include "Texts.h"
 #include "UiThreadQueue.h"
 #include "calibration/CDuoDianDlg.h"
@@ -119,12 +120,12 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
   m_stationBox->setObjectName("1087");
   m_stationBox->setAccessibleName(stationLabel->text());
   stationLabel->setBuddy(m_stationBox);
-  // The box sits at 61 units unless the label needs more room in this font.
+  // The box sits at 61 units unless the label needs more room in this font, and takes the
+  // room up to the progress bar, for the tags beside the addresses.
   const int labelWidth = stationLabel->sizeHint().width();
   const int boxLeft = std::max(du.X(61), du.X(5) + labelWidth + 4);
   stationLabel->setGeometry(du.X(5), du.Y(312), labelWidth, du.Y(12));
-  m_stationBox->setGeometry(boxLeft, du.Y(312), std::min(du.X(34), du.X(122) + extra - boxLeft),
-                            du.Y(12));
+  m_stationBox->setGeometry(boxLeft, du.Y(312), du.X(122) + extra - boxLeft, du.Y(12));
   connect(m_stationBox, &QComboBox::activated, this, &CMorvaneDlg::OnStationSelected);
 
   m_progress = new QProgressBar(m_client);
@@ -348,14 +349,17 @@ void CMorvaneDlg::ApplySettings() {
   AppSettings& settings = TheAppSettings();
   m_panes[3]->setText(settings.onlineTestAll == 1 ? "Normal" : "Broadcast");
   m_panes[4]->setText(LinkPaneText(settings));
-  m_stationBox->clear();
-  m_stationBox->addItem(QString::number(settings.pollAddress.load()));
-  m_stationBox->setCurrentIndex(0);
-  DeviceState& ds = TheDeviceState();
-  std::lock_guard<std::mutex> hold(ds.lock);
-  ds.portIndex = settings.portIndex;
-  // A "Link" in the settings file takes the place of the COM port.
-  ds.portNameOverride = settings.link;
+  {
+    DeviceState& ds = TheDeviceState();
+    std::lock_guard<std::mutex> hold(ds.lock);
+    // The tags a search read name the devices of the link it searched.
+    if (ds.portIndex != settings.portIndex || ds.portNameOverride != settings.link)
+      m_stationTags.clear();
+    ds.portIndex = settings.portIndex;
+    // A "Link" in the settings file takes the place of the COM port.
+    ds.portNameOverride = settings.link;
+  }
+  ShowOnlyStation(settings.pollAddress.load());
 }
 
 void CMorvaneDlg::ShowPage(int index, std::function<void()> then) {
@@ -405,7 +409,7 @@ void CMorvaneDlg::OnTreeItemClicked(QTreeWidgetItem* item) {
 
 void CMorvaneDlg::OnStationSelected(int index) {
   if (index < 0) return;
-  TheAppSettings().pollAddress = m_stationBox->itemText(index).toInt();
+  TheAppSettings().pollAddress = m_stationBox->itemData(index).toInt();
 }
 
 void CMorvaneDlg::OnAbout() {
@@ -579,12 +583,24 @@ void CMorvaneDlg::ShowConfiguration(const ConfigValues& values) {
 
 // ---- The station-number box ----
 
-void CMorvaneDlg::ClearStations() {
-  RunOnUi([this] { m_stationBox->clear(); });
+QString CMorvaneDlg::StationItemText(int address) const {
+  const auto known = m_stationTags.find(address);
+  return QString::fromStdString(
+      Texts::StationText(address, known == m_stationTags.end() ? std::string() : known->second));
 }
 
-void CMorvaneDlg::AddStation(int address) {
-  RunOnUi([this, address] { m_stationBox->addItem(QString::number(address)); });
+void CMorvaneDlg::ClearStations() {
+  RunOnUi([this] {
+    m_stationBox->clear();
+    m_stationTags.clear();
+  });
+}
+
+void CMorvaneDlg::AddStation(int address, const std::string& tag) {
+  RunOnUi([this, address, tag] {
+    if (!tag.empty()) m_stationTags[address] = tag;
+    m_stationBox->addItem(StationItemText(address), address);
+  });
 }
 
 void CMorvaneDlg::SelectFirstStation() {
@@ -593,11 +609,52 @@ void CMorvaneDlg::SelectFirstStation() {
   });
 }
 
-void CMorvaneDlg::SetStationNumber(int address) {
+void CMorvaneDlg::ShowOnlyStation(int address) {
   m_stationBox->clear();
-  m_stationBox->addItem(QString::number(address));
+  m_stationBox->addItem(StationItemText(address), address);
   m_stationBox->setCurrentIndex(0);
+}
+
+void CMorvaneDlg::SetStationNumber(int address) {
+  const int from = TheAppSettings().pollAddress.load();
+  if (from != address) {
+    auto moved = m_stationTags.extract(from);
+    m_stationTags.erase(address);
+    if (moved) {
+      moved.key() = address;
+      m_stationTags.insert(std::move(moved));
+    }
+  }
+  ShowOnlyStation(address);
   TheAppSettings().pollAddress = address;
+}
+
+void CMorvaneDlg::SelectStation(int address) {
+  const int index = m_stationBox->findData(address);
+  if (index < 0) return;
+  m_stationBox->setCurrentIndex(index);
+  TheAppSettings().pollAddress = address;
+}
+
+bool CMorvaneDlg::ShowSearchResults(const SearchOutcome& outcome) {
+  if (outcome.devices.empty()) return false;
+  bool shown = false;
+  TheUiQueue().Call([this, &outcome, &shown] {
+    // A window closing has no room for another; its verdict becomes a message.
+    if (m_destroying || m_closeRequested) return;
+    if (m_searchResults) m_searchResults->close();
+    auto* results =
+        new SearchResultsDlg(QString::fromStdString(outcome.Verdict()), outcome.devices, this);
+    results->setAttribute(Qt::WA_DeleteOnClose);
+    // A window drawn off screen (pictures, tests) keeps its results off screen too.
+    results->setAttribute(Qt::WA_DontShowOnScreen, testAttribute(Qt::WA_DontShowOnScreen));
+    results->setWindowModality(Qt::WindowModal);
+    connect(results, &SearchResultsDlg::deviceChosen, this, &CMorvaneDlg::SelectStation);
+    m_searchResults = results;
+    results->open();
+    shown = true;
+  });
+  return shown;
 }
 
 // ---- Workers and closing ----
@@ -641,6 +698,7 @@ void CMorvaneDlg::WaitForWorkers() {
 }
 
 void CMorvaneDlg::RequestClose() {
+  m_closeRequested = true;
   m_bJobRun = 0;
   m_bLoopRun = 0;
   if (m_operationRunning) {
@@ -662,6 +720,8 @@ void CMorvaneDlg::RequestClose() {
   }
   if (m_bJobIdle && m_bLoopIdle) {
     m_closeApproved = true;
+    // The search's results go with the window they choose a station for.
+    if (m_searchResults) m_searchResults->close();
     QDialog::done(QDialog::Rejected);
     return;
   }
@@ -691,6 +751,7 @@ void CMorvaneDlg::showEvent(QShowEvent* event) {
   // Only when the program shows the window, not when the desktop restores it.
   if (event->spontaneous()) return;
   m_closeApproved = false;
+  m_closeRequested = false;
   m_pagesSettled = false;
   m_bJobRun = 0;
   m_bLoopRun = 0;

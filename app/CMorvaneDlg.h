@@ -5,10 +5,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <atomic>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
@@ -29,6 +31,8 @@ class DeviceRecorder;
 class InputBlocker;
 class LinkMonitor;
 class NavigationTree;
+class SearchResultsDlg;
+struct SearchOutcome;
 
 class CComprehensiveParamDlg;
 class CIOCalibrationDlg;
@@ -127,12 +131,21 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   // link: at start and after the default parameters change.
   void ApplySettings();
 
-  // The station-number box; from any thread.
+  // The station-number box; from any thread. An item reads "0 - PT-101" when the device's
+  // tag is known (a search read it), "0" otherwise, and carries its address as item data.
   void ClearStations();
-  void AddStation(int address);
+  void AddStation(int address, const std::string& tag = {});
   void SelectFirstStation();
-  // UI thread: the box holds `address` alone, selected, and it is the station number.
+  // UI thread: the device at the station number now answers at `address` (its tag goes with
+  // it): the box holds `address` alone, selected, and it is the station number.
   void SetStationNumber(int address);
+  // UI thread: the box's item for `address` selected and its address the station number.
+  void SelectStation(int address);
+
+  // From the search worker: opens the window listing what the search found, where choosing
+  // a device selects it as the station. False when no window can open (nothing was found,
+  // or the window is closing); the caller then says the verdict in a message.
+  bool ShowSearchResults(const SearchOutcome& outcome);
 
   // Ends the window once no job and no operation runs: clears the run flags, lets every page
   // settle what it left in the device (once per close), and while a worker is still busy
@@ -189,6 +202,9 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   void BuildPages();
   void OnTreeItemClicked(QTreeWidgetItem* item);
   void OnStationSelected(int index);
+  // The box holds `address` alone, selected.
+  void ShowOnlyStation(int address);
+  QString StationItemText(int address) const;
   void OnAbout();
   void ShowRecordsStatus();
   void WaitForWorkers();
@@ -207,11 +223,15 @@ class CMorvaneDlg : public QDialog, public DeviceOperationHost {
   NavigationTree* m_tree = nullptr;
   CMyTabCtrl* m_tabCtrl = nullptr;
   QComboBox* m_stationBox = nullptr;
+  // Tags of the devices the last search found, by polling address (UI thread).
+  std::map<int, std::string> m_stationTags;
+  QPointer<SearchResultsDlg> m_searchResults;
   QProgressBar* m_progress = nullptr;
   QStatusBar* m_statusBar = nullptr;
   std::array<QLabel*, 5> m_panes{};
   std::vector<Worker> m_workers;
   bool m_closeRecheckPending = false;
+  bool m_closeRequested = false;  // since the window was shown
   bool m_closeApproved = false;
   bool m_settlingPages = false;  // a close waits for the pages to settle
   bool m_pagesSettled = false;   // they have, for this close

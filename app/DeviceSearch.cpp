@@ -5,16 +5,45 @@
 
 #include "AppSettings.h"
 #include "CMorvaneDlg.h"
-#include "Commands.h"
+#include "Encoding.h"
 #include "Texts.h"
 
 namespace {
 
 constexpr int kAddressCount = 16;
+// Command 13's reply opens with the tag: 8 characters in 6 bytes of packed ASCII.
+constexpr int kTagChars = 8;
+constexpr int kTagPackedBytes = 6;
+// A device that has just answered command 0 is given command 0's two tries for its tag too:
+// a search should not spend four silent exchanges on a name.
+constexpr int kTagAttempts = 2;
 
 void SearchDevices(CMorvaneDlg& dlg, BackgroundJob& job, const std::string& operation);
 
+// The tag of the device that answered command 0 last (its long address is in the request
+// template); empty when it does not tell.
+std::string ReadTag(DeviceState& ds) {
+  HartResponse reply;
+  if (HartExchange(ds, 13, nullptr, 0, kTagPackedBytes, reply, kTagAttempts) != HART_OK) return {};
+  char text[kTagChars + 1] = {};
+  UnpackAscii(reply.data, text, kTagPackedBytes);
+  std::string tag(text);
+  tag.erase(tag.find_last_not_of(' ') + 1);
+  return tag;
+}
+
 }  // namespace
+
+std::string SearchOutcome::Verdict() const {
+  if (stopped) {
+    std::vector<int> addresses;
+    for (const FoundDevice& device : devices)
+      addresses.push_back(device.address);
+    return Texts::SearchStopped(stoppedAt, addresses);
+  }
+  if (devices.empty()) return Texts::kNoDevice;
+  return Texts::OnlineDevices(static_cast<int>(devices.size()));
+}
 
 void StartDeviceSearch(CMorvaneDlg& dlg, bool askFirst) {
   if (askFirst && !dlg.Confirm(Texts::kSearchConfirm)) return;
@@ -43,35 +72,34 @@ void SearchDevices(CMorvaneDlg& dlg, BackgroundJob& job, const std::string& oper
   dlg.SetProgressPos(1);
   dlg.ClearStations();
 
-  std::vector<int> found;
+  SearchOutcome outcome;
   int address = 0;
   for (; address < kAddressCount && job.Running(); ++address) {
-    HartIdentity identity;
-    if (HartCmd0(ds, static_cast<uint8_t>(address), identity) == HART_OK) {
+    FoundDevice device;
+    device.address = address;
+    if (HartCmd0(ds, static_cast<uint8_t>(address), device.identity) == HART_OK) {
       if (OperationRecorder* recorder = dlg.Recorder())
-        recorder->DeviceIdentified(operation, address, identity);
-      found.push_back(address);
-      dlg.AddStation(address);
+        recorder->DeviceIdentified(operation, address, device.identity);
+      device.tag = ReadTag(ds);
+      dlg.AddStation(address, device.tag);
+      outcome.devices.push_back(std::move(device));
     }
     dlg.SetProgressPos(address + 2);
   }
   ds.Time().SleepMs(100);
   dlg.SetProgressPos(0);
 
-  if (!found.empty()) {
+  if (!outcome.devices.empty()) {
     // The lowest address that answered becomes the station number.
     dlg.SelectFirstStation();
-    TheAppSettings().pollAddress = found.front();
+    TheAppSettings().pollAddress = outcome.devices.front().address;
   }
-  if (address < kAddressCount) {
-    // Stopped early: not the finished search's verdict, but where it stopped (the address it
-    // last asked) and what it had found by then.
-    dlg.ShowMessage(Texts::SearchStopped(address > 0 ? address - 1 : 0, found));
-  } else if (!found.empty()) {
-    dlg.ShowMessage(Texts::OnlineDevices(static_cast<int>(found.size())));
-  } else {
-    dlg.ShowMessage(Texts::kNoDevice);
-  }
+  // Stopped early: not the finished search's verdict, but where it stopped (the address it
+  // last asked) and what it had found by then.
+  outcome.stopped = address < kAddressCount;
+  outcome.stoppedAt = address > 0 ? address - 1 : 0;
+  if (outcome.devices.empty() || !dlg.ShowSearchResults(outcome))
+    dlg.ShowMessage(outcome.Verdict());
   dlg.m_searchRunning = false;
 }
 

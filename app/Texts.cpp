@@ -23,6 +23,10 @@ std::string SearchStopped(int address, const std::vector<int>& found) {
   return text + ")";
 }
 
+std::string StationText(int address, const std::string& tag) {
+  return tag.empty() ? std::to_string(address) : std::to_string(address) + " - " + tag;
+}
+
 std::string LoopFixedQuestion(float mA) {
   char value[32];
   std::snprintf(value, sizeof value, "%.3f", static_cast<double>(mA));

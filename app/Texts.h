@@ -27,6 +27,10 @@ std::string OnlineDevices(int count);
 // "Search stopped at address 5: 2 devices found (3, 4)" or "...: no device found".
 std::string SearchStopped(int address, const std::vector<int>& found);
 
+// An item of the station-number box: "0 - PT-101" for a device whose tag is known, "0"
+// without one.
+std::string StationText(int address, const std::string& tag);
+
 // Asked before the loop page is left or the program closes while the loop check holds the
 // output: "The loop current is fixed at 12.000 mA. Return the loop to automatic control?"
 std::string LoopFixedQuestion(float mA);
