@@ -358,6 +358,9 @@ void CMorvaneDlg::ApplySettings() {
     ds.portIndex = settings.portIndex;
     // A "Link" in the settings file takes the place of the COM port.
     ds.portNameOverride = settings.link;
+    ds.replyTimeout = settings.replyTimeout == AppSettings::ReplyTimeout::Standard
+                          ? ReplyTimeout::HartStandard
+                          : ReplyTimeout::Tolerant;
   }
   ShowOnlyStation(settings.pollAddress.load());
 }

@@ -68,6 +68,14 @@ class DeviceSearchTest : public GuiFixture {
     auto* buttons = results->findChild<QDialogButtonBox*>();
     QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
   }
+  // A search from the menu on an empty loop, in virtual milliseconds.
+  int64_t EmptySearchMs() {
+    const int64_t start = clock.NowMs();
+    TriggerMenu("menuPolling");
+    EXPECT_TRUE(WaitForJobEnd());
+    return clock.NowMs() - start;
+  }
+
   static std::vector<int> Range(int first, int last) {
     std::vector<int> v;
     for (int i = first; i <= last; ++i)
@@ -160,6 +168,23 @@ TEST_F(DeviceSearchTest, AnEmptyLoopLeavesTheStationAsItWas) {
   EXPECT_EQ(Results(), nullptr);
   // 32 silent exchanges of virtual time, none of it real.
   EXPECT_GT(clock.NowMs() - start, 32 * 1000);
+}
+
+TEST_F(DeviceSearchTest, TheReplyTimeOutChosenInTheSettingsReachesTheLink) {
+  OpenMainWindow();
+  const int64_t tolerant = EmptySearchMs();
+  TheAppSettings().replyTimeout = AppSettings::ReplyTimeout::Standard;
+  dlg->ApplySettings();
+  const int64_t standard = EmptySearchMs();
+  TheAppSettings().replyTimeout = AppSettings::ReplyTimeout::Tolerant;
+  dlg->ApplySettings();
+  EXPECT_EQ(EmptySearchMs(), tolerant);
+
+  EXPECT_EQ(prompts.texts, (QStringList{"No Device", "No Device", "No Device"}));
+  // 32 silent exchanges each: at least the 277 ms a reply may take to start, and far less
+  // than the tolerant quiet allowance.
+  EXPECT_GE(standard, 32 * kHartStandardReplyStartMs);
+  EXPECT_LT(standard * 3, tolerant);
 }
 
 TEST_F(DeviceSearchTest, TheTreeItemAsksFirst) {
