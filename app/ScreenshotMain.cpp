@@ -22,6 +22,10 @@
 // points (FAIL), the two point trim on its page, the As Left run (PASS) and the certificate
 // saved as CERTIFICATE.pdf with its CSV, all recorded in Records.db beside it. Then the
 // window showing the page is rendered.
+//
+// morvane-shot OUTPUT.png --search: against a simulated multi-drop loop of three transmitters
+// (PT-101 at polling address 0, FT-202 at 4, LT-303 at 9), runs Tools > "Polling" and renders
+// the window the search ends in.
 #include <QAction>
 #include <QApplication>
 #include <QDate>
@@ -55,6 +59,8 @@
 #include "DeviceHistoryDlg.h"
 #include "DeviceRecorder.h"
 #include "Prompts.h"
+#include "SearchResultsDlg.h"
+#include "SimBytes.h"
 #include "SimLoop.h"
 #include "SimulatedPort.h"
 #include "TrendChart.h"
@@ -97,6 +103,15 @@ class InProcessDevice {
   }
   InProcessDevice(const InProcessDevice&) = delete;
   InProcessDevice& operator=(const InProcessDevice&) = delete;
+
+  // Another transmitter on the same loop, named `tag`.
+  SimTransmitter& AddDevice(uint8_t pollingAddress, const char* tag) {
+    SimTransmitter& added = loop_.AddDevice(pollingAddress);
+    SimImage image = added.Image();
+    simbytes::PackText(tag, image.Data() + image::kTag, 8);
+    added.SetImage(image);
+    return added;
+  }
 
   QuietPrompts prompts;
   SimTransmitter* device = nullptr;
@@ -397,6 +412,25 @@ bool ShotCheck(const QString& file, const QString& certificate) {
   return saved;
 }
 
+// The search of the README: see the usage at the top.
+bool ShotSearch(const QString& file) {
+  InProcessDevice sim;
+  sim.AddDevice(4, "FT-202");
+  sim.AddDevice(9, "LT-303");
+  CMorvaneDlg dlg;
+  dlg.show();
+  QApplication::processEvents();
+  UserSteps user(dlg, sim.prompts);
+  if (!user.Menu("menuPolling", "Tools > Polling")) return false;
+  auto* results = dlg.findChild<SearchResultsDlg*>();
+  if (!results || !WaitUntil([results] { return results->isVisible(); })) {
+    std::fprintf(stderr, "morvane-shot: the search showed no results\n");
+    return false;
+  }
+  QApplication::processEvents();
+  return Save(results, file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -416,6 +450,8 @@ int main(int argc, char** argv) {
                ? 0
                : 1;
   }
+  if (argc == 3 && std::strcmp(argv[2], "--search") == 0)
+    return ShotSearch(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
   if (argc == 4 && std::strcmp(argv[2], "--check") == 0)
     return ShotCheck(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
   long page = -1;
@@ -429,6 +465,7 @@ int main(int argc, char** argv) {
                  "       morvane-shot OUTPUT.png --dialog calculator|defaults\n"
                  "       morvane-shot OUTPUT.png --history [RECORDS-LOCATION]\n"
                  "       morvane-shot OUTPUT.png --check CERTIFICATE.pdf\n"
+                 "       morvane-shot OUTPUT.png --search\n"
                  "  PAGE 0..%d, N 1..%d\n",
                  CMorvaneDlg::kPageCount - 1, TrendRing::kSlots - 1);
     return 2;
