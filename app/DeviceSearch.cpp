@@ -5,32 +5,17 @@
 
 #include "AppSettings.h"
 #include "CMorvaneDlg.h"
-#include "Encoding.h"
+#include "Commands.h"
 #include "Texts.h"
 
 namespace {
 
 constexpr int kAddressCount = 16;
-// Command 13's reply opens with the tag: 8 characters in 6 bytes of packed ASCII.
-constexpr int kTagChars = 8;
-constexpr int kTagPackedBytes = 6;
 // A device that has just answered command 0 is given command 0's two tries for its tag too:
 // a search should not spend four silent exchanges on a name.
 constexpr int kTagAttempts = 2;
 
 void SearchDevices(CMorvaneDlg& dlg, BackgroundJob& job, const std::string& operation);
-
-// The tag of the device that answered command 0 last (its long address is in the request
-// template); empty when it does not tell.
-std::string ReadTag(DeviceState& ds) {
-  HartResponse reply;
-  if (HartExchange(ds, 13, nullptr, 0, kTagPackedBytes, reply, kTagAttempts) != HART_OK) return {};
-  char text[kTagChars + 1] = {};
-  UnpackAscii(reply.data, text, kTagPackedBytes);
-  std::string tag(text);
-  tag.erase(tag.find_last_not_of(' ') + 1);
-  return tag;
-}
 
 }  // namespace
 
@@ -80,7 +65,7 @@ void SearchDevices(CMorvaneDlg& dlg, BackgroundJob& job, const std::string& oper
     if (HartCmd0(ds, static_cast<uint8_t>(address), device.identity) == HART_OK) {
       if (OperationRecorder* recorder = dlg.Recorder())
         recorder->DeviceIdentified(operation, address, device.identity);
-      device.tag = ReadTag(ds);
+      HartReadTag(ds, device.tag, kTagAttempts);
       dlg.AddStation(address, device.tag);
       outcome.devices.push_back(std::move(device));
     }

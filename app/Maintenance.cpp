@@ -4,16 +4,11 @@
 #include <optional>
 
 #include "DeviceRecord.h"
-#include "Encoding.h"
 #include "FrameText.h"
 #include "Texts.h"
 #include "ThermalBackup.h"
 
 namespace {
-
-// Command 13's reply opens with the tag: 8 characters in 6 bytes of packed ASCII.
-constexpr int kTagChars = 8;
-constexpr int kTagPackedBytes = 6;
 
 // One command without data whose reply data nobody uses.
 DeviceExchange Bare(uint8_t command) {
@@ -134,13 +129,9 @@ std::string DeviceKey(DeviceState& ds) {
 // The device as the questions name it: its tag (command 13) and long address,
 // "PT-101 (26-05-0A0001)". An empty tag leaves the address alone.
 HartResult DeviceName(DeviceState& ds, std::string& name, std::string& tag) {
-  HartResponse detail;
-  const HartResult result = HartExchange(ds, 13, nullptr, 0, kTagPackedBytes, detail);
+  std::string text;
+  const HartResult result = HartReadTag(ds, text);
   if (result != HART_OK) return result;
-  char packed[kTagChars + 1] = {};
-  UnpackAscii(detail.data, packed, kTagPackedBytes);
-  std::string text(packed);
-  text.erase(text.find_last_not_of(' ') + 1);
   std::lock_guard lock(ds.lock);
   const HartRequest& r = ds.request;
   const std::string address = LongAddressText(r.manufacturerId, r.deviceType, r.deviceId);

@@ -1,24 +1,9 @@
 #include "ConnectionTest.h"
 
-#include "Encoding.h"
-
 namespace {
 
-// Command 13's reply opens with the tag: 8 characters in 6 bytes of packed ASCII.
-constexpr int kTagChars = 8;
-constexpr int kTagPackedBytes = 6;
 // The device has just answered command 0: two tries are enough for its name.
 constexpr int kTagAttempts = 2;
-
-std::string ReadTag(DeviceState& ds) {
-  HartResponse reply;
-  if (HartExchange(ds, 13, nullptr, 0, kTagPackedBytes, reply, kTagAttempts) != HART_OK) return {};
-  char text[kTagChars + 1] = {};
-  UnpackAscii(reply.data, text, kTagPackedBytes);
-  std::string tag(text);
-  tag.erase(tag.find_last_not_of(' ') + 1);
-  return tag;
-}
 
 }  // namespace
 
@@ -42,7 +27,7 @@ ConnectionTestOutcome RunConnectionTest(DeviceState& ds, int pollAddress,
   }
   if (HartCmd0(ds, static_cast<uint8_t>(pollAddress), outcome.identity) == HART_OK) {
     outcome.kind = ConnectionTestOutcome::Kind::Answered;
-    if (!stop) outcome.tag = ReadTag(ds);
+    if (!stop) HartReadTag(ds, outcome.tag, kTagAttempts);
   }
   HartClosePort(ds);
   return outcome;

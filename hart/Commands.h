@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "HartLink.h"
 
@@ -85,6 +86,9 @@ struct HartFloatEcho {
 HartResult HartCmd1(DeviceState& ds, HartPvReading& out);
 HartResult HartCmd2(DeviceState& ds, HartLoopReading& out);
 HartResult HartCmd12(DeviceState& ds, char message[32]);
+// Command 13's tag (8 characters of packed ASCII), trailing blanks cut; `attempts` as for
+// HartExchange (a device that has just answered command 0 needs fewer).
+HartResult HartReadTag(DeviceState& ds, std::string& tag, int attempts = 4);
 HartResult HartCmd15(DeviceState& ds, HartOutputInfo& out);
 HartResult HartCmd16(DeviceState& ds, uint32_t& finalAssembly);
 HartResult HartCmd17(DeviceState& ds, char message[32]);

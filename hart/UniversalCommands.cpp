@@ -29,6 +29,19 @@ HartResult HartCmd12(DeviceState& ds, char message[32]) {
   return result;
 }
 
+HartResult HartReadTag(DeviceState& ds, std::string& tag, int attempts) {
+  constexpr int kTagChars = 8;
+  constexpr int kTagPackedBytes = kTagChars / 4 * 3;
+  HartResponse r;
+  const HartResult result = HartExchange(ds, 13, nullptr, 0, kTagPackedBytes, r, attempts);
+  if (result != HART_OK) return result;
+  char text[kTagChars + 1] = {};
+  UnpackAscii(r.data, text, kTagPackedBytes);
+  tag = text;
+  tag.erase(tag.find_last_not_of(' ') + 1);
+  return HART_OK;
+}
+
 HartResult HartCmd15(DeviceState& ds, HartOutputInfo& out) {
   HartResponse r;
   const HartResult result = HartExchange(ds, 15, nullptr, 0, 17, r);
