@@ -89,8 +89,7 @@ CComprehensiveParamDlg::CComprehensiveParamDlg(CMorvaneDlg* mainDlg)
                                         N_("0.5mA"), N_("0.25mA")});
   // It follows the excitation: the user never chooses it.
   m_comboResistance =
-      form.Row("Maximum Resistance")
-          .Combo(1109, {"N_(", ")1.25KN_(", ")1.5625KN_(", ")2.083KN_(", ")5KN_(", ")10K"});
+      form.Row("Maximum Resistance").Combo(1109, {"", "1.25K", "1.5625K", "2.083K", "5K", "10K"});
   m_comboResistance->setEnabled(false);
 
   form.Group("Device Information", 1);
