@@ -170,6 +170,8 @@ void LoadFrom(AppSettings& settings, const IniFile& ini) {
   const CheckSetupTexts defaults;
   for (const auto& [key, field] : kCheckKeys)
     settings.calibrationCheck.*field = ini.Get(kCheckSection, key, defaults.*field);
+  const long long language = ReadCInteger(ini.Get(kSection, "Language", "0"));
+  settings.language = language >= 0 && language <= 2 ? static_cast<int>(language) : 0;
 }
 
 }  // namespace
@@ -216,6 +218,8 @@ bool SaveSettings(const AppSettings& settings, std::string* error) {
     const std::string& text = settings.calibrationCheck.*field;
     if (text != ini.Get(kCheckSection, key, defaults.*field)) ini.Set(kCheckSection, key, text);
   }
+  if (settings.language != 0 || !ini.Get(kSection, "Language", "").empty())
+    ini.Set(kSection, "Language", IntToText(settings.language));
   std::string reason;
   if (ini.Save(file, &reason)) return true;
   if (error) *error = SaveFailureText(PathText(file), reason);

@@ -60,6 +60,9 @@ struct AppSettings {
   // (see RecordsLocation in records/RecordStore.h); empty for Records.db in the working folder.
   std::string records;
   CheckSetupTexts calibrationCheck;
+  // "Language": 0 As built, 1 English, 2 Chinese; written once it is not As built or the
+  // file has it, so a file that never had it stays as it was.
+  int language = 0;
 };
 
 // The process's settings.

@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "CMorvaneDlg.h"
 #include "DeviceRecorder.h"
+#include "Retranslate.h"
 
 CMorvaneApp::CMorvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Morvane");
@@ -11,6 +12,7 @@ CMorvaneApp::CMorvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool CMorvaneApp::InitInstance() {
+  StartLanguage();
   // The records are kept from the window's start to the program's end; what the store has
   // not taken by then waits in the journal for the next start.
   DeviceRecorder recorder(QString::fromStdString(TheAppSettings().records), RecordsJournalPath());

@@ -34,6 +34,7 @@
 #include "Maintenance.h"
 #include "NavigationTree.h"
 #include "Prompts.h"
+#include "Retranslate.h"
 #include "SearchResultsDlg.h"
 #include "Texts.h"
 #include "UiThreadQueue.h"
@@ -115,7 +116,7 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
   m_tabCtrl->setObjectName("1001");
   m_tabCtrl->setGeometry(du.Rect(122, 7, 447, 298).translated(extra, 0));
 
-  auto* stationLabel = new QLabel(QString::fromUtf8("Station number："), m_client);
+  auto* stationLabel = new QLabel("Station number：", m_client);
   m_stationBox = new QComboBox(m_client);
   m_stationBox->setObjectName("1087");
   m_stationBox->setAccessibleName(stationLabel->text());
@@ -147,7 +148,7 @@ CMorvaneDlg::CMorvaneDlg(QWidget* parent) : QDialog(parent) {
     if (i < 4) m_panes[i]->setMaximumWidth(paneWidths[i]);
     m_statusBar->addWidget(m_panes[i], i == 4 ? 1 : 0);
   }
-  m_panes[0]->setText("Ready");
+  ShowSourceText(m_panes[0], N_("Ready"));
   layout->addWidget(m_statusBar);
   // Panes 1 and 2: the device the last exchange talked to, and what its last reply said.
   connect(m_linkMonitor, &LinkMonitor::statusChanged, this, [this] {
@@ -181,72 +182,73 @@ void CMorvaneDlg::BuildMenu() {
   };
 
   QMenu* file = m_menuBar->addMenu("File(&F)");
-  connect(item(file, "Update to computer", "32839"), &QAction::triggered, this,
+  connect(item(file, N_("Update to computer"), "32839"), &QAction::triggered, this,
           &CMorvaneDlg::OnFileUpdateToComputer);
-  connect(item(file, "Downloads to Device", "32840"), &QAction::triggered, this,
+  connect(item(file, N_("Downloads to Device"), "32840"), &QAction::triggered, this,
           &CMorvaneDlg::OnFileDownloadToDevice);
-  connect(item(file, "Exit", "menuExit"), &QAction::triggered, this, &CMorvaneDlg::RequestClose);
+  connect(item(file, N_("Exit"), "menuExit"), &QAction::triggered, this,
+          &CMorvaneDlg::RequestClose);
 
   QMenu* settings = m_menuBar->addMenu("Settings(&S)");
-  connect(item(settings, "Two point Trim", "menuTwoPointTrim"), &QAction::triggered, this,
+  connect(item(settings, N_("Two point Trim"), "menuTwoPointTrim"), &QAction::triggered, this,
           [this] { ShowPage(6); });
-  connect(item(settings, "Cancel Linear Compensation", "menuCancelLinear"), &QAction::triggered,
+  connect(item(settings, N_("Cancel Linear Compensation"), "menuCancelLinear"), &QAction::triggered,
           this, [this] { RunOperation(CancelLinearCompensationOperation()); });
-  connect(item(settings, "Cancel Thermal Compensation", "menuCancelThermal"), &QAction::triggered,
-          this, [this] { RunDeviceWork(CancelThermalCompensation); });
-  connect(item(settings, "Restore Thermal Compensation", "menuRestoreThermal"), &QAction::triggered,
-          this, [this] { RunDeviceWork(RestoreThermalCompensation); });
+  connect(item(settings, N_("Cancel Thermal Compensation"), "menuCancelThermal"),
+          &QAction::triggered, this, [this] { RunDeviceWork(CancelThermalCompensation); });
+  connect(item(settings, N_("Restore Thermal Compensation"), "menuRestoreThermal"),
+          &QAction::triggered, this, [this] { RunDeviceWork(RestoreThermalCompensation); });
 
   QMenu* monitor = m_menuBar->addMenu("Monitor(&M)");
-  connect(item(monitor, "Reset Device", "menuResetDevice"), &QAction::triggered, this, [this] {
+  connect(item(monitor, N_("Reset Device"), "menuResetDevice"), &QAction::triggered, this, [this] {
     m_bJobRun = 0;  // a device search or a monitor stops at its next turn
     RunOperation(ResetDeviceOperation(true));
   });
-  connect(item(monitor, "Monitor PV", "32807"), &QAction::triggered, this,
+  connect(item(monitor, N_("Monitor PV"), "32807"), &QAction::triggered, this,
           [this] { ShowPage(13); });
-  connect(item(monitor, "Monitor Loop", "32808"), &QAction::triggered, this,
+  connect(item(monitor, N_("Monitor Loop"), "32808"), &QAction::triggered, this,
           [this] { ShowPage(14); });
-  connect(item(monitor, "Monitor Percentage", "32809"), &QAction::triggered, this,
+  connect(item(monitor, N_("Monitor Percentage"), "32809"), &QAction::triggered, this,
           [this] { ShowPage(15); });
-  connect(item(monitor, "Monitor All", "32806"), &QAction::triggered, this, [this] {
+  connect(item(monitor, N_("Monitor All"), "32806"), &QAction::triggered, this, [this] {
     ShowPage(kProcessMonitorPage, [this] { m_processMonitoringDlg->OnBnClickedStart(); });
   });
 
   QMenu* tools = m_menuBar->addMenu("Tools(&T)");
-  connect(item(tools, "Online Test", "menuOnlineTest"), &QAction::triggered, this,
+  connect(item(tools, N_("Online Test"), "menuOnlineTest"), &QAction::triggered, this,
           [this] { RunOnlineTest(); });
-  connect(item(tools, "Polling", "menuPolling"), &QAction::triggered, this,
+  connect(item(tools, N_("Polling"), "menuPolling"), &QAction::triggered, this,
           [this] { StartDeviceSearch(*this, false); });
-  connect(item(tools, "Restore", "menuRestore"), &QAction::triggered, this,
+  connect(item(tools, N_("Restore"), "menuRestore"), &QAction::triggered, this,
           [this] { RunOperation(RestoreFactoryDefaultOperation()); });
-  connect(item(tools, "Calculator", "32819"), &QAction::triggered, this, [this] {
+  connect(item(tools, N_("Calculator"), "32819"), &QAction::triggered, this, [this] {
     CCalculateDlg calculator(this);
     calculator.exec();
   });
-  connect(item(tools, "Default Parameters", "32814"), &QAction::triggered, this, [this] {
+  connect(item(tools, N_("Default Parameters"), "32814"), &QAction::triggered, this, [this] {
     CDefaultSetDlg defaults(this);
     if (defaults.exec() == QDialog::Accepted) ApplySettings();
   });
 
   // There is no system menu to carry "About" here: it ends the last menu.
   QMenu* info = m_menuBar->addMenu("Info Look(&L)");
-  connect(item(info, "Hardware/Software Infomations", "32845"), &QAction::triggered, this,
+  connect(item(info, N_("Hardware/Software Infomations"), "32845"), &QAction::triggered, this,
           [this] { ShowPage(16); });
-  connect(item(info, "Communication Log", "communicationLogMenu"), &QAction::triggered, this,
+  connect(item(info, N_("Communication Log"), "communicationLogMenu"), &QAction::triggered, this,
           &CMorvaneDlg::ShowCommunicationLog);
-  connect(item(info, "Device History", "deviceHistoryMenu"), &QAction::triggered, this,
+  connect(item(info, N_("Device History"), "deviceHistoryMenu"), &QAction::triggered, this,
           &CMorvaneDlg::ShowDeviceHistoryWindow);
   info->addSeparator();
-  connect(item(info, "About  Tellavo(&A)...", "16"), &QAction::triggered, this,
+  connect(item(info, N_("About  Tellavo(&A)..."), "16"), &QAction::triggered, this,
           &CMorvaneDlg::OnAbout);
 }
 
 QString LinkPaneText(const AppSettings& settings) {
-  if (settings.link.empty()) return QString("Serial Port : COM%1").arg(settings.portIndex + 1);
+  if (settings.link.empty()) return Tr("Serial Port : COM%1").arg(settings.portIndex + 1);
   HartIpAddress address;
   if (ParseHartIpName(settings.link, address, nullptr))
     return QString("HART-IP : %1:%2").arg(QString::fromStdString(address.host)).arg(address.port);
-  return "Serial Port : " + QString::fromStdString(settings.link);
+  return Tr("Serial Port : ") + QString::fromStdString(settings.link);
 }
 
 void CMorvaneDlg::ShowDeviceHistoryWindow() {
@@ -275,26 +277,26 @@ void CMorvaneDlg::BuildTree() {
     node->setData(0, Qt::UserRole, data);
     return node;
   };
-  QTreeWidgetItem* calibration = add(nullptr, "Factory Calibration", kGroup);
-  add(calibration, "PV Parameters", 11);
-  add(calibration, "Loop & PGA Settings", 12);
-  add(calibration, "Pressure Calibration", 13);
-  add(calibration, "Calibration Check", kCalibrationCheck);
-  QTreeWidgetItem* subentry = add(nullptr, "Subentry Settings", kGroup);
-  add(subentry, "Instrument Number", 21);
-  add(subentry, "Instrument Detail", 22);
-  add(subentry, "Rerange Without Pressure", 23);
-  add(subentry, "Two Point Trim", 24);
-  add(subentry, "Loop Out Character", 25);
-  add(subentry, "Damping Time", 26);
-  add(subentry, "Filter", 27);
-  add(subentry, "Special Parameters Settings", 28);
-  add(subentry, "SV Settings", 29);
-  add(nullptr, "Monitor Process", kMonitorProcess);
-  add(nullptr, "Device Reset", kDeviceReset);
-  add(nullptr, "Online Test", kOnlineTest);
-  add(nullptr, "Polling Device", kPollingDevice);
-  add(nullptr, "Stop Communication", kStopCommunication);
+  QTreeWidgetItem* calibration = add(nullptr, N_("Factory Calibration"), kGroup);
+  add(calibration, N_("PV Parameters"), 11);
+  add(calibration, N_("Loop & PGA Settings"), 12);
+  add(calibration, N_("Pressure Calibration"), 13);
+  add(calibration, N_("Calibration Check"), kCalibrationCheck);
+  QTreeWidgetItem* subentry = add(nullptr, N_("Subentry Settings"), kGroup);
+  add(subentry, N_("Instrument Number"), 21);
+  add(subentry, N_("Instrument Detail"), 22);
+  add(subentry, N_("Rerange Without Pressure"), 23);
+  add(subentry, N_("Two Point Trim"), 24);
+  add(subentry, N_("Loop Out Character"), 25);
+  add(subentry, N_("Damping Time"), 26);
+  add(subentry, N_("Filter"), 27);
+  add(subentry, N_("Special Parameters Settings"), 28);
+  add(subentry, N_("SV Settings"), 29);
+  add(nullptr, N_("Monitor Process"), kMonitorProcess);
+  add(nullptr, N_("Device Reset"), kDeviceReset);
+  add(nullptr, N_("Online Test"), kOnlineTest);
+  add(nullptr, N_("Polling Device"), kPollingDevice);
+  add(nullptr, N_("Stop Communication"), kStopCommunication);
   calibration->setExpanded(true);
   subentry->setExpanded(true);
   connect(m_tree, &NavigationTree::itemLabelClicked, this, &CMorvaneDlg::OnTreeItemClicked);
@@ -347,7 +349,7 @@ void CMorvaneDlg::BuildPages() {
 
 void CMorvaneDlg::ApplySettings() {
   AppSettings& settings = TheAppSettings();
-  m_panes[3]->setText(settings.onlineTestAll == 1 ? "Normal" : "Broadcast");
+  ShowSourceText(m_panes[3], settings.onlineTestAll == 1 ? N_("Normal") : N_("Broadcast"));
   m_panes[4]->setText(LinkPaneText(settings));
   {
     DeviceState& ds = TheDeviceState();
@@ -481,7 +483,7 @@ void CMorvaneDlg::ShowRecordsStatus() {
   const DeviceRecorder::Status status =
       recorder ? recorder->CurrentStatus() : DeviceRecorder::Status{};
   const QString text = RecordsPaneText(status);
-  m_panes[0]->setText(text);
+  ShowSourceText(m_panes[0], text);
   m_panes[0]->setToolTip(text == "Ready" ? QString() : text);
   const QString off = RecordsOffMessage(status);
   if (off.isEmpty() || m_recordsOffShown) return;

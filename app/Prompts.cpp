@@ -7,6 +7,7 @@
 #include <atomic>
 #include <functional>
 
+#include "Language.h"
 #include "UiThreadQueue.h"
 
 namespace {
@@ -81,13 +82,14 @@ void SetThePrompts(Prompts* prompts) {
   installedPrompts.store(prompts);
 }
 
+// Messages are written in the program's own words and shown in the language in force.
 void ShowMessage(const QString& text) {
-  OnUiThread([&] { CurrentPrompts().Message(text); });
+  OnUiThread([&] { CurrentPrompts().Message(Tr(text)); });
 }
 
 bool AskConfirm(const QString& text) {
   bool ok = false;
-  OnUiThread([&] { ok = CurrentPrompts().Confirm(text); });
+  OnUiThread([&] { ok = CurrentPrompts().Confirm(Tr(text)); });
   return ok;
 }
 

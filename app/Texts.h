@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "HartLink.h"
+#include "Language.h"
 
 namespace Texts {
 
-inline constexpr char kPortError[] = "Communication Port Error";
-inline constexpr char kNoDevice[] = "No Device";
-inline constexpr char kBusy[] = "Busy!Try later.";
+inline constexpr char kPortError[] = N_("Communication Port Error");
+inline constexpr char kNoDevice[] = N_("No Device");
+inline constexpr char kBusy[] = N_("Busy!Try later.");
 // Some operations spell it with a blank.
-inline constexpr char kBusySpaced[] = "Busy! Try later.";
-inline constexpr char kSearchConfirm[] = "Online Device Searching?";
+inline constexpr char kBusySpaced[] = N_("Busy! Try later.");
+inline constexpr char kSearchConfirm[] = N_("Online Device Searching?");
 
 // "Communication Failure:%s" with the text of the result (the device's own words when it
 // refused); a few operations write "Communication Failure: %s".

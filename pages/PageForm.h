@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Language.h"  // N_ marks the texts a page keeps in constants and lists
+
 class QCheckBox;
 class QComboBox;
 class QGridLayout;

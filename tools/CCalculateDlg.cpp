@@ -13,8 +13,8 @@
 
 namespace {
 
-const char* const kEnterANumber = "请输入一个数字。";
-const char* const kEnterAPositiveInteger = "请输入一个正整数。";
+const char* const kEnterANumber = N_("请输入一个数字。");
+const char* const kEnterAPositiveInteger = N_("请输入一个正整数。");
 
 // The count fields take a whole number from 0 to 4294967295.
 std::optional<uint32_t> TypedCount(const QString& text) {

@@ -9,8 +9,8 @@
 #include "PageRecord.h"
 
 namespace {
-const char* const kDamping = "Damping Time";
-const char* const kSeconds = "s";
+const char* const kDamping = N_("Damping Time");
+const char* const kSeconds = N_("s");
 }  // namespace
 
 CDampingTimeDlg::CDampingTimeDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 149, "Damping Time") {

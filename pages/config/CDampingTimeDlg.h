@@ -2,12 +2,13 @@
 // and written with command 34, which answers with the value the device applied.
 #pragma once
 
+#include "Language.h"
 #include "PageDialog.h"
 
 class QLineEdit;
 
 // The damping a transmitter takes, 0 to 100 s both included, and the message for any other.
-inline constexpr char kInvalidDamping[] = "Invalid Damping Time";
+inline constexpr char kInvalidDamping[] = N_("Invalid Damping Time");
 inline bool DampingInRange(double seconds) {
   return seconds >= 0 && seconds <= 100;
 }

@@ -8,8 +8,8 @@
 #include "PageRecord.h"
 
 namespace {
-const char* const kInhibition = "Inhibition ratio";
-const char* const kPercent = "%";
+const char* const kInhibition = N_("Inhibition ratio");
+const char* const kPercent = N_("%");
 }  // namespace
 
 CFilterSetDlg::CFilterSetDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 151, "Filter") {

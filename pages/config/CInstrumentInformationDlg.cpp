@@ -13,9 +13,9 @@
 
 namespace {
 
-const char* const kYearError = "Year Input Error";
-const char* const kMonthError = "Month Input Error";
-const char* const kDayError = "Day Input Error";
+const char* const kYearError = N_("Year Input Error");
+const char* const kMonthError = N_("Month Input Error");
+const char* const kDayError = N_("Day Input Error");
 
 constexpr int kTagChars = 8;
 constexpr int kDescriptorChars = 16;

@@ -10,12 +10,12 @@
 #include "PageRecord.h"
 
 namespace {
-const char* const kInvalidPollingAddress = "短地址数据不合理";
-const char* const kInvalidAssemblyNumber = "当前装配编号数据不合理";
+const char* const kInvalidPollingAddress = N_("短地址数据不合理");
+const char* const kInvalidAssemblyNumber = N_("当前装配编号数据不合理");
 // The final assembly number travels in 24 bits; 0x800000 is the largest the device takes.
 constexpr long long kMaxAssemblyNumber = 8388608;
-const char* const kPollingAddress = "Polling Address";
-const char* const kLotId = "Lot ID";
+const char* const kPollingAddress = N_("Polling Address");
+const char* const kLotId = N_("Lot ID");
 
 std::vector<RecordedValue> AssemblyValue(uint32_t number) {
   return {Recorded(value_name::kAssemblyNumber, Decimal(number).toStdString())};

@@ -10,14 +10,14 @@
 #include "Texts.h"
 
 namespace {
-const char* const kLoopFunction = "Loop Function";
+const char* const kLoopFunction = N_("Loop Function");
 }  // namespace
 
 COutputCharacteristicDlg::COutputCharacteristicDlg(CMorvaneDlg* mainDlg)
     : PageDialog(mainDlg, 147, "Loop Out Character") {
   PageForm form(this);
   form.Group(kLoopFunction);
-  m_comboFunction = form.Row(kLoopFunction).Combo(1211, {"Linear", "SQRT"});
+  m_comboFunction = form.Row(kLoopFunction).Combo(1211, {N_("Linear"), N_("SQRT")});
   connect(form.Button("Read", 1203), &QPushButton::clicked, this,
           &COutputCharacteristicDlg::OnBnClickedRead);
   connect(form.Button("Update", 1204), &QPushButton::clicked, this,

@@ -13,7 +13,7 @@
 
 namespace {
 
-const char* const kInvalidDutyCycle = "Invalid Duty Cycle";
+const char* const kInvalidDutyCycle = N_("Invalid Duty Cycle");
 
 struct SvSettings {
   uint8_t displayMode = 0;
@@ -22,8 +22,8 @@ struct SvSettings {
 };
 
 // The SV's display mode has a name of its own: "Display Mode" is the PV's.
-const char* const kSvDisplayMode = "SV Display Mode";
-const char* const kDutyCycle = "Display Duty Cycle";
+const char* const kSvDisplayMode = N_("SV Display Mode");
+const char* const kDutyCycle = N_("Display Duty Cycle");
 
 std::vector<RecordedValue> SvValues(const QStringList& modes, int mode, int dutyCycle) {
   return {Recorded(kSvDisplayMode, ChoiceText(modes, mode)),
@@ -49,7 +49,8 @@ CSVParamDlg::CSVParamDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 153, "SV Se
       edit->setReadOnly(true);
   }
   m_comboDisplay =
-      form.Row("Display Mode").Combo(1626, {"SV Display Off", "SV ON C", "SV ON F", "SV On K"});
+      form.Row("Display Mode")
+          .Combo(1626, {N_("SV Display Off"), N_("SV ON C"), N_("SV ON F"), N_("SV On K")});
   {
     FormRow row = form.Row("Display Duty Cycle");
     m_editDutyCycle = row.Edit(1627);

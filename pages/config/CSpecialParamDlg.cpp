@@ -59,8 +59,8 @@ uint8_t ChosenOr(int index, uint8_t read) {
 
 // The units of the compensation values in the records, in the order of m_editComp.
 const char* const kCompUnits[] = {"℃", "%", "m2", "g/cm3", "m", ""};
-const char* const kZeroTrim = "Zero Trim";
-const char* const kDensityComp = "Density compensation function";
+const char* const kZeroTrim = N_("Zero Trim");
+const char* const kDensityComp = N_("Density compensation function");
 
 // What an Update sends: the typed values, and the choices made (what the device reported
 // for a list with nothing chosen).
@@ -93,7 +93,7 @@ const QStringList& CSpecialParamDlg::AlarmTypeTexts() {
   return texts;
 }
 const QStringList& CSpecialParamDlg::DisplayModeTexts() {
-  static const QStringList texts = {"Display PV ", "Display F.S.%", "Display Loop mA"};
+  static const QStringList texts = {N_("Display PV "), N_("Display F.S.%"), N_("Display Loop mA")};
   return texts;
 }
 const QStringList& CSpecialParamDlg::NumberFormatTexts() {
@@ -158,14 +158,14 @@ CSpecialParamDlg::CSpecialParamDlg(CMorvaneDlg* mainDlg)
     if (unit) row.Unit(QString::fromUtf8(unit));
     return edit;
   };
-  m_editComp[0] = compRow("Thermal Effective", 1220, "℃ (≥0℃)");
-  m_comboDensityComp =
-      form.Row("Density compensation function")
-          .Combo(1223, {"No compensation", "1-order compensation", "2-order compensation"});
-  m_editComp[1] = compRow("Thermal Direct Loop Trim", 1190, "%(-50%~50%)");
-  m_editComp[2] = compRow("Area", 1194, "m2(>0)");
-  m_editComp[3] = compRow("Density", 1192, "g/cm3(0.000081~22.65)");
-  m_editComp[4] = compRow("High", 1193, "m");
+  m_editComp[0] = compRow(N_("Thermal Effective"), 1220, N_("℃ (≥0℃)"));
+  m_comboDensityComp = form.Row("Density compensation function")
+                           .Combo(1223, {N_("No compensation"), N_("1-order compensation"),
+                                         N_("2-order compensation")});
+  m_editComp[1] = compRow(N_("Thermal Direct Loop Trim"), 1190, N_("%(-50%~50%)"));
+  m_editComp[2] = compRow(N_("Area"), 1194, N_("m2(>0)"));
+  m_editComp[3] = compRow(N_("Density"), 1192, N_("g/cm3(0.000081~22.65)"));
+  m_editComp[4] = compRow(N_("High"), 1193, N_("m"));
   m_editComp[5] = compRow("Pitot Coefficient", 1196, nullptr);
   m_comboAlarm = form.Row("Loop Alarm Type").Combo(1216, AlarmTypeTexts());
   m_comboDisplay = form.Row("Display Mode").Combo(1217, DisplayModeTexts());

@@ -18,10 +18,12 @@
 namespace {
 
 const QStringList kSensorTypes = {
-    "PS32 Capacity Ceramic",      "PS18 Capacity Ceramic",   "181 Piezoresistive Ceramic",
-    "182 Piezoresistive Ceramic", "Piezoresistive Silicon",  "Metal Capacitive Sensor",
-    "Magnetism rolling board",    "High Stability Sililcon", "MIDA Sapphire Silicon",
-    "Sputtered Thin Film",        "Strain Type Sensor",      "Weighting sensor",
+    N_("PS32 Capacity Ceramic"),      N_("PS18 Capacity Ceramic"),
+    N_("181 Piezoresistive Ceramic"), N_("182 Piezoresistive Ceramic"),
+    N_("Piezoresistive Silicon"),     N_("Metal Capacitive Sensor"),
+    N_("Magnetism rolling board"),    N_("High Stability Sililcon"),
+    N_("MIDA Sapphire Silicon"),      N_("Sputtered Thin Film"),
+    N_("Strain Type Sensor"),         N_("Weighting sensor"),
 };
 constexpr int kMetalCapacitive = 5;  // the one sensor whose range index can be chosen
 constexpr int kWeighting = 11;
@@ -61,7 +63,7 @@ struct PvReading {
   uint8_t pressureMode = 0;
 };
 
-const char* const kPressureMode = "Pressure Modes";
+const char* const kPressureMode = N_("Pressure Modes");
 
 }  // namespace
 
@@ -83,7 +85,8 @@ CComprehensiveParamDlg::CComprehensiveParamDlg(CMorvaneDlg* mainDlg)
     ranges << range.text;
   m_comboRangeIndex = form.Row("Range Index").Combo(1105, ranges);
   m_comboExcitation = form.Row("Sensor Excitation")
-                          .Combo(1231, {"+5V", "1.5mA", "1mA", "0.75mA", "0.5mA", "0.25mA"});
+                          .Combo(1231, {N_("+5V"), N_("1.5mA"), N_("1mA"), N_("0.75mA"),
+                                        N_("0.5mA"), N_("0.25mA")});
   // It follows the excitation: the user never chooses it.
   m_comboResistance =
       form.Row("Maximum Resistance").Combo(1109, {"", "1.25K", "1.5625K", "2.083K", "5K", "10K"});
@@ -100,12 +103,16 @@ CComprehensiveParamDlg::CComprehensiveParamDlg(CMorvaneDlg* mainDlg)
 
   form.Group("Special Configuration", 1);
   m_comboDisplayMode =
-      form.Row("Display Mode").Combo(1217, {"Display PV", "Display F.S.%", "Display Loop mA"});
-  m_comboAlarmType = form.Row("Loop Alarm Type").Combo(1216, {"20.8mA", "3.8mA", "Saturated"});
+      form.Row("Display Mode")
+          .Combo(1217, {N_("Display PV"), N_("Display F.S.%"), N_("Display Loop mA")});
+  m_comboAlarmType =
+      form.Row("Loop Alarm Type").Combo(1216, {N_("20.8mA"), N_("3.8mA"), N_("Saturated")});
   m_comboNumberFormat =
-      form.Row("Number Format").Combo(1218, {"Integer", "1 decimal", "2 decimal", "3 decimal"});
-  m_comboTransfer = form.Row("Transfer Function").Combo(1211, {"Linear", "SQRT"});
-  m_comboPressureMode = form.Row("Pressure Modes").Combo(1381, {"Gauge Modes", "Absolute Modes"});
+      form.Row("Number Format")
+          .Combo(1218, {N_("Integer"), N_("1 decimal"), N_("2 decimal"), N_("3 decimal")});
+  m_comboTransfer = form.Row("Transfer Function").Combo(1211, {N_("Linear"), N_("SQRT")});
+  m_comboPressureMode =
+      form.Row("Pressure Modes").Combo(1381, {N_("Gauge Modes"), N_("Absolute Modes")});
   m_comboPressureMode->setCurrentIndex(0);
 
   // The user's own choices only: the Read selecting an entry runs none of these.

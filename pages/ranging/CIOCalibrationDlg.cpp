@@ -18,8 +18,8 @@
 
 namespace {
 
-const char* const kFirstPointOut = "第一点值超出范围";
-const char* const kSecondPointOut = "第二点值超出范围";
+const char* const kFirstPointOut = N_("第一点值超出范围");
+const char* const kSecondPointOut = N_("第二点值超出范围");
 
 // The loop check's currents by radio index; the last radio takes the typed current.
 constexpr float kLoopCurrents[] = {3.8f, 4.0f, 8.0f, 12.0f, 16.0f, 20.0f, 20.8f};

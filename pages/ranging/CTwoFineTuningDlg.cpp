@@ -12,8 +12,8 @@
 
 namespace {
 
-const char* const kSampleFirst = "Check[Get]Button!";
-const char* const kZeroTrimConfirm = "Zero Trim ?";
+const char* const kSampleFirst = N_("Check[Get]Button!");
+const char* const kZeroTrimConfirm = N_("Zero Trim ?");
 
 // The unit labels spell the list's units without the leading blanks and end them with a
 // tab, all but "Gallon" and "g/cm3", which go without.

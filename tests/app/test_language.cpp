@@ -1,0 +1,165 @@
+// The program in English and in Chinese: every page, dialog and menu of the main window
+// walked in each language, the page messages in both, the switch back to the texts as built,
+// and "Language" in the settings file.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTreeWidget>
+#include <algorithm>
+#include <fstream>
+
+#include "AppSettings.h"
+#include "PageFixture.h"
+#include "Retranslate.h"
+
+namespace {
+
+// Every text a user reads in the open windows, one entry per place, but for the widgets of
+// `skipped` (pages whose texts are not marked for translation yet).
+QStringList VisibleTexts(const QList<QWidget*>& skipped = {}) {
+  QStringList texts;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+      if (std::any_of(skipped.begin(), skipped.end(),
+                      [w](QWidget* page) { return page == w || page->isAncestorOf(w); }))
+        continue;
+      if (w->isWindow()) texts << w->windowTitle();
+      texts << w->toolTip();
+      if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+      if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
+      if (auto* combo = qobject_cast<QComboBox*>(w))
+        for (int i = 0; i < combo->count(); ++i)
+          texts << combo->itemText(i);
+      if (auto* tree = qobject_cast<QTreeWidget*>(w))
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+          texts << (*it)->text(0);
+      for (QAction* action : w->actions())
+        texts << action->text();
+    }
+  }
+  texts.removeAll(QString());
+  return texts;
+}
+
+// The English words of the program's source texts, as the catalogue lists them.
+QSet<QString> SourceWords() {
+  QFile file(TRANSLATIONS_DIR "/morvane_zh_CN.ts");
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString ts = QString::fromUtf8(file.readAll());
+  QSet<QString> words;
+  static const QRegularExpression id(R"re(<message id="([^"]*)")re");
+  static const QRegularExpression word("[A-Za-z]{2,}");
+  for (auto m = id.globalMatch(ts); m.hasNext();)
+    for (auto w = word.globalMatch(m.next().captured(1)); w.hasNext();)
+      words << w.next().captured(0);
+  return words;
+}
+
+// Units, protocol and signal names, and names that stay as they are in Chinese.
+const QSet<QString> kKeptInChinese = {
+    "mA",  "PV", "SV",   "HART", "IP",   "COM", "CSV", "ASCII", "AD",      "ADC",   "DA",  "PGA",
+    "DIE", "RH", "Hart", "PS",   "MIDA", "kPa", "LRL", "URL",   "Tellavo", "yyyy",  "MM",  "dd",
+    "ms",  "Pa", "psi",  "cm",   "kg",   "mm",  "bar", "Start", "As",      "Found", "Left"};
+
+class LanguageTest : public PageFixture {
+ protected:
+  void TearDown() override {
+    ApplyLanguage(Language::AsBuilt);
+    PageFixture::TearDown();
+  }
+  // Pressure Calibration, the monitor pages and Calibration Check keep their texts as built.
+  QList<QWidget*> PagesAsBuilt() {
+    QList<QWidget*> pages;
+    for (int index : {2, 12, 13, 14, 15, 17})
+      pages << Page(index);
+    return pages;
+  }
+  // Switches as the Default Parameters dialog does: the language, then the settings shown.
+  bool Switch(Language language) {
+    const bool loaded = ApplyLanguage(language);
+    dlg->ApplySettings();
+    return loaded;
+  }
+  // Refuses a damping time out of range and a polling address out of range: the messages.
+  QStringList PageMessages() {
+    QWidget* damping = Page(8);
+    Type(Edit(damping, 1212), "101");
+    Click(damping, 1204);
+    QWidget* number = Page(3);
+    Type(Edit(number, 1188), "16");
+    Click(number, 1189);
+    return TakePrompts();
+  }
+};
+
+TEST_F(LanguageTest, EnglishShowsNoChineseCharacterAndSwitchesBackToTheTextsAsBuilt) {
+  const QList<QWidget*> skipped = PagesAsBuilt();
+  const QStringList asBuilt = VisibleTexts();
+  ASSERT_TRUE(asBuilt.contains("Hardware/Software Infomations"));
+  ASSERT_TRUE(asBuilt.contains("Station number："));
+
+  ASSERT_TRUE(Switch(Language::English));
+  const QStringList english = VisibleTexts(skipped);
+  static const QRegularExpression cjk(
+      "[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]");
+  for (const QString& text : english)
+    EXPECT_FALSE(text.contains(cjk)) << text.toStdString();
+  EXPECT_TRUE(english.contains("Hardware/Software Information"));
+  EXPECT_TRUE(english.contains("Station number:"));
+  EXPECT_EQ(PageMessages(), (QStringList{"Invalid Damping Time", "Invalid polling address"}));
+
+  Switch(Language::AsBuilt);
+  EXPECT_EQ(VisibleTexts(), asBuilt);
+  EXPECT_EQ(PageMessages(), (QStringList{"Invalid Damping Time", "短地址数据不合理"}));
+}
+
+TEST_F(LanguageTest, ChineseLeavesNoEnglishWordOfTheSourceTexts) {
+  const QList<QWidget*> skipped = PagesAsBuilt();
+  ASSERT_TRUE(Switch(Language::Chinese));
+  const QSet<QString> sourceWords = SourceWords();
+  ASSERT_TRUE(sourceWords.contains("Damping"));
+  static const QRegularExpression word("[A-Za-z]{2,}");
+  for (const QString& text : VisibleTexts(skipped))
+    for (auto w = word.globalMatch(text); w.hasNext();) {
+      const QString found = w.next().captured(0);
+      EXPECT_TRUE(!sourceWords.contains(found) || kKeptInChinese.contains(found))
+          << found.toStdString() << " in \"" << text.toStdString() << "\"";
+    }
+  EXPECT_EQ(PageMessages(), (QStringList{"阻尼时间无效", "短地址数据不合理"}));
+  // A status pane the program sets again after the switch is shown in the language too.
+  EXPECT_EQ(Pane(3), "正常");
+}
+
+TEST_F(LanguageTest, TheSettingsFileKeepsTheLanguageOnlyOnceChosen) {
+  AppSettings& settings = TheAppSettings();
+  SaveSettings(settings);
+  std::ifstream before("Morvane.ini");
+  const std::string plain((std::istreambuf_iterator<char>(before)), {});
+  EXPECT_EQ(plain.find("Language="), std::string::npos);
+
+  ASSERT_TRUE(ApplyLanguage(Language::Chinese));
+  EXPECT_EQ(settings.language, 2);
+  SaveSettings(settings);
+  settings.language = 0;
+  LoadSettings(settings);
+  EXPECT_EQ(settings.language, 2);
+
+  // As built again is written too, so the choice holds at the next start.
+  ApplyLanguage(Language::AsBuilt);
+  SaveSettings(settings);
+  std::ifstream after("Morvane.ini");
+  const std::string chosen((std::istreambuf_iterator<char>(after)), {});
+  EXPECT_NE(chosen.find("Language=0"), std::string::npos);
+}
+
+}  // namespace
