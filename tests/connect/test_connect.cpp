@@ -5,6 +5,9 @@
 
 #include "ConnectionTest.h"
 #include "PortList.h"
+#ifndef _WIN32
+#include "SimProcess.h"
+#endif
 #include "SimLoop.h"
 #include "SimulatedPort.h"
 
@@ -135,6 +138,30 @@ TEST_F(ConnectionTestRun, APortThatIsGoneIsNamedWithTheReason) {
   const ConnectionTestOutcome outcome = RunConnectionTest(ds, 0, stop);
   EXPECT_EQ(outcome.kind, ConnectionTestOutcome::Kind::PortFailed);
   EXPECT_EQ(outcome.portReason, "/dev/ttyUSB-gone: no such port");
+}
+#endif
+
+#ifndef _WIN32
+// What the user does with a gateway: its address typed into the dialog, then Test, here
+// against hart-sim serving its loop over HART-IP, both over UDP and over TCP.
+TEST(ConnectionTestGateway, NamesTheDeviceBehindAHartIpGateway) {
+  SimProcess sim("--address 0 --no-pacing --hartip 0");
+  const int port = sim.HartIpPort();
+  ASSERT_NE(port, 0) << "hart-sim serves no HART-IP";
+  for (const char* scheme : {"hartip://", "hartip+tcp://"}) {
+    const LinkChoice choice =
+        ReadLinkChoice(scheme + std::string("127.0.0.1:") + std::to_string(port), 2);
+    ASSERT_EQ(choice.kind, LinkChoice::Kind::HartIp) << scheme;
+    DeviceState ds;
+    std::atomic<bool> stop{false};
+    AimTestLink(ds, choice, ReplyTimeout::HartStandard);
+    const ConnectionTestOutcome outcome = RunConnectionTest(ds, 0, stop);
+    EXPECT_EQ(outcome.kind, ConnectionTestOutcome::Kind::Answered) << scheme << outcome.portReason;
+    EXPECT_EQ(outcome.tag, "PT-101") << scheme;
+    EXPECT_EQ(outcome.identity.deviceId, 0x0A0001u) << scheme;
+  }
+  EXPECT_NE(sim.Log().find("via HART-IP UDP"), std::string::npos);
+  EXPECT_NE(sim.Log().find("via HART-IP TCP"), std::string::npos);
 }
 #endif
 
