@@ -24,25 +24,13 @@
 #include "CMyTabCtrl.h"
 #include "Prompts.h"
 #include "check/CCalibrationCheckDlg.h"
+#include "support/CountingPrompts.h"
 
 namespace {
 
 constexpr int kTurnaroundMs = 20;
 constexpr int kCheckPage = 17;
 constexpr int kPoints = 9;
-
-// Prompts that answer at once and count what they were shown.
-class CountingPrompts final : public Prompts {
- public:
-  void Message(const QString& text) override {
-    ++messages;
-    std::fprintf(stderr, "bench_check: %s\n", qPrintable(text));
-  }
-  bool Confirm(const QString&) override { return true; }
-  QString SaveFile(const QString&, const QString&) override { return {}; }
-  QString OpenFile(const QString&, const QString&) override { return {}; }
-  int messages = 0;
-};
 
 // Pumps the UI until `done` holds; a tick wakes it to look again when nothing else does.
 template <class F>

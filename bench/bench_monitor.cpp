@@ -22,21 +22,13 @@
 #include "CMyTabCtrl.h"
 #include "Prompts.h"
 #include "TrendChart.h"
+#include "support/CountingPrompts.h"
 
 namespace {
 
 constexpr int kTurnaroundMs = 20;
 constexpr int kProcessMonitorPage = 12;
 constexpr int kPauseMs = 300;
-
-class CountingPrompts final : public Prompts {
- public:
-  void Message(const QString&) override { ++messages; }
-  bool Confirm(const QString&) override { return true; }
-  QString SaveFile(const QString&, const QString&) override { return {}; }
-  QString OpenFile(const QString&, const QString&) override { return {}; }
-  int messages = 0;
-};
 
 double ProcessCpuMs() {
   timespec t{};

@@ -35,23 +35,13 @@
 #include "DeviceRecorder.h"
 #include "Prompts.h"
 #include "RecordStore.h"
+#include "support/CountingPrompts.h"
 
 namespace {
 
 constexpr int kTurnaroundMs = 20;
 constexpr int kDampingPage = 8;
 constexpr int kPvParametersPage = 0;
-
-// Prompts that answer at once and count what they were shown.
-class CountingPrompts final : public Prompts {
- public:
-  void Message(const QString&) override { ++messages; }
-  bool Confirm(const QString&) override { return true; }
-  QString SaveFile(const QString&, const QString&) override { return file; }
-  QString OpenFile(const QString&, const QString&) override { return {}; }
-  int messages = 0;
-  QString file;  // what the save dialog answers
-};
 
 struct Run {
   double operationMs = 0;
