@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "HexBytes.h"
+#include "SimBytes.h"
 #include "SimLoop.h"
 
 inline std::vector<uint8_t> Joined(const std::vector<SimReplyPiece>& pieces) {
@@ -14,6 +15,13 @@ inline std::vector<uint8_t> Joined(const std::vector<SimReplyPiece>& pieces) {
   for (const SimReplyPiece& p : pieces)
     out.insert(out.end(), p.bytes.begin(), p.bytes.end());
   return out;
+}
+
+// A float as a request's four data bytes.
+inline std::vector<uint8_t> F(float v) {
+  std::vector<uint8_t> b(4);
+  simbytes::PutF32BE(b.data(), v);
+  return b;
 }
 
 inline std::vector<uint8_t> Send(SimLoop& loop, const std::vector<uint8_t>& request) {

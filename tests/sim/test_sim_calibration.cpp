@@ -14,11 +14,6 @@ namespace {
 
 using simbytes::F32BE;
 
-std::vector<uint8_t> F(float v) {
-  std::vector<uint8_t> b(4);
-  simbytes::PutF32BE(b.data(), v);
-  return b;
-}
 // A sensor trim's request: the unit (12 kPa) and the actual value.
 std::vector<uint8_t> KPa(float v) {
   std::vector<uint8_t> b = F(v);

@@ -10,11 +10,6 @@ namespace {
 
 using simbytes::F32BE;
 
-std::vector<uint8_t> F(float v) {
-  std::vector<uint8_t> b(4);
-  simbytes::PutF32BE(b.data(), v);
-  return b;
-}
 std::vector<uint8_t> Cat(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
