@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "AppIcon.h"
+#include "Language.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("100");
@@ -17,7 +18,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   row->addWidget(icon);
   row->addWidget(new QLabel("Tellavo V3.6.en", this), 1);
   layout->addLayout(row);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  // A button of our own text: a standard one takes Qt's word back at every language change.
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(N_("OK"), QDialogButtonBox::AcceptRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -257,7 +257,8 @@ void CMorvaneDlg::ShowDeviceHistoryWindow() {
   RecordsLocation where;
   QString error;
   if (!ParseRecordsLocation(QString::fromStdString(TheAppSettings().records), where, &error)) {
-    ShowMessage("Device History cannot be shown: " + error.toStdString());
+    const QString text = TrFormat("Device History cannot be shown: %s", error.toUtf8().constData());
+    ShowMessage(text.toStdString());
     return;
   }
   ShowDeviceHistory(this, where);

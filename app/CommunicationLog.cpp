@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "FrameText.h"
+#include "Language.h"
 #include "PcapTrace.h"
 #include "Prompts.h"
 #include "SafeFile.h"
@@ -96,7 +97,7 @@ QVariant FrameLogModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const LoggedFrame& frame = FrameAt(index.row());
   if (role == Qt::ToolTipRole && index.column() == kDirection)
-    return frame.fromDevice ? "From the device" : "To the device";
+    return frame.fromDevice ? Tr("From the device") : Tr("To the device");
   if (role == Qt::TextAlignmentRole && index.column() == kCommand)
     return int(Qt::AlignRight | Qt::AlignVCenter);
   if (role != Qt::DisplayRole) return {};
@@ -118,8 +119,10 @@ QVariant FrameLogModel::data(const QModelIndex& index, int role) const {
 
 QVariant FrameLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const kTitles[kColumnCount] = {"Time", "Dir", "Cmd", "Decode", "Bytes"};
-  return section >= 0 && section < kColumnCount ? kTitles[section] : QVariant();
+  // Asked again whenever the header is drawn: always in the language in force.
+  static const char* const kTitles[kColumnCount] = {N_("Time"), N_("Dir"), N_("Cmd"), N_("Decode"),
+                                                    N_("Bytes")};
+  return section >= 0 && section < kColumnCount ? Tr(kTitles[section]) : QVariant();
 }
 
 CommunicationLogDlg::CommunicationLogDlg(LinkMonitor& monitor, QWidget* parent)
@@ -206,8 +209,8 @@ void CommunicationLogDlg::OnFilterEdited() {
 
 void CommunicationLogDlg::UpdateCount() {
   const size_t kept = m_monitor.Frames().size();
-  QString text = QString("%1 of %2 frames shown").arg(m_model->rowCount()).arg(kept);
-  if (kept >= LinkMonitor::kCapacity) text += " (the last 10 000 are kept)";
+  QString text = Tr("%1 of %2 frames shown").arg(m_model->rowCount()).arg(kept);
+  if (kept >= LinkMonitor::kCapacity) text += Tr(" (the last 10 000 are kept)");
   m_count->setText(text);
 }
 
@@ -228,7 +231,7 @@ void CommunicationLogDlg::OnSave() {
     return;
   }
   const QString name = QDateTime::currentDateTime().toString("'hart-log-'yyyyMMdd-HHmmss'.pcap'");
-  const QString path = AskSaveFile("Capture (*.pcap)", name);
+  const QString path = AskSaveFile(Tr("Capture (*.pcap)"), name);
   if (path.isEmpty()) return;
   QString error;
   if (!WriteWholeFile(path, CaptureBytes(), &error)) ShowMessage(SaveFailureMessage(path, error));

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Encoding.h"
+#include "Language.h"
 
 namespace {
 
@@ -114,6 +115,8 @@ ConfigValues DecodeConfigImage(const ConfigImage& m) {
   return v;
 }
 
+// In the language in force: each text's format is translated, then filled; the numbers keep
+// their "%.4g".
 std::string ConfigImageProblem(const ConfigValues& v) {
   auto number = [](double x) {
     char text[64];
@@ -121,36 +124,43 @@ std::string ConfigImageProblem(const ConfigValues& v) {
     return std::string(text);
   };
   if (!FindUnit(v.unitCode))
-    return "its PV unit code " + std::to_string(v.unitCode) + " is none the device knows";
+    return TrFormat("its PV unit code %d is none the device knows", v.unitCode).toStdString();
   if (!std::isfinite(v.sensorLower) || !std::isfinite(v.sensorUpper) ||
       !(v.sensorLower < v.sensorUpper))
-    return "its sensor limits (" + number(v.sensorLower) + " to " + number(v.sensorUpper) +
-           ") are not a range";
+    return TrFormat("its sensor limits (%s to %s) are not a range", number(v.sensorLower).c_str(),
+                    number(v.sensorUpper).c_str())
+        .toStdString();
   // A float converted between units may land a hair outside the limits it was taken from.
   const double slack = 1e-5 * (std::fabs(v.sensorLower) + std::fabs(v.sensorUpper));
   const struct {
     const char* name;
     float value;
-  } bounded[] = {{"lower range value", v.lowerRange},
-                 {"upper range value", v.upperRange},
-                 {"PV lower range limit", v.pvLowerLimit},
-                 {"PV upper range limit", v.pvUpperLimit}};
+  } bounded[] = {{N_("lower range value"), v.lowerRange},
+                 {N_("upper range value"), v.upperRange},
+                 {N_("PV lower range limit"), v.pvLowerLimit},
+                 {N_("PV upper range limit"), v.pvUpperLimit}};
   for (const auto& b : bounded) {
-    if (!std::isfinite(b.value)) return std::string("its ") + b.name + " is not a number";
+    const QByteArray name = Tr(b.name).toUtf8();
+    if (!std::isfinite(b.value))
+      return TrFormat("its %s is not a number", name.constData()).toStdString();
     if (b.value < v.sensorLower - slack || b.value > v.sensorUpper + slack)
-      return std::string("its ") + b.name + " " + number(b.value) +
-             " lies outside the sensor limits " + number(v.sensorLower) + " to " +
-             number(v.sensorUpper);
+      return TrFormat("its %s %s lies outside the sensor limits %s to %s", name.constData(),
+                      number(b.value).c_str(), number(v.sensorLower).c_str(),
+                      number(v.sensorUpper).c_str())
+          .toStdString();
   }
-  if (!std::isfinite(v.zeroTrim)) return "its zero trim is not a number";
+  if (!std::isfinite(v.zeroTrim)) return Tr("its zero trim is not a number").toStdString();
   if (!(v.damping >= 0 && v.damping <= 100))
-    return "its damping " + number(v.damping) + " s lies outside 0 to 100 s";
+    return TrFormat("its damping %s s lies outside 0 to 100 s", number(v.damping).c_str())
+        .toStdString();
   if (v.transferFunction > 1)
-    return "its transfer function code " + std::to_string(v.transferFunction) +
-           " is neither linear nor square root";
+    return TrFormat("its transfer function code %d is neither linear nor square root",
+                    v.transferFunction)
+        .toStdString();
   if (v.temperaturePoints > kConfigMaxTemperatures)
-    return "it claims " + std::to_string(v.temperaturePoints) + " temperature points (at most " +
-           std::to_string(kConfigMaxTemperatures) + ")";
+    return TrFormat("it claims %d temperature points (at most %d)", v.temperaturePoints,
+                    kConfigMaxTemperatures)
+        .toStdString();
   return {};
 }
 

@@ -55,16 +55,19 @@ std::string TrimmedTag(const ConfigValues& values) {
 // The device a file configures, by its tag (or "the device" without one).
 std::string DeviceLabel(const ConfigValues& values) {
   const std::string tag = TrimmedTag(values);
-  return tag.empty() ? "the device" : tag;
+  return tag.empty() ? Tr("the device").toStdString() : tag;
 }
 
 std::string DownloadQuestion(const std::string& fileName, const ConfigValues& v) {
-  char range[96];
-  std::snprintf(range, sizeof range, "%.4f to %.4f %s", v.lowerRange, v.upperRange,
-                DeviceUnitName(v.unitCode));
-  return "Write " + fileName + " into the device?\n\nTag: " + DeviceLabel(v) +
-         "\nPV range: " + range +
-         "\n\nThe device's whole configuration will be overwritten with the file's.";
+  const QByteArray range = TrFormat("%.4f to %.4f %s", static_cast<double>(v.lowerRange),
+                                    static_cast<double>(v.upperRange), DeviceUnitName(v.unitCode))
+                               .toUtf8();
+  // Each line its own text: a catalogue's id keeps no line break.
+  return (TrFormat("Write %s into the device?", fileName.c_str()) + "\n\n" +
+          TrFormat("Tag: %s", DeviceLabel(v).c_str()) + "\n" +
+          TrFormat("PV range: %s", range.constData()) + "\n\n" +
+          Tr("The device's whole configuration will be overwritten with the file's."))
+      .toStdString();
 }
 
 // Writes the blocks, counting those the device took; the failure is shown and returned.
@@ -155,15 +158,16 @@ bool SaveConfigFile(const QString& path, const ConfigImage& image, QString* erro
 std::optional<ConfigImage> LoadConfigFile(const QString& path, std::string& refusal) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    refusal = "Open Index File Error";
+    refusal = N_("Open Index File Error");
     return std::nullopt;
   }
   // One byte more than an image tells a longer file apart without reading all of it.
   const QByteArray bytes = file.read(kConfigImageSize + 1);
   const qint64 size = bytes.size() > kConfigImageSize ? file.size() : bytes.size();
   if (size != kConfigImageSize) {
-    refusal = "Not a configuration file (" + std::to_string(size) + " bytes, " +
-              std::to_string(kConfigImageSize) + " expected)";
+    refusal = TrFormat("Not a configuration file (%lld bytes, %d expected)",
+                       static_cast<long long>(size), kConfigImageSize)
+                  .toStdString();
     return std::nullopt;
   }
   ConfigImage image;
@@ -222,8 +226,10 @@ void DownloadConfiguration(BackgroundJob& job, DeviceOperationHost& host, Device
   const ConfigValues values = DecodeConfigImage(*image);
   const QString fileName = QFileInfo(path).fileName();
   if (const std::string problem = ConfigImageProblem(values); !problem.empty()) {
-    host.ShowMessage(fileName.toStdString() + " cannot be written into a device: " + problem +
-                     ".\nNothing was sent.");
+    host.ShowMessage((TrFormat("%s cannot be written into a device: %s.",
+                               fileName.toUtf8().constData(), problem.c_str()) +
+                      "\n" + Tr("Nothing was sent."))
+                         .toStdString());
     host.SetProgressPos(0);
     return;
   }
@@ -244,6 +250,7 @@ void DownloadConfiguration(BackgroundJob& job, DeviceOperationHost& host, Device
   if (result != HART_OK) return;
   host.OnUiThread([&] { show(values); });
   Finish(host, ds);
-  host.ShowMessage("Download complete: " + std::to_string(kConfigBlocks) + " blocks written to " +
-                   label);
+  const QString done =
+      TrFormat("Download complete: %d blocks written to %s", kConfigBlocks, label.c_str());
+  host.ShowMessage(done.toStdString());
 }

@@ -22,6 +22,7 @@
 #include "ConfigCompare.h"
 #include "ConfigTransfer.h"
 #include "Prompts.h"
+#include "Retranslate.h"
 #include "SafeFile.h"
 #include "Texts.h"
 #include "UiThreadQueue.h"
@@ -83,13 +84,13 @@ constexpr int kFilterPauseMs = 150;
 // SQLite file is "no records yet" rather than a new, empty database.
 std::unique_ptr<RecordStore> OpenForReading(const RecordsLocation& where, QString* error) {
   if (where.kind == RecordsLocation::Kind::None) {
-    *error = "no records are kept (Records=none in the settings)";
+    *error = Tr("no records are kept (Records=none in the settings)");
     return nullptr;
   }
   if (where.kind == RecordsLocation::Kind::SQLite) {
     const QString path = where.file.isEmpty() ? QStringLiteral("Records.db") : where.file;
     if (!QFileInfo::exists(path)) {
-      *error = QString("no records yet (%1 does not exist)").arg(path);
+      *error = Tr("no records yet (%1 does not exist)").arg(path);
       return nullptr;
     }
   }
@@ -113,8 +114,13 @@ QString Grouped(qint64 n) {
   return digits;
 }
 
+// The filter as typed, in quotes (outside the texts: a catalogue's id keeps no quote).
+QString Quoted(const QString& text) {
+  return '"' + text + '"';
+}
+
 QString RecordCount(qint64 n) {
-  return Grouped(n) + (n == 1 ? " record" : " records");
+  return (n == 1 ? Tr("%1 record") : Tr("%1 records")).arg(Grouped(n));
 }
 
 QTableWidget* MakeTable(QWidget* parent, const char* name, const char* accessibleName,
@@ -164,8 +170,10 @@ std::optional<ConfigImage> ReadDeviceNow(BackgroundJob& job, DeviceOperationHost
   if (!ConnectDevice(ds, host, "Device History > Compare", &found) || !job.Running())
     return std::nullopt;
   if (QString::fromStdString(found).compare(device, Qt::CaseInsensitive) != 0) {
-    host.ShowMessage("The device at station number " + std::to_string(host.PollAddress()) + " is " +
-                     found + ", not " + device.toStdString() + ".\nNothing was read.");
+    host.ShowMessage((TrFormat("The device at station number %d is %s, not %s.", host.PollAddress(),
+                               found.c_str(), device.toUtf8().constData()) +
+                      "\n" + Tr("Nothing was read."))
+                         .toStdString());
     return std::nullopt;
   }
   host.SetProgressRange(kProgressHigh);
@@ -260,10 +268,11 @@ DeviceHistoryDlg::DeviceHistoryDlg(const RecordsLocation& where, QWidget* parent
   setWindowTitle("Device History");
   resize(1180, 600);
 
-  m_deviceTable =
-      MakeTable(this, "devices", "Devices", {"Tag", "Long Address", "Last Seen", "Records"});
-  m_recordTable = MakeTable(this, "records", "Records",
-                            {"Time", "Station", "User", "Operation", "Detail", "Result"});
+  m_deviceTable = MakeTable(this, "devices", "Devices",
+                            {N_("Tag"), N_("Long Address"), N_("Last Seen"), N_("Records")});
+  m_recordTable = MakeTable(
+      this, "records", "Records",
+      {N_("Time"), N_("Station"), N_("User"), N_("Operation"), N_("Detail"), N_("Result")});
   const int digit = fontMetrics().horizontalAdvance('0');
   m_deviceTable->setColumnWidth(0, digit * 16);
   m_deviceTable->setColumnWidth(1, digit * 16);
@@ -286,9 +295,9 @@ DeviceHistoryDlg::DeviceHistoryDlg(const RecordsLocation& where, QWidget* parent
   m_count = new QLabel(this);
   m_count->setObjectName("recordCount");
   m_count->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  QPushButton* refresh = MakeButton(this, "Refresh", "buttonRefresh");
-  QPushButton* compare = MakeButton(this, "Compare...", "buttonCompare");
-  QPushButton* exportCsv = MakeButton(this, "Export CSV...", "buttonExportCsv");
+  QPushButton* refresh = MakeButton(this, N_("Refresh"), "buttonRefresh");
+  QPushButton* compare = MakeButton(this, N_("Compare..."), "buttonCompare");
+  QPushButton* exportCsv = MakeButton(this, N_("Export CSV..."), "buttonExportCsv");
 
   auto* filterRow = new QHBoxLayout;
   filterRow->addWidget(filterLabel);
@@ -369,7 +378,7 @@ void DeviceHistoryDlg::FillDevices(std::vector<DeviceSummary> devices, const QSt
       const DeviceSummary& d = m_devices[i];
       const int row = static_cast<int>(i);
       SetRow(m_deviceTable, row,
-             {d.tag, d.device.isEmpty() ? QStringLiteral("(not identified)") : d.device,
+             {d.tag, d.device.isEmpty() ? Tr("(not identified)") : d.device,
               LocalTime(d.lastSeenUtcMs), Grouped(d.records)});
       m_deviceTable->item(row, 3)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (d.device == chosen) chosenRow = row;
@@ -444,11 +453,11 @@ void DeviceHistoryDlg::FillRecords(std::vector<DeviceRecord> records, const QStr
 void DeviceHistoryDlg::ShowCount() {
   QString text;
   if (!m_error.isEmpty()) {
-    text = "Records cannot be read: " + m_error;
+    text = Tr("Records cannot be read: %1").arg(m_error);
   } else if (m_reading) {
-    text = "Reading the records...";
+    text = Tr("Reading the records...");
   } else if (m_devices.empty()) {
-    text = "The records hold no devices";
+    text = Tr("The records hold no devices");
   } else {
     qint64 total = 0;
     for (const DeviceSummary& d : m_devices)
@@ -456,15 +465,14 @@ void DeviceHistoryDlg::ShowCount() {
     const qint64 shown = static_cast<qint64>(m_shown.size());
     total = std::max(total, shown);  // records added since the device list was read
     if (m_shownFilter.isEmpty())
-      text = m_moreRecords
-                 ? QString("%1 newest of %2 shown").arg(Grouped(shown), RecordCount(total))
-                 : RecordCount(shown) + " shown";
+      text = m_moreRecords ? Tr("%1 newest of %2 shown").arg(Grouped(shown), RecordCount(total))
+                           : Tr("%1 shown").arg(RecordCount(shown));
     else if (m_moreRecords)
-      text = QString("%1 newest that contain \"%2\" shown (of %3)")
-                 .arg(RecordCount(shown), m_shownFilter, RecordCount(total));
+      text = Tr("%1 newest that contain %2 shown (of %3)")
+                 .arg(RecordCount(shown), Quoted(m_shownFilter), RecordCount(total));
     else
       text =
-          QString("%1 of %2 contain \"%3\"").arg(Grouped(shown), RecordCount(total), m_shownFilter);
+          Tr("%1 of %2 contain %3").arg(Grouped(shown), RecordCount(total), Quoted(m_shownFilter));
   }
   m_count->setText(text);
 }
@@ -490,7 +498,7 @@ void DeviceHistoryDlg::OnExportCsv() {
   device.replace('/', '_');
   const QString name =
       "history-" + device + QDateTime::currentDateTime().toString("'-'yyyyMMdd-HHmmss'.csv'");
-  const QString path = AskSaveFile("CSV (*.csv)", name);
+  const QString path = AskSaveFile(Tr("CSV (*.csv)"), name);
   if (path.isEmpty()) return;
   QString error;
   if (!WriteWholeFile(path, RecordsCsv(m_shown), &error))
@@ -517,17 +525,20 @@ ConfigCompareDlg::ConfigCompareDlg(std::shared_ptr<StoreReader> reader, const QS
       m_alive(std::make_shared<bool>(true)) {
   setObjectName("configCompare");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle("Compare - " + deviceLabel);
+  const QString title = Tr("Compare - %1").arg(deviceLabel);
+  setWindowTitle(title);
   resize(900, 640);
 
   auto* grid = new QGridLayout;
   const char* const sideNames[2] = {"Left", "Right"};
+  const char* const sideLabels[2] = {N_("Left:"), N_("Right:")};
   for (int side = 0; side < 2; ++side) {
-    auto* label = new QLabel(QString(sideNames[side]) + ":", this);
+    auto* label = new QLabel(sideLabels[side], this);
     m_choice[side] = new QComboBox(this);
     m_choice[side]->setObjectName(side == 0 ? "leftImage" : "rightImage");
     m_choice[side]->setAccessibleName(QString(sideNames[side]) + " image");
-    m_choice[side]->setPlaceholderText("Reading the device's uploads and downloads...");
+    const QString reading = Tr("Reading the device's uploads and downloads...");
+    m_choice[side]->setPlaceholderText(reading);
     m_choice[side]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     label->setBuddy(m_choice[side]);
     m_source[side] = new QLabel(this);
@@ -541,7 +552,7 @@ ConfigCompareDlg::ConfigCompareDlg(std::shared_ptr<StoreReader> reader, const QS
     connect(m_choice[side], &QComboBox::activated, this,
             [this, side](int index) { OnChoice(side, index); });
   }
-  m_table = MakeTable(this, "values", "Values", {"Value", "Left", "Right", "≠"});
+  m_table = MakeTable(this, "values", "Values", {N_("Value"), N_("Left"), N_("Right"), "≠"});
   const int digit = fontMetrics().horizontalAdvance('0');
   m_table->setColumnWidth(0, digit * 22);
   m_table->horizontalHeader()->setStretchLastSection(false);
@@ -586,10 +597,12 @@ void ConfigCompareDlg::FillChoices(std::vector<DeviceRecord> records, const QStr
       box->addItem(ImageSource(m_imageRecords[i]), static_cast<int>(i));
     box->addItem("Data file (.Hart)...", kChoiceFile);
     if (m_readDevice) box->addItem("The device now", kChoiceDevice);
-    box->setPlaceholderText("Choose an image");
+    const QString choose = Tr("Choose an image");
+    box->setPlaceholderText(choose);
     box->setCurrentIndex(-1);
   }
-  if (!error.isEmpty()) m_count->setText("The records cannot be read: " + error);
+  const QString unread = Tr("The records cannot be read: %1").arg(error);
+  if (!error.isEmpty()) m_count->setText(unread);
   // The two newest images to begin with: what changed last.
   const int count = static_cast<int>(m_imageRecords.size());
   for (int side = 0; side < 2; ++side) {
@@ -622,18 +635,19 @@ void ConfigCompareDlg::OnChoice(int side, int index) {
   if (choice >= 0) {
     LoadRecordImage(side, m_imageRecords[static_cast<size_t>(choice)]);
   } else if (fileImage) {
-    SetSide(side, *fileImage, "File " + QFileInfo(path).fileName());
+    SetSide(side, *fileImage, Tr("File %1").arg(QFileInfo(path).fileName()));
   } else if (choice == kChoiceDevice) {
     m_image[side].reset();
-    m_source[side]->setText("Reading the device...");
+    ShowSourceText(m_source[side], N_("Reading the device..."));
     ShowComparison();
     m_readDevice(m_device, [this, alive = m_alive, side, ask](std::optional<ConfigImage> image) {
       if (!*alive || ask != m_sideAsk[side]) return;
       if (image) {
-        SetSide(side, *image,
-                "The device, read at " + QDateTime::currentDateTime().toString("HH:mm:ss"));
+        SetSide(
+            side, *image,
+            Tr("The device, read at %1").arg(QDateTime::currentDateTime().toString("HH:mm:ss")));
       } else {
-        m_source[side]->setText("The device was not read");
+        ShowSourceText(m_source[side], N_("The device was not read"));
       }
     });
   }
@@ -641,7 +655,7 @@ void ConfigCompareDlg::OnChoice(int side, int index) {
 
 void ConfigCompareDlg::LoadRecordImage(int side, const DeviceRecord& record) {
   m_image[side].reset();
-  m_source[side]->setText("Reading the image...");
+  ShowSourceText(m_source[side], N_("Reading the image..."));
   ShowComparison();
   m_reader->Ask(
       m_sideLane[side],
@@ -650,9 +664,9 @@ void ConfigCompareDlg::LoadRecordImage(int side, const DeviceRecord& record) {
         if (store) bytes = store->Image(uid, &error);
         return [this, side, bytes = std::move(bytes), error] {
           if (!bytes || bytes->size() != kConfigImageSize) {
-            m_source[side]->setText(!error.isEmpty() ? "The image cannot be read: " + error
-                                    : !bytes         ? QStringLiteral("The record keeps no image")
-                                             : QString("The record's image has %1 bytes, not %2")
+            m_source[side]->setText(!error.isEmpty() ? Tr("The image cannot be read: %1").arg(error)
+                                    : !bytes         ? Tr("The record keeps no image")
+                                                     : Tr("The record's image has %1 bytes, not %2")
                                                    .arg(bytes->size())
                                                    .arg(kConfigImageSize));
             return;
@@ -675,7 +689,7 @@ void ConfigCompareDlg::ShowComparison() {
   m_table->clearContents();
   if (!m_image[0] || !m_image[1]) {
     m_table->setRowCount(0);
-    m_count->setText("Choose an image on each side");
+    ShowSourceText(m_count, N_("Choose an image on each side"));
     return;
   }
   const std::vector<ConfigCompareRow> rows =
@@ -697,9 +711,9 @@ void ConfigCompareDlg::ShowComparison() {
     }
   }
   const int differ = CountDifferences(rows);
-  m_count->setText(differ == 0   ? QStringLiteral("The two images hold the same values")
-                   : differ == 1 ? QStringLiteral("1 value differs")
-                                 : QString("%1 values differ").arg(differ));
+  m_count->setText(differ == 0   ? Tr("The two images hold the same values")
+                   : differ == 1 ? Tr("1 value differs")
+                                 : Tr("%1 values differ").arg(differ));
 }
 
 // ---- The main window's side ----

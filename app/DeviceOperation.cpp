@@ -16,7 +16,7 @@ bool OpenPortOrReport(DeviceState& ds, DeviceOperationHost& host) {
   }
   // The port names itself and why it did not open: "COM3 (/dev/ttyS2): no such port".
   host.ShowMessage(reason.empty() ? std::string(Texts::kPortError)
-                                  : std::string(Texts::kPortError) + "\n" + reason);
+                                  : Tr(Texts::kPortError).toStdString() + "\n" + reason);
   return false;
 }
 

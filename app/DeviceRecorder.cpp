@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FrameText.h"
+#include "Language.h"
 #include "RecordWriter.h"
 
 namespace {
@@ -212,16 +213,16 @@ void DeviceRecorder::WorkEnded(const WorkRecord& work) {
 
 QString RecordsPaneText(const DeviceRecorder::Status& status) {
   if (status.off)
-    return status.reason.isEmpty() ? QString("Records: off")
-                                   : QString("Records: off (%1)").arg(status.reason);
+    return status.reason.isEmpty() ? Tr("Records: off")
+                                   : Tr("Records: off (%1)").arg(status.reason);
   if (status.pending > 0 && !status.reason.isEmpty())
-    return QString("Records: %1 not yet saved (%2)").arg(status.pending).arg(status.reason);
-  return "Ready";
+    return Tr("Records: %1 not yet saved (%2)").arg(status.pending).arg(status.reason);
+  return N_("Ready");  // the status pane shows it in the language in force
 }
 
 QString RecordsOffMessage(const DeviceRecorder::Status& status) {
   if (!status.off || status.reason.isEmpty()) return {};
-  return "Records are off: " + status.reason;
+  return Tr("Records are off: %1").arg(status.reason);
 }
 
 QString RecordsJournalPath() {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "FrameText.h"
+#include "Language.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ FrameLayout Layout(const std::vector<uint8_t>& bytes) {
 }
 
 QString Poll(int address) {
-  return QString("poll %1").arg(address);
+  return Tr("poll %1").arg(address);
 }
 
 }  // namespace
@@ -37,15 +38,15 @@ std::vector<uint8_t> LoggedFrame::AnswerBytes() const {
 }
 
 QString FrameDecodeText(const LoggedFrame& frame) {
-  if (!frame.fromDevice && frame.result == HART_WRITE_FAILED) return "not written";
-  if (frame.fromDevice && frame.bytes.empty()) return "no reply";
+  if (!frame.fromDevice && frame.result == HART_WRITE_FAILED) return Tr("not written");
+  if (frame.fromDevice && frame.bytes.empty()) return Tr("no reply");
   QString text = QString::fromStdString(DescribeFrame(frame.AnswerBytes()));
-  if (frame.fromDevice && frame.result == HART_BAD_CHECKSUM) text += ", wrong check byte";
-  if (frame.fromDevice && frame.result == HART_NO_REPLY) text += ", incomplete";
+  if (frame.fromDevice && frame.result == HART_BAD_CHECKSUM) text += Tr(", wrong check byte");
+  if (frame.fromDevice && frame.result == HART_NO_REPLY) text += Tr(", incomplete");
   if (frame.skippedFrames > 0)
-    text += QString(", after %1 frame%2 not answering the request")
-                .arg(frame.skippedFrames)
-                .arg(frame.skippedFrames == 1 ? "" : "s");
+    text += (frame.skippedFrames == 1 ? Tr(", after %1 frame not answering the request")
+                                      : Tr(", after %1 frames not answering the request"))
+                .arg(frame.skippedFrames);
   return text;
 }
 
@@ -119,13 +120,13 @@ void LinkMonitor::NoteRequest(const LoggedFrame& frame) {
   if (!f.isLong) {
     m_lastShortPoll = a[0] & 0x0F;
     m_lastAddress.clear();
-    m_deviceText = "Short frame, " + Poll(m_lastShortPoll);
+    m_deviceText = Tr("Short frame, %1").arg(Poll(m_lastShortPoll));
   } else {
     m_lastShortPoll = -1;
     const bool broadcast = (a[0] & 0x3F) == 0 && a[1] == 0 && a[2] == 0 && a[3] == 0 && a[4] == 0;
     if (broadcast) {
       m_lastAddress.clear();
-      m_deviceText = "Broadcast";
+      m_deviceText = Tr("Broadcast");
     } else {
       m_lastAddress = QString::fromStdString(LongAddressText(a[0], a[1], a + 2));
       const auto known = m_pollByAddress.find(m_lastAddress);
@@ -138,9 +139,9 @@ void LinkMonitor::NoteRequest(const LoggedFrame& frame) {
 
 void LinkMonitor::NoteReply(const LoggedFrame& frame, bool parsed, const HartResponse& reply) {
   if (!parsed) {
-    m_statusText = frame.bytes.empty()                 ? "No reply"
-                   : frame.result == HART_BAD_CHECKSUM ? "Reply with a wrong check byte"
-                                                       : "Incomplete reply";
+    m_statusText = frame.bytes.empty()                 ? Tr("No reply")
+                   : frame.result == HART_BAD_CHECKSUM ? Tr("Reply with a wrong check byte")
+                                                       : Tr("Incomplete reply");
     m_statusToolTip = m_statusText;
     emit statusChanged();
     return;
@@ -157,27 +158,28 @@ void LinkMonitor::NoteReply(const LoggedFrame& frame, bool parsed, const HartRes
   QStringList tip;
   if (reply.responseCode & 0x80) {
     // The second byte then reports what went wrong on the wire, not the device's status.
-    m_statusText = "The device received a corrupted request";
+    m_statusText = Tr("The device received a corrupted request");
     tip << m_statusText
-        << QString("Communication status 0x%1").arg(reply.responseCode, 2, 16, QChar('0'));
+        << Tr("Communication status 0x%1").arg(reply.responseCode, 2, 16, QChar('0'));
   } else {
     m_statusText = QString::fromStdString(DeviceStatusText(reply.deviceStatus));
     if (reply.responseCode != 0) {
       const QString code =
-          QString("response code %1: %2")
+          Tr("response code %1: %2")
               .arg(reply.responseCode)
               .arg(QString::fromStdString(HartResponseCodeText(reply.responseCode, reply.command)));
       m_statusText +=
-          (HartIsWarningCode(reply.responseCode) ? "; warning, " : "; refused, ") + code;
+          (HartIsWarningCode(reply.responseCode) ? Tr("; warning, %1") : Tr("; refused, %1"))
+              .arg(code);
     }
-    tip << QString("Device status 0x%1 (command %2)")
+    tip << Tr("Device status 0x%1 (command %2)")
                .arg(reply.deviceStatus, 2, 16, QChar('0'))
                .arg(reply.command);
     for (int bit = 7; bit >= 0; --bit)
       tip << QString("%1 %2")
                  .arg((reply.deviceStatus & (1 << bit)) ? "[x]" : "[  ]")
                  .arg(DeviceStatusBitName(bit));
-    tip << QString("Response code %1").arg(reply.responseCode);
+    tip << Tr("Response code %1").arg(reply.responseCode);
   }
   m_statusToolTip = tip.join('\n');
   emit statusChanged();

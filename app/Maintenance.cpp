@@ -1,6 +1,8 @@
 #include "Maintenance.h"
 
+#include <QByteArray>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "DeviceRecord.h"
@@ -101,8 +103,9 @@ OperationResult BeginThermal(DeviceState& ds, DeviceOperationHost& host, const c
   const HartResult result = HartCmd221(ds, t, n);
   if (result != HART_OK) return Fail(host, result);
   if (t < 1 || t > ThermalBackup::kPoints)
-    return Refuse(host, "Device reports " + std::to_string(t) +
-                            " temperature points (1 to 8 can be compensated)");
+    return Refuse(host,
+                  TrFormat("Device reports %d temperature points (1 to 8 can be compensated)", t)
+                      .toStdString());
   points = t;
   host.SetProgressPos(2);
   return OperationResult::Done;
@@ -140,15 +143,15 @@ HartResult DeviceName(DeviceState& ds, std::string& name, std::string& tag) {
   return HART_OK;
 }
 
-// Asks before the device's thermal compensation is overwritten, naming the device in place
-// of the question's %s. Done when the user agreed; `name` and `tag` are the device's.
-OperationResult AskThermal(DeviceState& ds, DeviceOperationHost& host, const std::string& question,
+// Asks before the device's thermal compensation is overwritten, the question naming the
+// device. Done when the user agreed; `name` and `tag` are the device's.
+OperationResult AskThermal(DeviceState& ds, DeviceOperationHost& host,
+                           const std::function<QString(const QByteArray& name)>& question,
                            std::string& name, std::string& tag) {
   if (const HartResult result = DeviceName(ds, name, tag); result != HART_OK)
     return Fail(host, result);
-  std::string text = question;
-  text.replace(text.find("%s"), 2, name);
-  if (host.Confirm(text)) return OperationResult::Done;
+  if (host.Confirm(question(QByteArray::fromStdString(name)).toStdString()))
+    return OperationResult::Done;
   host.SetProgressPos(0);
   return OperationResult::Cancelled;
 }
@@ -157,7 +160,7 @@ OperationResult AskThermal(DeviceState& ds, DeviceOperationHost& host, const std
 
 DeviceOperation ResetDeviceOperation(bool fromMenu) {
   DeviceOperation op;
-  op.confirmText = "Reset?";
+  op.confirmText = N_("Reset?");
   op.spacedFailure = fromMenu;
   op.progressHigh = 2;
   op.recordName = fromMenu ? "Monitor > Reset Device" : "Device Reset";
@@ -169,8 +172,8 @@ DeviceOperation ResetDeviceOperation(bool fromMenu) {
 
 DeviceOperation RestoreFactoryDefaultOperation() {
   DeviceOperation op;
-  op.confirmText = "Restore Factory Default";
-  op.doneText = "The device's factory default configuration is restored.";
+  op.confirmText = N_("Restore Factory Default");
+  op.doneText = N_("The device's factory default configuration is restored.");
   op.progressHigh = 2;
   op.recordName = "Tools > Restore";
   op.recordKind = record_kind::kMaintenance;
@@ -183,8 +186,8 @@ DeviceOperation RestoreFactoryDefaultOperation() {
 DeviceOperation CancelLinearCompensationOperation() {
   DeviceOperation op;
   op.busyCheck = true;
-  op.confirmText = "Cancel The Factory Calibration?";
-  op.doneText = "The device's factory calibration is cancelled.";
+  op.confirmText = N_("Cancel The Factory Calibration?");
+  op.doneText = N_("The device's factory calibration is cancelled.");
   op.spacedFailure = true;
   op.progressHigh = 2;
   op.recordName = "Settings > Cancel Linear Compensation";
@@ -201,13 +204,16 @@ OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& 
   if (const OperationResult begun = BeginThermal(ds, host, kCancelThermal, kHigh, points, device);
       begun != OperationResult::Done)
     return begun;
-  const std::string question =
-      "Cancel the thermal compensation of %s?\n\nThe device's factory thermal compensation (" +
-      std::to_string(points) +
-      " temperature points) will be overwritten. Its present values are kept in " +
-      ThermalBackup::FileName() +
-      " first, so that \"Restore Thermal Compensation\" can put "
-      "them back.";
+  const std::string file = ThermalBackup::FileName();
+  const auto question = [points, &file](const QByteArray& name) {
+    const QByteArray menu = ('"' + Tr("Restore Thermal Compensation") + '"').toUtf8();
+    return TrFormat("Cancel the thermal compensation of %s?", name.constData()) + "\n\n" +
+           TrFormat(
+               "The device's factory thermal compensation (%d temperature points) will be "
+               "overwritten. Its present values are kept in %s first, so that %s can put "
+               "them back.",
+               points, file.c_str(), menu.constData());
+  };
   std::string name, tag;
   if (const OperationResult asked = AskThermal(ds, host, question, name, tag);
       asked != OperationResult::Done)
@@ -232,9 +238,10 @@ OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& 
   std::string error;
   if (!ThermalBackup::Save(key, backup, &error))
     return log.Refused(
-        "The thermal compensation backup could not be kept, so nothing was "
-        "sent to the device.\n" +
-        error);
+        Tr("The thermal compensation backup could not be kept, so nothing was sent to the "
+           "device.")
+            .toStdString() +
+        "\n" + error);
   log.kept = backup;
   for (int k = 0; k < points; ++k) {
     const HartResult result = HartCmd226(ds, static_cast<uint8_t>(k), 0xFFFF);
@@ -243,8 +250,9 @@ OperationResult CancelThermalCompensation(DeviceState& ds, DeviceOperationHost& 
     host.SetProgressPos(points + k + 3);
   }
   return EndThermal(ds, host, kHigh,
-                    "Thermal compensation cancelled on " + name + ". Its values are kept in " +
-                        ThermalBackup::FileName() + ".",
+                    TrFormat("Thermal compensation cancelled on %s. Its values are kept in %s.",
+                             name.c_str(), file.c_str())
+                        .toStdString(),
                     log);
 }
 
@@ -258,11 +266,16 @@ OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost&
   const ThermalBackup::Entries backup = ThermalBackup::Load(DeviceKey(ds));
   for (int k = 0; k < points; ++k)
     if (!backup[static_cast<size_t>(k)])
-      return Refuse(host, "No thermal compensation backup for this device");
-  const std::string question = "Restore the thermal compensation of %s from " +
-                               ThermalBackup::FileName() + "?\n\nThe device's present " +
-                               "thermal compensation (" + std::to_string(points) +
-                               " temperature points) will be overwritten.";
+      return Refuse(host, N_("No thermal compensation backup for this device"));
+  const auto question = [points](const QByteArray& name) {
+    return TrFormat("Restore the thermal compensation of %s from %s?", name.constData(),
+                    ThermalBackup::FileName().c_str()) +
+           "\n\n" +
+           TrFormat(
+               "The device's present thermal compensation (%d temperature points) will be "
+               "overwritten.",
+               points);
+  };
   std::string name, tag;
   if (const OperationResult asked = AskThermal(ds, host, question, name, tag);
       asked != OperationResult::Done)
@@ -275,5 +288,7 @@ OperationResult RestoreThermalCompensation(DeviceState& ds, DeviceOperationHost&
     log.written[i] = *backup[i];
     host.SetProgressPos(k + 3);
   }
-  return EndThermal(ds, host, kHigh, "Thermal compensation restored on " + name + ".", log);
+  return EndThermal(ds, host, kHigh,
+                    TrFormat("Thermal compensation restored on %s.", name.c_str()).toStdString(),
+                    log);
 }

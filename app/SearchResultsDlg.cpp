@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "Language.h"
+
 namespace {
 
 QString Hex(unsigned value, int digits) {
@@ -35,7 +37,7 @@ SearchResultsDlg::SearchResultsDlg(const QString& heading, const std::vector<Fou
   m_table->setObjectName("searchResults");
   m_table->setAccessibleName("Devices found");
   m_table->setHorizontalHeaderLabels(
-      {"Polling Address", "Tag", "Manufacturer", "Device Type", "Device ID"});
+      {N_("Polling Address"), N_("Tag"), N_("Manufacturer"), N_("Device Type"), N_("Device ID")});
   m_table->verticalHeader()->hide();
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -57,8 +59,10 @@ SearchResultsDlg::SearchResultsDlg(const QString& heading, const std::vector<Fou
   m_table->setMinimumWidth(m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() + 24);
   layout->addWidget(m_table);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  m_ok = buttons->button(QDialogButtonBox::Ok);
+  // Buttons of our own texts: the standard ones take Qt's words back at every language change.
+  auto* buttons = new QDialogButtonBox(this);
+  m_ok = buttons->addButton(N_("OK"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(N_("Cancel"), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { Choose(m_table->currentRow()); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,4 +1,5 @@
-// The program's fixed texts that more than one place shows, exactly as the user sees them.
+// The program's fixed texts that more than one place shows. The composed ones are in the
+// language in force (their formats translated, then filled); the constants are source texts.
 // A page's own messages ("Invalid Damping Time") stay with the page.
 #pragma once
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "Language.h"
+
 namespace {
 
 bool HasBlank(const std::string& text) {
@@ -55,13 +57,14 @@ LinkChoice ReadLinkChoice(const std::string& link, int portIndex) {
 
 std::string CheckHartIpFields(const std::string& host, const std::string& port,
                               HartIpAddress& out) {
-  if (host.empty()) return "Please enter a host: HART-IP Host";
-  if (HasBlank(host)) return "A host name has no spaces: HART-IP Host";
+  // Source texts: the dialog shows them in the language in force.
+  if (host.empty()) return N_("Please enter a host: HART-IP Host");
+  if (HasBlank(host)) return N_("A host name has no spaces: HART-IP Host");
   unsigned number = 0;
   const auto [end, ec] = std::from_chars(port.data(), port.data() + port.size(), number);
   if (port.empty() || ec != std::errc() || end != port.data() + port.size() || number < 1 ||
       number > 65535)
-    return "Please enter a port from 1 to 65535: HART-IP Port";
+    return N_("Please enter a port from 1 to 65535: HART-IP Port");
   // An IPv6 address may be typed bracketed as in a link text; it is kept bare.
   const bool bracketed = host.size() > 2 && host.front() == '[' && host.back() == ']';
   out.host = bracketed ? host.substr(1, host.size() - 2) : host;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include "Language.h"
+
 namespace {
 
 std::mutex sourceLock;
@@ -72,7 +74,7 @@ std::vector<PortEntry> SerialPortEntries(const std::vector<PortInfo>& ports,
   }
   const LinkChoice saved = ReadLinkChoice(link, 0);
   if (saved.kind == LinkChoice::Kind::SystemPort && !linkListed)
-    entries.push_back({saved.path + " (not present)", saved});
+    entries.push_back({TrFormat("%s (not present)", saved.path.c_str()).toStdString(), saved});
   for (int i = 0; i < kComPortCount; ++i) {
     PortEntry entry;
     entry.text = "COM" + std::to_string(i + 1);

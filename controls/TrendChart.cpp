@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Language.h"
+
 namespace {
 
 const QColor kGridColour(100, 100, 100);
@@ -19,7 +21,7 @@ int Trunc(double v) {
 }
 
 QString SamplesText(int count) {
-  return count == 1 ? QStringLiteral("1 sample") : QStringLiteral("%1 samples").arg(count);
+  return count == 1 ? Tr("1 sample") : Tr("%1 samples").arg(count);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "NumberText.h"
 #include "PageForm.h"
 #include "Prompts.h"
+#include "Retranslate.h"
 #include "Texts.h"
 #include "config/CDampingTimeDlg.h"
 #include "ranging/UnitConversion.h"
@@ -73,18 +74,18 @@ enum ReplyTimeoutEntry { kTolerantEntry, kStandardEntry };
 
 QString TestAnsweredText(const ConnectionTestOutcome& outcome, int address) {
   const QString longAddress = QString::fromStdString(IdentityAddressText(outcome.identity));
-  const QString who = outcome.tag.empty() ? QString("The device at address %1").arg(address)
+  const QString who = outcome.tag.empty() ? Tr("The device at address %1").arg(address)
                                           : QString::fromStdString(outcome.tag);
-  return QString("%1 answered: long address %2").arg(who, longAddress);
+  return Tr("%1 answered: long address %2").arg(who, longAddress);
 }
 
 // Why the Test found nothing: the port's own reason ("/dev/ttyUSB0: no such port"), or that
 // nobody answered at the address.
 QString TestFailedText(const ConnectionTestOutcome& outcome, int address) {
   if (outcome.kind == ConnectionTestOutcome::Kind::NoDevice)
-    return QString("No device answered at address %1").arg(address);
-  if (outcome.portReason.empty()) return Texts::kPortError;
-  return QString("%1: %2").arg(Texts::kPortError, QString::fromStdString(outcome.portReason));
+    return Tr("No device answered at address %1").arg(address);
+  if (outcome.portReason.empty()) return Tr(Texts::kPortError);
+  return QString("%1: %2").arg(Tr(Texts::kPortError), QString::fromStdString(outcome.portReason));
 }
 
 // A busy main window keeps its port; an idle one lets go of it (its next operation opens
@@ -103,7 +104,7 @@ CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
   PageForm form(this);
 
   form.Group("Connection");
-  m_comboConnection = form.Row("Connect Through").Combo(0, {"Serial port", "HART-IP"});
+  m_comboConnection = form.Row("Connect Through").Combo(0, {N_("Serial port"), N_("HART-IP")});
   m_comboConnection->setObjectName("connectionKind");
   m_comboPort = form.Row("Serial Port").Combo(1082, {});
   FormRow hartIp = form.Row("HART-IP Host");
@@ -112,9 +113,9 @@ CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
   FormRow hartIpPort = form.Row("HART-IP Port");
   m_editHartIpPort = hartIpPort.Edit(0, {}, 6);
   m_editHartIpPort->setObjectName("hartIpPort");
-  m_comboProtocol = hartIpPort.Combo(0, {"UDP", "TCP"}, "HART-IP Protocol");
+  m_comboProtocol = hartIpPort.Combo(0, {N_("UDP"), N_("TCP")}, "HART-IP Protocol");
   m_comboProtocol->setObjectName("hartIpProtocol");
-  m_comboReplyTimeout = form.Row("Reply Time-out").Combo(0, {"Tolerant", "HART standard"});
+  m_comboReplyTimeout = form.Row("Reply Time-out").Combo(0, {N_("Tolerant"), N_("HART standard")});
   m_comboReplyTimeout->setObjectName("replyTimeout");
   FormRow test = form.Row(QString());
   m_buttonTest = PageButton("Test", 0, this);
@@ -129,23 +130,27 @@ CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
   form.Group(QString(), 0);
   m_checkOnlineTest = form.CheckRow("Online Test Before Update", 1326);
   m_comboAddress = form.Row("Polling Address").Combo(1327, Numbered("%d#", 0, 25));
-  m_comboAlarm = form.Row("Loop Alarm Type").Combo(1328, {"3.8mA", "22.8mA"});
-  m_comboTransfer = form.Row("Transfer Function").Combo(1211, {"Linear", "SQRT"});
+  m_comboAlarm = form.Row("Loop Alarm Type").Combo(1328, {N_("3.8mA"), N_("22.8mA")});
+  m_comboTransfer = form.Row("Transfer Function").Combo(1211, {N_("Linear"), N_("SQRT")});
   m_comboDisplay =
-      form.Row("Display Mode").Combo(1217, {"Display PV ", "Display F.S.%", "Display Loop mA"});
+      form.Row("Display Mode")
+          .Combo(1217, {N_("Display PV "), N_("Display F.S.%"), N_("Display Loop mA")});
   m_comboPrecision =
-      form.Row("Number Format").Combo(1342, {"Integer", "1 decimal", "2 decimals", "3 decimals"});
+      form.Row("Number Format")
+          .Combo(1342, {N_("Integer"), N_("1 decimal"), N_("2 decimals"), N_("3 decimals")});
 
   form.Group(QString(), 1);
   m_comboPower = form.Row("Sensor Excitation")
-                     .Combo(1329, {"+5V", "1.5mA", "1mA", "0.75mA", "0.5mA", "0.25mA"});
+                     .Combo(1329, {N_("+5V"), N_("1.5mA"), N_("1mA"), N_("0.75mA"), N_("0.5mA"),
+                                   N_("0.25mA")});
   m_comboSensor =
       form.Row("Sensor Type")
-          .Combo(1104,
-                 {"PS32 Capacity Ceramic", "PS18 Capacity Ceramic", "181 Piezoresistive Ceramic",
-                  "182 Piezoresistive Ceramic", "Piezoresistive Silicon", "Metal Capacitive Sensor",
-                  "Magnetism rolling board", "High Stability Sililcon", "MIDA Sapphire Silicon",
-                  "Sputtered Thin Film", "Strain Type Sensor", "Weighting sensor"});
+          .Combo(1104, {N_("PS32 Capacity Ceramic"), N_("PS18 Capacity Ceramic"),
+                        N_("181 Piezoresistive Ceramic"), N_("182 Piezoresistive Ceramic"),
+                        N_("Piezoresistive Silicon"), N_("Metal Capacitive Sensor"),
+                        N_("Magnetism rolling board"), N_("High Stability Sililcon"),
+                        N_("MIDA Sapphire Silicon"), N_("Sputtered Thin Film"),
+                        N_("Strain Type Sensor"), N_("Weighting sensor")});
   m_comboRangeCode =
       form.Row("Index Range").Combo(1331, {"2E", "3E", "4E", "5E", "6E", "7E", "8E", "9E", "0E"});
   m_editRangeZero = form.Row("Lower Range Limit").Edit(1334);
@@ -154,6 +159,11 @@ CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
   FormRow damping = form.Row("Damping Time");
   m_editDamping = damping.Edit(1212);
   damping.Unit("S");
+
+  // "English" and "中文" are always written in their own language, so that either can be
+  // found whatever the program speaks now.
+  m_comboLanguage = form.Row("Language").Combo(0, {N_("As built"), "English", "中文"});
+  m_comboLanguage->setObjectName("language");
 
   // Hidden edits that take no part: nothing reads or shows them.
   const std::pair<int, const char*> unused[] = {
@@ -213,6 +223,7 @@ void CDefaultSetDlg::OnInitDialog() {
   m_editDamping->setText(Fixed4(s.dampingTime));
   m_nUnitIndex = s.rangeUnits;
   m_nUnitShown = m_comboUnit->currentIndex();
+  m_comboLanguage->setCurrentIndex(static_cast<int>(LanguageFromSetting(s.language)));
 }
 
 CDefaultSetDlg::~CDefaultSetDlg() {
@@ -245,7 +256,7 @@ std::optional<LinkChoice> CDefaultSetDlg::ChosenLink(std::string& refusal) const
   }
   const int entry = m_comboPort->currentIndex();
   if (entry < 0 || entry >= static_cast<int>(m_portEntries.size())) {
-    refusal = "Please choose a port: Serial Port";
+    refusal = N_("Please choose a port: Serial Port");
     return std::nullopt;
   }
   return m_portEntries[static_cast<size_t>(entry)].choice;
@@ -256,7 +267,7 @@ void CDefaultSetDlg::OnBnClickedTest() {
   std::string refusal;
   const std::optional<LinkChoice> choice = ChosenLink(refusal);
   if (!choice) {
-    m_labelTest->setText(QString::fromStdString(refusal));
+    ShowSourceText(m_labelTest, QString::fromStdString(refusal));
     return;
   }
   const int address = std::max(0, m_comboAddress->currentIndex());
@@ -272,7 +283,8 @@ void CDefaultSetDlg::OnBnClickedTest() {
   m_stopTest = false;
   m_testRunning = true;
   m_buttonTest->setEnabled(false);
-  m_labelTest->setText(QString("Asking address %1 ...").arg(address));
+  const QString asking = Tr("Asking address %1 ...").arg(address);
+  m_labelTest->setText(asking);
   m_testWorker = std::thread([this, address, releaseMainLink, link = m_testLink.get()] {
     if (releaseMainLink) HartClosePort(TheDeviceState());
     const ConnectionTestOutcome outcome = RunConnectionTest(*link, address, m_stopTest);
@@ -359,5 +371,7 @@ void CDefaultSetDlg::OnOK() {
   s.sensorType = m_comboSensor->currentIndex();
   s.rangeCode = m_comboRangeCode->currentIndex();
   s.dampingTime = *damping;
+  // Every open window speaks the chosen language before the main window shows the settings.
+  ApplyLanguage(LanguageFromSetting(m_comboLanguage->currentIndex()));
   accept();
 }

@@ -1,9 +1,10 @@
 // Dialog 156, "Default Params": the settings that belong to no one device: the connection
 // (a serial port the system lists, COM1..COM25, or a HART-IP gateway), the reply time-out,
-// the station address, the online test before every exchange, and a default device
-// configuration the settings file keeps. OK stores into the settings. Test asks the station
-// address through the connection as the dialog shows it now, on a worker thread with its own
-// link, and says in the dialog what answered.
+// the station address, the online test before every exchange, a default device
+// configuration the settings file keeps, and the language the program speaks. OK stores into
+// the settings and switches the language at once. Test asks the station address through the
+// connection as the dialog shows it now, on a worker thread with its own link, and says in
+// the dialog what answered.
 #pragma once
 
 #include <QDialog>
@@ -78,6 +79,7 @@ class CDefaultSetDlg : public QDialog {
   QLineEdit* m_editHartIpPort;
   QComboBox* m_comboProtocol;  // UDP or TCP
   QComboBox* m_comboReplyTimeout;
+  QComboBox* m_comboLanguage;  // As built, English, 中文
   QPushButton* m_buttonTest;
   QLabel* m_labelTest;
   // What each entry of the port list stands for.

@@ -18,7 +18,7 @@ QString VersionText(const uint8_t* v) {
 }  // namespace
 
 CDeviceInfDlg::CDeviceInfDlg(CMorvaneDlg* mainDlg)
-    : PageDialog(mainDlg, 161, "Hardware/Software Infomations") {
+    : PageDialog(mainDlg, 161, N_("Hardware/Software Infomations")) {
   PageForm form(this);
   form.Group("Hardware and software information");
   m_editSoftware = form.Row("Software Version").Edit(1339);
@@ -34,7 +34,7 @@ void CDeviceInfDlg::OnBnClickedQuery() {
   auto versions = std::make_shared<std::array<uint8_t, 7>>();
   DeviceOperation op;
   op.addressing = DeviceOperation::Addressing::None;
-  op.failureText = "Read Version ERRO";
+  op.failureText = N_("Read Version ERRO");
   op.progressHigh = 2;
   // The versions are kept in the records whenever they are read.
   op.recordName = RecordName("Query");

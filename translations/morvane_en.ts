@@ -137,10 +137,6 @@
         <source></source>
         <translation>Serial Port : </translation>
     </message>
-    <message id="Device History cannot be shown: ">
-        <source></source>
-        <translation>Device History cannot be shown: </translation>
-    </message>
     <message id="Factory Calibration">
         <source></source>
         <translation>Factory Calibration</translation>
@@ -258,14 +254,6 @@
         <source></source>
         <translation>The log shows no frames to save</translation>
     </message>
-    <message id="Download complete: ">
-        <source></source>
-        <translation>Download complete: </translation>
-    </message>
-    <message id="The device at station number ">
-        <source></source>
-        <translation>The device at station number </translation>
-    </message>
     <message id="Devices:" numerus="yes">
         <source></source>
         <translation>
@@ -292,14 +280,6 @@
         <source></source>
         <translation>The window shows no records to export</translation>
     </message>
-    <message id="Compare - ">
-        <source></source>
-        <translation>Compare - </translation>
-    </message>
-    <message id="Reading the device's uploads and downloads...">
-        <source></source>
-        <translation>Reading the device&apos;s uploads and downloads...</translation>
-    </message>
     <message id="Data file (.Hart)..." numerus="yes">
         <source></source>
         <translation>
@@ -313,30 +293,6 @@
             <numerusform>The device now</numerusform>
             <numerusform>The device now</numerusform>
         </translation>
-    </message>
-    <message id="Choose an image">
-        <source></source>
-        <translation>Choose an image</translation>
-    </message>
-    <message id="The records cannot be read: ">
-        <source></source>
-        <translation>The records cannot be read: </translation>
-    </message>
-    <message id="Reading the device...">
-        <source></source>
-        <translation>Reading the device...</translation>
-    </message>
-    <message id="The device was not read">
-        <source></source>
-        <translation>The device was not read</translation>
-    </message>
-    <message id="Reading the image...">
-        <source></source>
-        <translation>Reading the image...</translation>
-    </message>
-    <message id="Choose an image on each side">
-        <source></source>
-        <translation>Choose an image on each side</translation>
     </message>
     <message id="Read" numerus="yes">
         <source></source>
@@ -383,10 +339,6 @@
     <message id="Invalid Temperature">
         <source></source>
         <translation>Invalid Temperature</translation>
-    </message>
-    <message id="Temperature Diodes errors : ">
-        <source></source>
-        <translation>Temperature diode errors: </translation>
     </message>
     <message id="Select Current Temperature Level">
         <source></source>
@@ -483,10 +435,6 @@
             <numerusform>Adjust between the runs:</numerusform>
         </translation>
     </message>
-    <message id="Test points: ">
-        <source></source>
-        <translation>Test points: </translation>
-    </message>
     <message id="Humidity: a relative humidity lies between 0 and 100 %RH.">
         <source></source>
         <translation>Humidity: a relative humidity lies between 0 and 100 %RH.</translation>
@@ -503,10 +451,6 @@
         <source></source>
         <translation>Calibration due: please enter the reference&apos;s calibration due date as yyyy-MM-dd.</translation>
     </message>
-    <message id="Calibration due: the reference standard was due for calibration on ">
-        <source></source>
-        <translation>Calibration due: the reference standard was due for calibration on </translation>
-    </message>
     <message id="Technician: please enter the name of who makes the check.">
         <source></source>
         <translation>Technician: please enter the name of who makes the check.</translation>
@@ -515,17 +459,9 @@
         <source></source>
         <translation>Start As Found or Start As Left first.</translation>
     </message>
-    <message id="The reference reading at ">
-        <source></source>
-        <translation>The reference reading at </translation>
-    </message>
     <message id="The certificate could not be drawn.">
         <source></source>
         <translation>The certificate could not be drawn.</translation>
-    </message>
-    <message id="Certificate saved: ">
-        <source></source>
-        <translation>Certificate saved: </translation>
     </message>
     <message id="Damping Time (0~100)">
         <source></source>
@@ -949,12 +885,9 @@
         <source></source>
         <translation>Upper Range Limit</translation>
     </message>
-    <message id="OK" numerus="yes">
+    <message id="OK">
         <source></source>
-        <translation>
-            <numerusform>OK</numerusform>
-            <numerusform>OK</numerusform>
-        </translation>
+        <translation>OK</translation>
     </message>
     <message id="Hardware and software information">
         <source></source>
@@ -1286,6 +1219,1521 @@
     <message id="Reply Time-out">
         <source></source>
         <translation>Reply Time-out</translation>
+    </message>
+    <message id="From the device">
+        <source></source>
+        <translation>From the device</translation>
+    </message>
+    <message id="To the device">
+        <source></source>
+        <translation>To the device</translation>
+    </message>
+    <message id="Time">
+        <source></source>
+        <translation>Time</translation>
+    </message>
+    <message id="Dir">
+        <source></source>
+        <translation>Direction</translation>
+    </message>
+    <message id="Cmd">
+        <source></source>
+        <translation>Command</translation>
+    </message>
+    <message id="Decode">
+        <source></source>
+        <translation>Decoded</translation>
+    </message>
+    <message id="Bytes">
+        <source></source>
+        <translation>Bytes</translation>
+    </message>
+    <message id="%1 of %2 frames shown">
+        <source></source>
+        <translation>%1 of %2 frames shown</translation>
+    </message>
+    <message id=" (the last 10 000 are kept)">
+        <source></source>
+        <translation> (the last 10 000 are kept)</translation>
+    </message>
+    <message id="Capture (*.pcap)">
+        <source></source>
+        <translation>Capture (*.pcap)</translation>
+    </message>
+    <message id="code %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>code %d</numerusform>
+        </translation>
+    </message>
+    <message id="(unit code %d)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>(unit code %d)</numerusform>
+        </translation>
+    </message>
+    <message id="Tag">
+        <source></source>
+        <translation>Tag</translation>
+    </message>
+    <message id="Descriptor">
+        <source></source>
+        <translation>Descriptor</translation>
+    </message>
+    <message id="Device Message">
+        <source></source>
+        <translation>Device Message</translation>
+    </message>
+    <message id="PV range">
+        <source></source>
+        <translation>PV range</translation>
+    </message>
+    <message id="PV Range Limits">
+        <source></source>
+        <translation>PV range limits</translation>
+    </message>
+    <message id="Sensor Limits">
+        <source></source>
+        <translation>Sensor limits</translation>
+    </message>
+    <message id="Temperature Points">
+        <source></source>
+        <translation>Temperature points</translation>
+    </message>
+    <message id="Pressure Points">
+        <source></source>
+        <translation>Pressure Points</translation>
+    </message>
+    <message id="Temperature %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Temperature %d</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="T-AD %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>T-AD %d</numerusform>
+        </translation>
+    </message>
+    <message id="AD %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>AD %d</numerusform>
+        </translation>
+    </message>
+    <message id=" (Temperature %s)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform> (Temperature %s)</numerusform>
+        </translation>
+    </message>
+    <message id="its PV unit code %d is none the device knows" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>its PV unit code %d is not one the device knows</numerusform>
+        </translation>
+    </message>
+    <message id="its sensor limits (%s to %s) are not a range" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>its sensor limits (%s to %s) are not a range</numerusform>
+        </translation>
+    </message>
+    <message id="lower range value">
+        <source></source>
+        <translation>lower range value</translation>
+    </message>
+    <message id="upper range value">
+        <source></source>
+        <translation>upper range value</translation>
+    </message>
+    <message id="PV lower range limit">
+        <source></source>
+        <translation>PV lower range limit</translation>
+    </message>
+    <message id="PV upper range limit">
+        <source></source>
+        <translation>PV upper range limit</translation>
+    </message>
+    <message id="its %s is not a number" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>its %s is not a number</numerusform>
+        </translation>
+    </message>
+    <message id="its %s %s lies outside the sensor limits %s to %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>its %s %s lies outside the sensor limits %s to %s</numerusform>
+        </translation>
+    </message>
+    <message id="its zero trim is not a number">
+        <source></source>
+        <translation>its zero trim is not a number</translation>
+    </message>
+    <message id="its damping %s s lies outside 0 to 100 s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>its damping time %s s lies outside 0 s to 100 s</numerusform>
+        </translation>
+    </message>
+    <message id="its transfer function code %d is neither linear nor square root" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>its transfer function code %d is neither linear nor square root</numerusform>
+        </translation>
+    </message>
+    <message id="it claims %d temperature points (at most %d)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>it claims %d temperature points (%d at most)</numerusform>
+        </translation>
+    </message>
+    <message id="the device">
+        <source></source>
+        <translation>the device</translation>
+    </message>
+    <message id="%.4f to %.4f %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%.4f to %.4f %s</numerusform>
+        </translation>
+    </message>
+    <message id="Open Index File Error">
+        <source></source>
+        <translation>Cannot open the file</translation>
+    </message>
+    <message id="Not a configuration file (%lld bytes, %d expected)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Not a configuration file (%lld bytes, %d expected)</numerusform>
+        </translation>
+    </message>
+    <message id="no records are kept (Records=none in the settings)">
+        <source></source>
+        <translation>no records are kept (Records=none in the settings)</translation>
+    </message>
+    <message id="no records yet (%1 does not exist)">
+        <source></source>
+        <translation>no records yet (%1 does not exist)</translation>
+    </message>
+    <message id="%1 record">
+        <source></source>
+        <translation>%1 record</translation>
+    </message>
+    <message id="%1 records">
+        <source></source>
+        <translation>%1 records</translation>
+    </message>
+    <message id="Long Address">
+        <source></source>
+        <translation>Long address</translation>
+    </message>
+    <message id="Last Seen">
+        <source></source>
+        <translation>Last seen</translation>
+    </message>
+    <message id="Records">
+        <source></source>
+        <translation>Records</translation>
+    </message>
+    <message id="Station">
+        <source></source>
+        <translation>Station</translation>
+    </message>
+    <message id="User">
+        <source></source>
+        <translation>User</translation>
+    </message>
+    <message id="Operation">
+        <source></source>
+        <translation>Operation</translation>
+    </message>
+    <message id="Detail">
+        <source></source>
+        <translation>Detail</translation>
+    </message>
+    <message id="Result">
+        <source></source>
+        <translation>Result</translation>
+    </message>
+    <message id="Refresh">
+        <source></source>
+        <translation>Refresh</translation>
+    </message>
+    <message id="Compare...">
+        <source></source>
+        <translation>Compare...</translation>
+    </message>
+    <message id="Export CSV...">
+        <source></source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message id="(not identified)">
+        <source></source>
+        <translation>(not identified)</translation>
+    </message>
+    <message id="Records cannot be read: %1">
+        <source></source>
+        <translation>Records cannot be read: %1</translation>
+    </message>
+    <message id="Reading the records...">
+        <source></source>
+        <translation>Reading the records...</translation>
+    </message>
+    <message id="The records hold no devices">
+        <source></source>
+        <translation>The records hold no devices</translation>
+    </message>
+    <message id="%1 newest of %2 shown">
+        <source></source>
+        <translation>Newest %1 of %2 shown</translation>
+    </message>
+    <message id="%1 shown">
+        <source></source>
+        <translation>%1 shown</translation>
+    </message>
+    <message id="CSV (*.csv)">
+        <source></source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message id="Left:">
+        <source></source>
+        <translation>Left:</translation>
+    </message>
+    <message id="Right:">
+        <source></source>
+        <translation>Right:</translation>
+    </message>
+    <message id="Value">
+        <source></source>
+        <translation>Value</translation>
+    </message>
+    <message id="Left">
+        <source></source>
+        <translation>Left</translation>
+    </message>
+    <message id="Right">
+        <source></source>
+        <translation>Right</translation>
+    </message>
+    <message id="File %1">
+        <source></source>
+        <translation>File %1</translation>
+    </message>
+    <message id="The device, read at %1">
+        <source></source>
+        <translation>The device, read at %1</translation>
+    </message>
+    <message id="The image cannot be read: %1">
+        <source></source>
+        <translation>The image cannot be read: %1</translation>
+    </message>
+    <message id="The record keeps no image">
+        <source></source>
+        <translation>The record keeps no image</translation>
+    </message>
+    <message id="The record's image has %1 bytes, not %2">
+        <source></source>
+        <translation>The record's image has %1 bytes, not %2</translation>
+    </message>
+    <message id="The two images hold the same values">
+        <source></source>
+        <translation>The two images hold the same values</translation>
+    </message>
+    <message id="1 value differs">
+        <source></source>
+        <translation>1 value differs</translation>
+    </message>
+    <message id="%1 values differ">
+        <source></source>
+        <translation>%1 values differ</translation>
+    </message>
+    <message id="Records: off">
+        <source></source>
+        <translation>Records: off</translation>
+    </message>
+    <message id="Records: off (%1)">
+        <source></source>
+        <translation>Records: off (%1)</translation>
+    </message>
+    <message id="Records: %1 not yet saved (%2)">
+        <source></source>
+        <translation>Records: %1 not yet saved (%2)</translation>
+    </message>
+    <message id="Records are off: %1">
+        <source></source>
+        <translation>Records are off: %1</translation>
+    </message>
+    <message id="poll %1">
+        <source></source>
+        <translation>polling address %1</translation>
+    </message>
+    <message id="not written">
+        <source></source>
+        <translation>not written</translation>
+    </message>
+    <message id="no reply">
+        <source></source>
+        <translation>no reply</translation>
+    </message>
+    <message id=", wrong check byte">
+        <source></source>
+        <translation>, wrong check byte</translation>
+    </message>
+    <message id=", incomplete">
+        <source></source>
+        <translation>, incomplete</translation>
+    </message>
+    <message id=", after %1 frame not answering the request">
+        <source></source>
+        <translation>, after %1 frame not answering the request</translation>
+    </message>
+    <message id=", after %1 frames not answering the request">
+        <source></source>
+        <translation>, after %1 frames not answering the request</translation>
+    </message>
+    <message id="Short frame, %1">
+        <source></source>
+        <translation>Short frame, %1</translation>
+    </message>
+    <message id="No reply">
+        <source></source>
+        <translation>No reply</translation>
+    </message>
+    <message id="Reply with a wrong check byte">
+        <source></source>
+        <translation>Reply with a wrong check byte</translation>
+    </message>
+    <message id="Incomplete reply">
+        <source></source>
+        <translation>Incomplete reply</translation>
+    </message>
+    <message id="The device received a corrupted request">
+        <source></source>
+        <translation>The device received a corrupted request</translation>
+    </message>
+    <message id="Communication status 0x%1">
+        <source></source>
+        <translation>Communication status 0x%1</translation>
+    </message>
+    <message id="response code %1: %2">
+        <source></source>
+        <translation>response code %1: %2</translation>
+    </message>
+    <message id="; warning, %1">
+        <source></source>
+        <translation>; warning, %1</translation>
+    </message>
+    <message id="; refused, %1">
+        <source></source>
+        <translation>; refused, %1</translation>
+    </message>
+    <message id="Device status 0x%1 (command %2)">
+        <source></source>
+        <translation>Device status 0x%1 (command %2)</translation>
+    </message>
+    <message id="Response code %1">
+        <source></source>
+        <translation>Response code %1</translation>
+    </message>
+    <message id="Device reports %d temperature points (1 to 8 can be compensated)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Device reports %d temperature points (1 to 8 can be compensated)</numerusform>
+        </translation>
+    </message>
+    <message id="Reset?">
+        <source></source>
+        <translation>Reset the device?</translation>
+    </message>
+    <message id="Restore Factory Default">
+        <source></source>
+        <translation>Restore the factory default configuration?</translation>
+    </message>
+    <message id="The device's factory default configuration is restored.">
+        <source></source>
+        <translation>The device's factory default configuration is restored.</translation>
+    </message>
+    <message id="Cancel The Factory Calibration?">
+        <source></source>
+        <translation>Cancel the factory calibration?</translation>
+    </message>
+    <message id="The device's factory calibration is cancelled.">
+        <source></source>
+        <translation>The device's factory calibration is cancelled.</translation>
+    </message>
+    <message id="The thermal compensation backup could not be kept, so nothing was sent to the device.">
+        <source></source>
+        <translation>The thermal compensation backup could not be kept, so nothing was sent to the device.</translation>
+    </message>
+    <message id="Thermal compensation cancelled on %s. Its values are kept in %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Thermal compensation cancelled on %s. Its values are kept in %s.</numerusform>
+        </translation>
+    </message>
+    <message id="No thermal compensation backup for this device">
+        <source></source>
+        <translation>No thermal compensation backup for this device</translation>
+    </message>
+    <message id="Thermal compensation restored on %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Thermal compensation restored on %s.</numerusform>
+        </translation>
+    </message>
+    <message id="Manufacturer">
+        <source></source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message id="Device Type">
+        <source></source>
+        <translation>Device type</translation>
+    </message>
+    <message id="Device ID">
+        <source></source>
+        <translation>Device ID</translation>
+    </message>
+    <message id="Cancel">
+        <source></source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="Succeed">
+        <source></source>
+        <translation>Succeeded</translation>
+    </message>
+    <message id="fail to send">
+        <source></source>
+        <translation>Sending failed</translation>
+    </message>
+    <message id="No response,timeout!">
+        <source></source>
+        <translation>No response, timed out</translation>
+    </message>
+    <message id="Check code error">
+        <source></source>
+        <translation>Check byte error</translation>
+    </message>
+    <message id="Unknown error">
+        <source></source>
+        <translation>Unknown error</translation>
+    </message>
+    <message id="Reply too short">
+        <source></source>
+        <translation>Reply too short</translation>
+    </message>
+    <message id="Device received a corrupted request">
+        <source></source>
+        <translation>Device received a corrupted request</translation>
+    </message>
+    <message id="Not in proper current mode">
+        <source></source>
+        <translation>Not in proper current mode</translation>
+    </message>
+    <message id="In multidrop mode">
+        <source></source>
+        <translation>In multidrop mode</translation>
+    </message>
+    <message id="Undefined">
+        <source></source>
+        <translation>Undefined</translation>
+    </message>
+    <message id="Invalid selection">
+        <source></source>
+        <translation>Invalid selection</translation>
+    </message>
+    <message id="Passed parameter too large">
+        <source></source>
+        <translation>Passed parameter too large</translation>
+    </message>
+    <message id="Passed parameter too small">
+        <source></source>
+        <translation>Passed parameter too small</translation>
+    </message>
+    <message id="Too few data bytes received">
+        <source></source>
+        <translation>Too few data bytes received</translation>
+    </message>
+    <message id="Device-specific command error">
+        <source></source>
+        <translation>Device-specific command error</translation>
+    </message>
+    <message id="In write protect mode">
+        <source></source>
+        <translation>In write protect mode</translation>
+    </message>
+    <message id="Set to nearest possible value">
+        <source></source>
+        <translation>Set to nearest possible value</translation>
+    </message>
+    <message id="Lower range value too high">
+        <source></source>
+        <translation>Lower range value too high</translation>
+    </message>
+    <message id="Lower range value too low">
+        <source></source>
+        <translation>Lower range value too low</translation>
+    </message>
+    <message id="Upper range value too high">
+        <source></source>
+        <translation>Upper range value too high</translation>
+    </message>
+    <message id="Upper range value too low">
+        <source></source>
+        <translation>Upper range value too low</translation>
+    </message>
+    <message id="Upper and lower range values out of limits">
+        <source></source>
+        <translation>Upper and lower range values out of limits</translation>
+    </message>
+    <message id="Span too small">
+        <source></source>
+        <translation>Span too small</translation>
+    </message>
+    <message id="Access restricted">
+        <source></source>
+        <translation>Access restricted</translation>
+    </message>
+    <message id="Invalid span">
+        <source></source>
+        <translation>Invalid span</translation>
+    </message>
+    <message id="Busy">
+        <source></source>
+        <translation>Busy</translation>
+    </message>
+    <message id="Delayed response initiated">
+        <source></source>
+        <translation>Delayed response initiated</translation>
+    </message>
+    <message id="Delayed response running">
+        <source></source>
+        <translation>Delayed response running</translation>
+    </message>
+    <message id="Delayed response dead">
+        <source></source>
+        <translation>Delayed response dead</translation>
+    </message>
+    <message id="Delayed response conflict">
+        <source></source>
+        <translation>Delayed response conflict</translation>
+    </message>
+    <message id="Command not implemented">
+        <source></source>
+        <translation>Command not implemented</translation>
+    </message>
+    <message id="Response code %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Response code %d</numerusform>
+        </translation>
+    </message>
+    <message id="Communication Failure: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Communication failure: %s</numerusform>
+        </translation>
+    </message>
+    <message id="Communication Failure:%s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Communication failure: %s</numerusform>
+        </translation>
+    </message>
+    <message id="Online %d Device" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Devices online: %d</numerusform>
+        </translation>
+    </message>
+    <message id="Search stopped at address %d: no device found" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Search stopped at address %d: no device found</numerusform>
+        </translation>
+    </message>
+    <message id="Search stopped at address %d: 1 device found (%s)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Search stopped at address %d: 1 device found (%s)</numerusform>
+        </translation>
+    </message>
+    <message id="Search stopped at address %d: %d devices found (%s)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Search stopped at address %d: %d devices found (%s)</numerusform>
+        </translation>
+    </message>
+    <message id="The loop current is fixed at %.3f mA. Return the loop to automatic control?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The loop current is fixed at %.3f mA. Return the loop to automatic control?</numerusform>
+        </translation>
+    </message>
+    <message id="Please enter a number: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Please enter a number: %s</numerusform>
+        </translation>
+    </message>
+    <message id="Please select: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Please select: %s</numerusform>
+        </translation>
+    </message>
+    <message id="Calibration Points">
+        <source></source>
+        <translation>Calibration Points</translation>
+    </message>
+    <message id="Temperature Point">
+        <source></source>
+        <translation>Temperature Point</translation>
+    </message>
+    <message id="Temperature Values">
+        <source></source>
+        <translation>Temperature Values</translation>
+    </message>
+    <message id="Calibration Rows">
+        <source></source>
+        <translation>Calibration Rows</translation>
+    </message>
+    <message id="Current Temperature">
+        <source></source>
+        <translation>Current Temperature</translation>
+    </message>
+    <message id="Range：">
+        <source></source>
+        <translation>Range:</translation>
+    </message>
+    <message id="Pv over range">
+        <source></source>
+        <translation>PV over range</translation>
+    </message>
+    <message id="Simple acceptance">
+        <source></source>
+        <translation>Simple acceptance</translation>
+    </message>
+    <message id="Guarded by the reference uncertainty">
+        <source></source>
+        <translation>Guarded by the reference uncertainty</translation>
+    </message>
+    <message id="% of span">
+        <source></source>
+        <translation>% of span</translation>
+    </message>
+    <message id="Start As Found">
+        <source></source>
+        <translation>Start As Found</translation>
+    </message>
+    <message id="Start As Left">
+        <source></source>
+        <translation>Start As Left</translation>
+    </message>
+    <message id="Save Certificate...">
+        <source></source>
+        <translation>Save Certificate...</translation>
+    </message>
+    <message id="Point">
+        <source></source>
+        <translation>Point</translation>
+    </message>
+    <message id="Nominal">
+        <source></source>
+        <translation>Nominal</translation>
+    </message>
+    <message id="PV">
+        <source></source>
+        <translation>PV</translation>
+    </message>
+    <message id="PV error">
+        <source></source>
+        <translation>PV error</translation>
+    </message>
+    <message id="mA error">
+        <source></source>
+        <translation>mA error</translation>
+    </message>
+    <message id="Loop &amp;&amp; PGA Settings">
+        <source></source>
+        <translation>Loop &amp;&amp; PGA Settings</translation>
+    </message>
+    <message id="PASS">
+        <source></source>
+        <translation>PASS</translation>
+    </message>
+    <message id="FAIL">
+        <source></source>
+        <translation>FAIL</translation>
+    </message>
+    <message id="As found">
+        <source></source>
+        <translation>As found</translation>
+    </message>
+    <message id="As left">
+        <source></source>
+        <translation>As left</translation>
+    </message>
+    <message id="Loop Current">
+        <source></source>
+        <translation>Loop Current</translation>
+    </message>
+    <message id="Loop Current Trend Chart">
+        <source></source>
+        <translation>Loop Current Trend Chart</translation>
+    </message>
+    <message id="current">
+        <source></source>
+        <translation>current</translation>
+    </message>
+    <message id="Percentage">
+        <source></source>
+        <translation>Percentage</translation>
+    </message>
+    <message id="Percentage Trend Chart">
+        <source></source>
+        <translation>Percentage Trend Chart</translation>
+    </message>
+    <message id="percentage">
+        <source></source>
+        <translation>percentage</translation>
+    </message>
+    <message id="PV Trend Chart">
+        <source></source>
+        <translation>PV Trend Chart</translation>
+    </message>
+    <message id="current (mA)">
+        <source></source>
+        <translation>current (mA)</translation>
+    </message>
+    <message id="percentage (%)">
+        <source></source>
+        <translation>percentage (%)</translation>
+    </message>
+    <message id="Loop Trend Chart">
+        <source></source>
+        <translation>Loop Trend Chart</translation>
+    </message>
+    <message id="time">
+        <source></source>
+        <translation>time</translation>
+    </message>
+    <message id="unit">
+        <source></source>
+        <translation>unit</translation>
+    </message>
+    <message id="The device at address %1">
+        <source></source>
+        <translation>The device at address %1</translation>
+    </message>
+    <message id="%1 answered: long address %2">
+        <source></source>
+        <translation>%1 answered: long address %2</translation>
+    </message>
+    <message id="No device answered at address %1">
+        <source></source>
+        <translation>No device answered at address %1</translation>
+    </message>
+    <message id="Serial port">
+        <source></source>
+        <translation>Serial port</translation>
+    </message>
+    <message id="HART-IP">
+        <source></source>
+        <translation>HART-IP</translation>
+    </message>
+    <message id="UDP">
+        <source></source>
+        <translation>UDP</translation>
+    </message>
+    <message id="TCP">
+        <source></source>
+        <translation>TCP</translation>
+    </message>
+    <message id="Tolerant">
+        <source></source>
+        <translation>Tolerant</translation>
+    </message>
+    <message id="HART standard">
+        <source></source>
+        <translation>HART standard</translation>
+    </message>
+    <message id="22.8mA">
+        <source></source>
+        <translation>22.8 mA</translation>
+    </message>
+    <message id="2 decimals">
+        <source></source>
+        <translation>2 decimals</translation>
+    </message>
+    <message id="3 decimals">
+        <source></source>
+        <translation>3 decimals</translation>
+    </message>
+    <message id="Language">
+        <source></source>
+        <translation>Language</translation>
+    </message>
+    <message id="As built">
+        <source></source>
+        <translation>As built</translation>
+    </message>
+    <message id="Please choose a port: Serial Port">
+        <source></source>
+        <translation>Please choose a port: Serial Port</translation>
+    </message>
+    <message id="Read Version ERRO">
+        <source></source>
+        <translation>Reading the versions failed</translation>
+    </message>
+    <message id="1 sample">
+        <source></source>
+        <translation>1 sample</translation>
+    </message>
+    <message id="%1 samples">
+        <source></source>
+        <translation>%1 samples</translation>
+    </message>
+    <message id="square root">
+        <source></source>
+        <translation>square root</translation>
+    </message>
+    <message id="linear">
+        <source></source>
+        <translation>linear</translation>
+    </message>
+    <message id="NOT READ">
+        <source></source>
+        <translation>NOT READ</translation>
+    </message>
+    <message id="Long address">
+        <source></source>
+        <translation>Long address</translation>
+    </message>
+    <message id="Device type">
+        <source></source>
+        <translation>Device type</translation>
+    </message>
+    <message id="Device id">
+        <source></source>
+        <translation>Device id</translation>
+    </message>
+    <message id="Lot id">
+        <source></source>
+        <translation>Lot id</translation>
+    </message>
+    <message id="Versions">
+        <source></source>
+        <translation>Versions</translation>
+    </message>
+    <message id="Sensor limits">
+        <source></source>
+        <translation>Sensor limits</translation>
+    </message>
+    <message id="Transfer function">
+        <source></source>
+        <translation>Transfer function</translation>
+    </message>
+    <message id="Damping">
+        <source></source>
+        <translation>Damping</translation>
+    </message>
+    <message id="Method">
+        <source></source>
+        <translation>Method</translation>
+    </message>
+    <message id="Test points">
+        <source></source>
+        <translation>Test points</translation>
+    </message>
+    <message id="Current tolerance">
+        <source></source>
+        <translation>Current tolerance</translation>
+    </message>
+    <message id="Uncertainty">
+        <source></source>
+        <translation>Uncertainty</translation>
+    </message>
+    <message id="as found">
+        <source></source>
+        <translation>as found</translation>
+    </message>
+    <message id="as left">
+        <source></source>
+        <translation>as left</translation>
+    </message>
+    <message id="Checked by">
+        <source></source>
+        <translation>Checked by</translation>
+    </message>
+    <message id="Approved by">
+        <source></source>
+        <translation>Approved by</translation>
+    </message>
+    <message id="certificate">
+        <source></source>
+        <translation>certificate</translation>
+    </message>
+    <message id="run">
+        <source></source>
+        <translation>run</translation>
+    </message>
+    <message id="point %">
+        <source></source>
+        <translation>point %</translation>
+    </message>
+    <message id="direction">
+        <source></source>
+        <translation>direction</translation>
+    </message>
+    <message id="nominal">
+        <source></source>
+        <translation>nominal</translation>
+    </message>
+    <message id="reference">
+        <source></source>
+        <translation>reference</translation>
+    </message>
+    <message id="pv">
+        <source></source>
+        <translation>pv</translation>
+    </message>
+    <message id="pv error % of span">
+        <source></source>
+        <translation>pv error % of span</translation>
+    </message>
+    <message id="expected mA">
+        <source></source>
+        <translation>expected mA</translation>
+    </message>
+    <message id="measured mA">
+        <source></source>
+        <translation>measured mA</translation>
+    </message>
+    <message id="current error % of span">
+        <source></source>
+        <translation>current error % of span</translation>
+    </message>
+    <message id="result">
+        <source></source>
+        <translation>result</translation>
+    </message>
+    <message id="Please enter a host: HART-IP Host">
+        <source></source>
+        <translation>Please enter a host: HART-IP Host</translation>
+    </message>
+    <message id="A host name has no spaces: HART-IP Host">
+        <source></source>
+        <translation>A host name has no spaces: HART-IP Host</translation>
+    </message>
+    <message id="Please enter a port from 1 to 65535: HART-IP Port">
+        <source></source>
+        <translation>Please enter a port from 1 to 65535: HART-IP Port</translation>
+    </message>
+    <message id="%s (not present)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s (not present)</numerusform>
+        </translation>
+    </message>
+    <message id="Write %s into the device?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Write %s into the device?</numerusform>
+        </translation>
+    </message>
+    <message id="Tag: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Tag: %s</numerusform>
+        </translation>
+    </message>
+    <message id="PV range: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>PV range: %s</numerusform>
+        </translation>
+    </message>
+    <message id="The device's whole configuration will be overwritten with the file's.">
+        <source></source>
+        <translation>The device's whole configuration will be overwritten with the file's.</translation>
+    </message>
+    <message id="%s cannot be written into a device: %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s cannot be written into a device: %s.</numerusform>
+        </translation>
+    </message>
+    <message id="Nothing was sent.">
+        <source></source>
+        <translation>Nothing was sent.</translation>
+    </message>
+    <message id="The device at station number %d is %s, not %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The device at station number %d is %s, not %s.</numerusform>
+        </translation>
+    </message>
+    <message id="Nothing was read.">
+        <source></source>
+        <translation>Nothing was read.</translation>
+    </message>
+    <message id="%1 newest that contain %2 shown (of %3)">
+        <source></source>
+        <translation>Newest %1 that contain %2 shown (of %3)</translation>
+    </message>
+    <message id="%1 of %2 contain %3">
+        <source></source>
+        <translation>%1 of %2 contain %3</translation>
+    </message>
+    <message id="Cancel the thermal compensation of %s?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Cancel the thermal compensation of %s?</numerusform>
+        </translation>
+    </message>
+    <message id="The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back.</numerusform>
+        </translation>
+    </message>
+    <message id="Restore the thermal compensation of %s from %s?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Restore the thermal compensation of %s from %s?</numerusform>
+        </translation>
+    </message>
+    <message id="The device's present thermal compensation (%d temperature points) will be overwritten." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The device's present thermal compensation (%d temperature points) will be overwritten.</numerusform>
+        </translation>
+    </message>
+    <message id="Room Temprt %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Room Temperature %d</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Device reports %d temperature points and %d pressure points" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The device reports %d temperature points and %d pressure points</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Uncertainty unit">
+        <source></source>
+        <translation>Uncertainty unit</translation>
+    </message>
+    <message id="The check cannot start: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The check cannot start: %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%s of %s in %s: %d of %d points read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s of %s in %s: %d of %d points read</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id=", reading...">
+        <source></source>
+        <translation>, reading...</translation>
+    </message>
+    <message id=": ">
+        <source></source>
+        <translation>: </translation>
+    </message>
+    <message id="not run">
+        <source></source>
+        <translation>not run</translation>
+    </message>
+    <message id="%d of %d points read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%d of %d points read</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id=" - largest errors PV %s %%, loop current %s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform> - largest errors PV %s %%, loop current %s %% of span</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="; hysteresis PV %.3f %%, loop current %.3f %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>; hysteresis PV %.3f %%, loop current %.3f %%</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="INCOMPLETE">
+        <source></source>
+        <translation>INCOMPLETE</translation>
+    </message>
+    <message id="simple acceptance">
+        <source></source>
+        <translation>simple acceptance</translation>
+    </message>
+    <message id="guarded by the reference uncertainty (%s %% of span)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>guarded by the reference uncertainty (%s %% of span)</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%s %% of span (k = 2)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s %% of span (k = 2)</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%s %s (k = 2), %s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s %s (k = 2), %s %% of span</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="PV ±%s %% of span, loop current ±%s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>PV ±%s %% of span, loop current ±%s %% of span</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Calibration Certificate">
+        <source></source>
+        <translation>Calibration Certificate</translation>
+    </message>
+    <message id="Pressure transmitter checked against a reference, as found and as left">
+        <source></source>
+        <translation>Pressure transmitter checked against a reference, as found and as left</translation>
+    </message>
+    <message id="No. %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>No. %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Issued %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Issued %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="comparison with the reference at %d points, %d rising and %d falling" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>comparison with the reference at %d points, %d rising and %d falling</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%s %% of range" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s %% of range</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="±%s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>±%s %% of span</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="±%s %% of span (16 mA)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>±%s %% of span (16 mA)</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%s °C, %s %% relative humidity" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s °C, %s %% relative humidity</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Device">
+        <source></source>
+        <translation>Device</translation>
+    </message>
+    <message id="Method, reference and ambient">
+        <source></source>
+        <translation>Method, reference and ambient</translation>
+    </message>
+    <message id="none (no point read both ways)">
+        <source></source>
+        <translation>none (no point read both ways)</translation>
+    </message>
+    <message id="PV %s, loop current %s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>PV %s, loop current %s %% of span</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="not adjusted: the as-found result stands">
+        <source></source>
+        <translation>not adjusted: the as-found result stands</translation>
+    </message>
+    <message id="largest error PV %s %%, current %s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>largest error PV %s %%, current %s %%</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="±%s %% of span for the PV and the loop current" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>±%s %% of span for the PV and the loop current</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Tolerance %s; %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Tolerance %s; %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id=", PV range %s, %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>, PV range %s, %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="↑ approached rising, ↓ approached falling; errors positive when the reading is high.">
+        <source></source>
+        <translation>↑ approached rising, ↓ approached falling; errors positive when the reading is high.</translation>
+    </message>
+    <message id="The device was not adjusted: the as-found readings stand as left.">
+        <source></source>
+        <translation>The device was not adjusted: the as-found readings stand as left.</translation>
+    </message>
+    <message id="PV error against input, both runs, with the tolerance band">
+        <source></source>
+        <translation>PV error against input, both runs, with the tolerance band</translation>
+    </message>
+    <message id="tolerance +%s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>tolerance +%s %%</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="tolerance -%s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>tolerance -%s %%</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="input (% of range)">
+        <source></source>
+        <translation>input (% of range)</translation>
+    </message>
+    <message id="PV error (% of span)">
+        <source></source>
+        <translation>PV error (% of span)</translation>
+    </message>
+    <message id="guarded limit ±%s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>guarded limit ±%s %%</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Signatures">
+        <source></source>
+        <translation>Signatures</translation>
+    </message>
+    <message id="name">
+        <source></source>
+        <translation>name</translation>
+    </message>
+    <message id="signature">
+        <source></source>
+        <translation>signature</translation>
+    </message>
+    <message id="date">
+        <source></source>
+        <translation>date</translation>
+    </message>
+    <message id="Station %s, issued %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Station %s, issued %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id=" by %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform> by %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="Calibration certificate %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Calibration certificate %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id=", tag %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>, tag %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id=", station %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>, station %s</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="page %d of %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>page %d of %d</numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message id="%d：">
+        <source></source>
+        <translation>%d:</translation>
+    </message>
+    <message id="Temperature Diodes errors : %d">
+        <source></source>
+        <translation>Temperature diode error: %d</translation>
+    </message>
+    <message id="AD count of point %d out of range">
+        <source></source>
+        <translation>AD count of point %d out of range</translation>
+    </message>
+    <message id="Test points: %s">
+        <source></source>
+        <translation>Test points: %s</translation>
+    </message>
+    <message id="Calibration due: the reference standard was due for calibration on %s and may not be used for a check.">
+        <source></source>
+        <translation>Calibration due: the reference standard was due for calibration on %s and may not be used for a check.</translation>
+    </message>
+    <message id="The readings at %s did not settle within %d s: four in a row must agree within %.4f %s and %.4f mA. The point is not read; hold the pressure steady and read it again.">
+        <source></source>
+        <translation>The readings at %s did not settle within %d s: four in a row must agree within %.4f %s and %.4f mA. The point is not read; hold the pressure steady and read it again.</translation>
+    </message>
+    <message id="The reference reading at %s is not a number: %s">
+        <source></source>
+        <translation>The reference reading at %s is not a number: %s</translation>
+    </message>
+    <message id="Certificate saved: %s">
+        <source></source>
+        <translation>Certificate saved: %s</translation>
+    </message>
+    <message id="This run has more samples than are kept. The file holds the last %lld; the %lld before them were dropped.">
+        <source></source>
+        <translation>This run has more samples than are kept. The file holds the last %lld; the %lld before them were dropped.</translation>
+    </message>
+    <message id="Device History cannot be shown: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Device History cannot be shown: %s</numerusform>
+        </translation>
+    </message>
+    <message id="Download complete: %d blocks written to %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>Download complete: %d blocks written to %s</numerusform>
+        </translation>
+    </message>
+    <message id="Compare - %1">
+        <source></source>
+        <translation>Compare - %1</translation>
+    </message>
+    <message id="Reading the device's uploads and downloads...">
+        <source></source>
+        <translation>Reading the device's uploads and downloads...</translation>
+    </message>
+    <message id="Choose an image">
+        <source></source>
+        <translation>Choose an image</translation>
+    </message>
+    <message id="The records cannot be read: %1">
+        <source></source>
+        <translation>The records cannot be read: %1</translation>
+    </message>
+    <message id="Reading the device...">
+        <source></source>
+        <translation>Reading the device...</translation>
+    </message>
+    <message id="The device was not read">
+        <source></source>
+        <translation>The device was not read</translation>
+    </message>
+    <message id="Reading the image...">
+        <source></source>
+        <translation>Reading the image...</translation>
+    </message>
+    <message id="Choose an image on each side">
+        <source></source>
+        <translation>Choose an image on each side</translation>
+    </message>
+    <message id="Asking address %1 ...">
+        <source></source>
+        <translation>Asking address %1 ...</translation>
+    </message>
+    <message id="largest errors: PV %s, loop current %s %% of span; hysteresis: " numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>largest errors: PV %s, loop current %s %% of span; hysteresis: </numerusform>
+        </translation>
+    </message>
+    <message id="PV error
+% of span">
+        <source></source>
+        <translation>PV error
+% of span</translation>
+    </message>
+    <message id="Expected
+mA">
+        <source></source>
+        <translation>Expected
+mA</translation>
+    </message>
+    <message id="Measured
+mA">
+        <source></source>
+        <translation>Measured
+mA</translation>
+    </message>
+    <message id="mA error
+% of span">
+        <source></source>
+        <translation>mA error
+% of span</translation>
     </message>
 </context>
 </TS>

@@ -135,10 +135,6 @@
         <source></source>
         <translation>串口：</translation>
     </message>
-    <message id="Device History cannot be shown: ">
-        <source></source>
-        <translation>无法显示设备历史：</translation>
-    </message>
     <message id="Factory Calibration">
         <source></source>
         <translation>出厂标定</translation>
@@ -253,14 +249,6 @@
         <source></source>
         <translation>记录中没有可保存的帧</translation>
     </message>
-    <message id="Download complete: ">
-        <source></source>
-        <translation>下载完成：</translation>
-    </message>
-    <message id="The device at station number ">
-        <source></source>
-        <translation>站号处的设备 </translation>
-    </message>
     <message id="Devices:" numerus="yes">
         <source></source>
         <translation>
@@ -285,14 +273,6 @@
         <source></source>
         <translation>窗口中没有可导出的记录</translation>
     </message>
-    <message id="Compare - ">
-        <source></source>
-        <translation>比较 - </translation>
-    </message>
-    <message id="Reading the device's uploads and downloads...">
-        <source></source>
-        <translation>正在读取设备的上传和下载记录...</translation>
-    </message>
     <message id="Data file (.Hart)..." numerus="yes">
         <source></source>
         <translation>
@@ -304,30 +284,6 @@
         <translation>
             <numerusform>设备当前</numerusform>
         </translation>
-    </message>
-    <message id="Choose an image">
-        <source></source>
-        <translation>选择一个映像</translation>
-    </message>
-    <message id="The records cannot be read: ">
-        <source></source>
-        <translation>无法读取记录：</translation>
-    </message>
-    <message id="Reading the device...">
-        <source></source>
-        <translation>正在读取设备...</translation>
-    </message>
-    <message id="The device was not read">
-        <source></source>
-        <translation>未读取设备</translation>
-    </message>
-    <message id="Reading the image...">
-        <source></source>
-        <translation>正在读取映像...</translation>
-    </message>
-    <message id="Choose an image on each side">
-        <source></source>
-        <translation>请在两侧各选择一个映像</translation>
     </message>
     <message id="Read" numerus="yes">
         <source></source>
@@ -368,10 +324,6 @@
     <message id="Invalid Temperature">
         <source></source>
         <translation>温度无效</translation>
-    </message>
-    <message id="Temperature Diodes errors : ">
-        <source></source>
-        <translation>温度二极管错误：</translation>
     </message>
     <message id="Select Current Temperature Level">
         <source></source>
@@ -463,10 +415,6 @@
             <numerusform>两次运行之间的调整：</numerusform>
         </translation>
     </message>
-    <message id="Test points: ">
-        <source></source>
-        <translation>测试点：</translation>
-    </message>
     <message id="Humidity: a relative humidity lies between 0 and 100 %RH.">
         <source></source>
         <translation>湿度：相对湿度应在 0 到 100 %RH 之间。</translation>
@@ -483,10 +431,6 @@
         <source></source>
         <translation>校准到期：请按 yyyy-MM-dd 输入参考标准的校准到期日期。</translation>
     </message>
-    <message id="Calibration due: the reference standard was due for calibration on ">
-        <source></source>
-        <translation>校准到期：参考标准的校准到期日为 </translation>
-    </message>
     <message id="Technician: please enter the name of who makes the check.">
         <source></source>
         <translation>技术员：请输入检验人员的姓名。</translation>
@@ -495,17 +439,9 @@
         <source></source>
         <translation>请先运行“Start As Found”或“Start As Left”。</translation>
     </message>
-    <message id="The reference reading at ">
-        <source></source>
-        <translation>参考读数，测试点 </translation>
-    </message>
     <message id="The certificate could not be drawn.">
         <source></source>
         <translation>无法生成证书。</translation>
-    </message>
-    <message id="Certificate saved: ">
-        <source></source>
-        <translation>证书已保存：</translation>
     </message>
     <message id="Damping Time (0~100)">
         <source></source>
@@ -911,11 +847,9 @@
         <source></source>
         <translation>量程上限</translation>
     </message>
-    <message id="OK" numerus="yes">
+    <message id="OK">
         <source></source>
-        <translation>
-            <numerusform>确定</numerusform>
-        </translation>
+        <translation>确定</translation>
     </message>
     <message id="Hardware and software information">
         <source></source>
@@ -1246,6 +1180,1488 @@
     <message id="Reply Time-out">
         <source></source>
         <translation>应答超时</translation>
+    </message>
+    <message id="From the device">
+        <source></source>
+        <translation>来自设备</translation>
+    </message>
+    <message id="To the device">
+        <source></source>
+        <translation>发往设备</translation>
+    </message>
+    <message id="Time">
+        <source></source>
+        <translation>时间</translation>
+    </message>
+    <message id="Dir">
+        <source></source>
+        <translation>方向</translation>
+    </message>
+    <message id="Cmd">
+        <source></source>
+        <translation>命令</translation>
+    </message>
+    <message id="Decode">
+        <source></source>
+        <translation>解码</translation>
+    </message>
+    <message id="Bytes">
+        <source></source>
+        <translation>字节</translation>
+    </message>
+    <message id="%1 of %2 frames shown">
+        <source></source>
+        <translation>显示 %1 / %2 帧</translation>
+    </message>
+    <message id=" (the last 10 000 are kept)">
+        <source></source>
+        <translation>（仅保留最近 10 000 帧）</translation>
+    </message>
+    <message id="Capture (*.pcap)">
+        <source></source>
+        <translation>抓包文件 (*.pcap)</translation>
+    </message>
+    <message id="code %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>代码 %d</numerusform>
+        </translation>
+    </message>
+    <message id="(unit code %d)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>（单位代码 %d）</numerusform>
+        </translation>
+    </message>
+    <message id="Tag">
+        <source></source>
+        <translation>位号</translation>
+    </message>
+    <message id="Descriptor">
+        <source></source>
+        <translation>描述符</translation>
+    </message>
+    <message id="Device Message">
+        <source></source>
+        <translation>设备消息</translation>
+    </message>
+    <message id="PV range">
+        <source></source>
+        <translation>PV 量程</translation>
+    </message>
+    <message id="PV Range Limits">
+        <source></source>
+        <translation>PV 量程极限</translation>
+    </message>
+    <message id="Sensor Limits">
+        <source></source>
+        <translation>传感器极限</translation>
+    </message>
+    <message id="Temperature Points">
+        <source></source>
+        <translation>温度点数</translation>
+    </message>
+    <message id="Pressure Points">
+        <source></source>
+        <translation>压力点数</translation>
+    </message>
+    <message id="Temperature %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>温度 %d</numerusform>
+        </translation>
+    </message>
+    <message id="T-AD %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>温度 AD %d</numerusform>
+        </translation>
+    </message>
+    <message id="AD %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>AD %d</numerusform>
+        </translation>
+    </message>
+    <message id=" (Temperature %s)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>（温度 %s）</numerusform>
+        </translation>
+    </message>
+    <message id="its PV unit code %d is none the device knows" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>其 PV 单位代码 %d 不是设备认识的单位</numerusform>
+        </translation>
+    </message>
+    <message id="its sensor limits (%s to %s) are not a range" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>其传感器极限（%s 至 %s）不构成范围</numerusform>
+        </translation>
+    </message>
+    <message id="lower range value">
+        <source></source>
+        <translation>量程下限值</translation>
+    </message>
+    <message id="upper range value">
+        <source></source>
+        <translation>量程上限值</translation>
+    </message>
+    <message id="PV lower range limit">
+        <source></source>
+        <translation>PV 量程下限</translation>
+    </message>
+    <message id="PV upper range limit">
+        <source></source>
+        <translation>PV 量程上限</translation>
+    </message>
+    <message id="its %s is not a number" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>其%s不是数字</numerusform>
+        </translation>
+    </message>
+    <message id="its %s %s lies outside the sensor limits %s to %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>其%s %s 超出传感器极限 %s 至 %s</numerusform>
+        </translation>
+    </message>
+    <message id="its zero trim is not a number">
+        <source></source>
+        <translation>其零点微调值不是数字</translation>
+    </message>
+    <message id="its damping %s s lies outside 0 to 100 s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>其阻尼时间 %s s 超出 0 s 至 100 s</numerusform>
+        </translation>
+    </message>
+    <message id="its transfer function code %d is neither linear nor square root" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>其传递函数代码 %d 既不是线性也不是开方</numerusform>
+        </translation>
+    </message>
+    <message id="it claims %d temperature points (at most %d)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>其声明有 %d 个温度点（最多 %d 个）</numerusform>
+        </translation>
+    </message>
+    <message id="the device">
+        <source></source>
+        <translation>该设备</translation>
+    </message>
+    <message id="%.4f to %.4f %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%.4f 至 %.4f %s</numerusform>
+        </translation>
+    </message>
+    <message id="Open Index File Error">
+        <source></source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message id="Not a configuration file (%lld bytes, %d expected)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>不是组态文件（%lld 字节，应为 %d 字节）</numerusform>
+        </translation>
+    </message>
+    <message id="no records are kept (Records=none in the settings)">
+        <source></source>
+        <translation>不保存记录（设置中 Records=none）</translation>
+    </message>
+    <message id="no records yet (%1 does not exist)">
+        <source></source>
+        <translation>尚无记录（%1 不存在）</translation>
+    </message>
+    <message id="%1 record">
+        <source></source>
+        <translation>%1 条记录</translation>
+    </message>
+    <message id="%1 records">
+        <source></source>
+        <translation>%1 条记录</translation>
+    </message>
+    <message id="Long Address">
+        <source></source>
+        <translation>长地址</translation>
+    </message>
+    <message id="Last Seen">
+        <source></source>
+        <translation>最后通信</translation>
+    </message>
+    <message id="Records">
+        <source></source>
+        <translation>记录</translation>
+    </message>
+    <message id="Station">
+        <source></source>
+        <translation>站号</translation>
+    </message>
+    <message id="User">
+        <source></source>
+        <translation>用户</translation>
+    </message>
+    <message id="Operation">
+        <source></source>
+        <translation>操作</translation>
+    </message>
+    <message id="Detail">
+        <source></source>
+        <translation>详情</translation>
+    </message>
+    <message id="Result">
+        <source></source>
+        <translation>结果</translation>
+    </message>
+    <message id="Refresh">
+        <source></source>
+        <translation>刷新</translation>
+    </message>
+    <message id="Compare...">
+        <source></source>
+        <translation>比较...</translation>
+    </message>
+    <message id="Export CSV...">
+        <source></source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message id="(not identified)">
+        <source></source>
+        <translation>（未识别）</translation>
+    </message>
+    <message id="Records cannot be read: %1">
+        <source></source>
+        <translation>无法读取记录：%1</translation>
+    </message>
+    <message id="Reading the records...">
+        <source></source>
+        <translation>正在读取记录...</translation>
+    </message>
+    <message id="The records hold no devices">
+        <source></source>
+        <translation>记录中没有设备</translation>
+    </message>
+    <message id="%1 newest of %2 shown">
+        <source></source>
+        <translation>显示 %2 中最新的 %1</translation>
+    </message>
+    <message id="%1 shown">
+        <source></source>
+        <translation>显示 %1</translation>
+    </message>
+    <message id="CSV (*.csv)">
+        <source></source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message id="Left:">
+        <source></source>
+        <translation>左侧：</translation>
+    </message>
+    <message id="Right:">
+        <source></source>
+        <translation>右侧：</translation>
+    </message>
+    <message id="Value">
+        <source></source>
+        <translation>参数</translation>
+    </message>
+    <message id="Left">
+        <source></source>
+        <translation>左侧</translation>
+    </message>
+    <message id="Right">
+        <source></source>
+        <translation>右侧</translation>
+    </message>
+    <message id="File %1">
+        <source></source>
+        <translation>文件 %1</translation>
+    </message>
+    <message id="The device, read at %1">
+        <source></source>
+        <translation>设备，读取于 %1</translation>
+    </message>
+    <message id="The image cannot be read: %1">
+        <source></source>
+        <translation>无法读取组态映像：%1</translation>
+    </message>
+    <message id="The record keeps no image">
+        <source></source>
+        <translation>该记录未保存组态映像</translation>
+    </message>
+    <message id="The record's image has %1 bytes, not %2">
+        <source></source>
+        <translation>该记录的组态映像为 %1 字节，而不是 %2 字节</translation>
+    </message>
+    <message id="The two images hold the same values">
+        <source></source>
+        <translation>两个组态映像的参数相同</translation>
+    </message>
+    <message id="1 value differs">
+        <source></source>
+        <translation>1 项参数不同</translation>
+    </message>
+    <message id="%1 values differ">
+        <source></source>
+        <translation>%1 项参数不同</translation>
+    </message>
+    <message id="Records: off">
+        <source></source>
+        <translation>记录：关闭</translation>
+    </message>
+    <message id="Records: off (%1)">
+        <source></source>
+        <translation>记录：关闭（%1）</translation>
+    </message>
+    <message id="Records: %1 not yet saved (%2)">
+        <source></source>
+        <translation>记录：%1 条尚未保存（%2）</translation>
+    </message>
+    <message id="Records are off: %1">
+        <source></source>
+        <translation>记录已关闭：%1</translation>
+    </message>
+    <message id="poll %1">
+        <source></source>
+        <translation>轮询地址 %1</translation>
+    </message>
+    <message id="not written">
+        <source></source>
+        <translation>未发出</translation>
+    </message>
+    <message id="no reply">
+        <source></source>
+        <translation>无应答</translation>
+    </message>
+    <message id=", wrong check byte">
+        <source></source>
+        <translation>，校验字节错误</translation>
+    </message>
+    <message id=", incomplete">
+        <source></source>
+        <translation>，不完整</translation>
+    </message>
+    <message id=", after %1 frame not answering the request">
+        <source></source>
+        <translation>，之前有 %1 帧不是对该请求的应答</translation>
+    </message>
+    <message id=", after %1 frames not answering the request">
+        <source></source>
+        <translation>，之前有 %1 帧不是对该请求的应答</translation>
+    </message>
+    <message id="Short frame, %1">
+        <source></source>
+        <translation>短帧，%1</translation>
+    </message>
+    <message id="No reply">
+        <source></source>
+        <translation>无应答</translation>
+    </message>
+    <message id="Reply with a wrong check byte">
+        <source></source>
+        <translation>应答校验字节错误</translation>
+    </message>
+    <message id="Incomplete reply">
+        <source></source>
+        <translation>应答不完整</translation>
+    </message>
+    <message id="The device received a corrupted request">
+        <source></source>
+        <translation>设备收到的请求已损坏</translation>
+    </message>
+    <message id="Communication status 0x%1">
+        <source></source>
+        <translation>通信状态 0x%1</translation>
+    </message>
+    <message id="response code %1: %2">
+        <source></source>
+        <translation>响应码 %1：%2</translation>
+    </message>
+    <message id="; warning, %1">
+        <source></source>
+        <translation>；警告，%1</translation>
+    </message>
+    <message id="; refused, %1">
+        <source></source>
+        <translation>；拒绝，%1</translation>
+    </message>
+    <message id="Device status 0x%1 (command %2)">
+        <source></source>
+        <translation>设备状态 0x%1（命令 %2）</translation>
+    </message>
+    <message id="Response code %1">
+        <source></source>
+        <translation>响应码 %1</translation>
+    </message>
+    <message id="Device reports %d temperature points (1 to 8 can be compensated)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>设备报告有 %d 个温度点（可补偿 1 至 8 个）</numerusform>
+        </translation>
+    </message>
+    <message id="Reset?">
+        <source></source>
+        <translation>复位设备？</translation>
+    </message>
+    <message id="Restore Factory Default">
+        <source></source>
+        <translation>恢复出厂默认组态？</translation>
+    </message>
+    <message id="The device's factory default configuration is restored.">
+        <source></source>
+        <translation>设备已恢复出厂默认组态。</translation>
+    </message>
+    <message id="Cancel The Factory Calibration?">
+        <source></source>
+        <translation>取消出厂标定？</translation>
+    </message>
+    <message id="The device's factory calibration is cancelled.">
+        <source></source>
+        <translation>设备的出厂标定已取消。</translation>
+    </message>
+    <message id="The thermal compensation backup could not be kept, so nothing was sent to the device.">
+        <source></source>
+        <translation>无法保存温度补偿备份，因此未向设备发送任何数据。</translation>
+    </message>
+    <message id="Thermal compensation cancelled on %s. Its values are kept in %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s 的温度补偿已取消。其数值保存在 %s 中。</numerusform>
+        </translation>
+    </message>
+    <message id="No thermal compensation backup for this device">
+        <source></source>
+        <translation>该设备没有温度补偿备份</translation>
+    </message>
+    <message id="Thermal compensation restored on %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s 的温度补偿已恢复。</numerusform>
+        </translation>
+    </message>
+    <message id="Manufacturer">
+        <source></source>
+        <translation>制造商</translation>
+    </message>
+    <message id="Device Type">
+        <source></source>
+        <translation>设备类型</translation>
+    </message>
+    <message id="Device ID">
+        <source></source>
+        <translation>设备 ID</translation>
+    </message>
+    <message id="Cancel">
+        <source></source>
+        <translation>取消</translation>
+    </message>
+    <message id="Succeed">
+        <source></source>
+        <translation>成功</translation>
+    </message>
+    <message id="fail to send">
+        <source></source>
+        <translation>发送失败</translation>
+    </message>
+    <message id="No response,timeout!">
+        <source></source>
+        <translation>无响应，超时</translation>
+    </message>
+    <message id="Check code error">
+        <source></source>
+        <translation>校验错误</translation>
+    </message>
+    <message id="Unknown error">
+        <source></source>
+        <translation>未知错误</translation>
+    </message>
+    <message id="Reply too short">
+        <source></source>
+        <translation>应答过短</translation>
+    </message>
+    <message id="Device received a corrupted request">
+        <source></source>
+        <translation>设备收到的请求已损坏</translation>
+    </message>
+    <message id="Not in proper current mode">
+        <source></source>
+        <translation>不在正确的电流模式</translation>
+    </message>
+    <message id="In multidrop mode">
+        <source></source>
+        <translation>处于多点模式</translation>
+    </message>
+    <message id="Undefined">
+        <source></source>
+        <translation>未定义</translation>
+    </message>
+    <message id="Invalid selection">
+        <source></source>
+        <translation>无效选择</translation>
+    </message>
+    <message id="Passed parameter too large">
+        <source></source>
+        <translation>参数过大</translation>
+    </message>
+    <message id="Passed parameter too small">
+        <source></source>
+        <translation>参数过小</translation>
+    </message>
+    <message id="Too few data bytes received">
+        <source></source>
+        <translation>收到的数据字节过少</translation>
+    </message>
+    <message id="Device-specific command error">
+        <source></source>
+        <translation>设备专用命令错误</translation>
+    </message>
+    <message id="In write protect mode">
+        <source></source>
+        <translation>处于写保护模式</translation>
+    </message>
+    <message id="Set to nearest possible value">
+        <source></source>
+        <translation>已设为最接近的可用值</translation>
+    </message>
+    <message id="Lower range value too high">
+        <source></source>
+        <translation>量程下限值过高</translation>
+    </message>
+    <message id="Lower range value too low">
+        <source></source>
+        <translation>量程下限值过低</translation>
+    </message>
+    <message id="Upper range value too high">
+        <source></source>
+        <translation>量程上限值过高</translation>
+    </message>
+    <message id="Upper range value too low">
+        <source></source>
+        <translation>量程上限值过低</translation>
+    </message>
+    <message id="Upper and lower range values out of limits">
+        <source></source>
+        <translation>量程上下限值均超出极限</translation>
+    </message>
+    <message id="Span too small">
+        <source></source>
+        <translation>量程跨度过小</translation>
+    </message>
+    <message id="Access restricted">
+        <source></source>
+        <translation>访问受限</translation>
+    </message>
+    <message id="Invalid span">
+        <source></source>
+        <translation>无效量程跨度</translation>
+    </message>
+    <message id="Busy">
+        <source></source>
+        <translation>设备忙</translation>
+    </message>
+    <message id="Delayed response initiated">
+        <source></source>
+        <translation>已启动延迟响应</translation>
+    </message>
+    <message id="Delayed response running">
+        <source></source>
+        <translation>延迟响应进行中</translation>
+    </message>
+    <message id="Delayed response dead">
+        <source></source>
+        <translation>延迟响应已失效</translation>
+    </message>
+    <message id="Delayed response conflict">
+        <source></source>
+        <translation>延迟响应冲突</translation>
+    </message>
+    <message id="Command not implemented">
+        <source></source>
+        <translation>命令未实现</translation>
+    </message>
+    <message id="Response code %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>响应码 %d</numerusform>
+        </translation>
+    </message>
+    <message id="Communication Failure: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>通信失败：%s</numerusform>
+        </translation>
+    </message>
+    <message id="Communication Failure:%s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>通信失败：%s</numerusform>
+        </translation>
+    </message>
+    <message id="Online %d Device" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>在线设备：%d 台</numerusform>
+        </translation>
+    </message>
+    <message id="Search stopped at address %d: no device found" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>搜索在地址 %d 处停止：未找到设备</numerusform>
+        </translation>
+    </message>
+    <message id="Search stopped at address %d: 1 device found (%s)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>搜索在地址 %d 处停止：找到 1 台设备（%s）</numerusform>
+        </translation>
+    </message>
+    <message id="Search stopped at address %d: %d devices found (%s)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>搜索在地址 %d 处停止：找到 %d 台设备（%s）</numerusform>
+        </translation>
+    </message>
+    <message id="The loop current is fixed at %.3f mA. Return the loop to automatic control?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>回路电流固定在 %.3f mA。是否将回路恢复为自动控制？</numerusform>
+        </translation>
+    </message>
+    <message id="Please enter a number: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>请输入数字：%s</numerusform>
+        </translation>
+    </message>
+    <message id="Please select: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>请选择：%s</numerusform>
+        </translation>
+    </message>
+    <message id="Calibration Points">
+        <source></source>
+        <translation>标定点数</translation>
+    </message>
+    <message id="Temperature Point">
+        <source></source>
+        <translation>温度点数</translation>
+    </message>
+    <message id="Temperature Values">
+        <source></source>
+        <translation>温度值</translation>
+    </message>
+    <message id="Calibration Rows">
+        <source></source>
+        <translation>标定点</translation>
+    </message>
+    <message id="Current Temperature">
+        <source></source>
+        <translation>当前温度</translation>
+    </message>
+    <message id="Range：">
+        <source></source>
+        <translation>量程：</translation>
+    </message>
+    <message id="Pv over range">
+        <source></source>
+        <translation>PV 超出量程</translation>
+    </message>
+    <message id="Simple acceptance">
+        <source></source>
+        <translation>简单判定</translation>
+    </message>
+    <message id="Guarded by the reference uncertainty">
+        <source></source>
+        <translation>按标准器不确定度保护判定</translation>
+    </message>
+    <message id="% of span">
+        <source></source>
+        <translation>% 量程</translation>
+    </message>
+    <message id="Start As Found">
+        <source></source>
+        <translation>开始校前检查</translation>
+    </message>
+    <message id="Start As Left">
+        <source></source>
+        <translation>开始校后检查</translation>
+    </message>
+    <message id="Save Certificate...">
+        <source></source>
+        <translation>保存证书...</translation>
+    </message>
+    <message id="Point">
+        <source></source>
+        <translation>测试点</translation>
+    </message>
+    <message id="Nominal">
+        <source></source>
+        <translation>标称值</translation>
+    </message>
+    <message id="PV">
+        <source></source>
+        <translation>PV</translation>
+    </message>
+    <message id="PV error">
+        <source></source>
+        <translation>PV 误差</translation>
+    </message>
+    <message id="mA error">
+        <source></source>
+        <translation>mA 误差</translation>
+    </message>
+    <message id="Loop &amp;&amp; PGA Settings">
+        <source></source>
+        <translation>回路与 PGA 设置</translation>
+    </message>
+    <message id="PASS">
+        <source></source>
+        <translation>合格</translation>
+    </message>
+    <message id="FAIL">
+        <source></source>
+        <translation>不合格</translation>
+    </message>
+    <message id="As found">
+        <source></source>
+        <translation>校前</translation>
+    </message>
+    <message id="As left">
+        <source></source>
+        <translation>校后</translation>
+    </message>
+    <message id="Loop Current">
+        <source></source>
+        <translation>回路电流</translation>
+    </message>
+    <message id="Loop Current Trend Chart">
+        <source></source>
+        <translation>回路电流趋势图</translation>
+    </message>
+    <message id="current">
+        <source></source>
+        <translation>电流</translation>
+    </message>
+    <message id="Percentage">
+        <source></source>
+        <translation>百分比</translation>
+    </message>
+    <message id="Percentage Trend Chart">
+        <source></source>
+        <translation>百分比趋势图</translation>
+    </message>
+    <message id="percentage">
+        <source></source>
+        <translation>百分比</translation>
+    </message>
+    <message id="PV Trend Chart">
+        <source></source>
+        <translation>PV 趋势图</translation>
+    </message>
+    <message id="current (mA)">
+        <source></source>
+        <translation>电流 (mA)</translation>
+    </message>
+    <message id="percentage (%)">
+        <source></source>
+        <translation>百分比 (%)</translation>
+    </message>
+    <message id="Loop Trend Chart">
+        <source></source>
+        <translation>回路电流趋势图</translation>
+    </message>
+    <message id="time">
+        <source></source>
+        <translation>时间</translation>
+    </message>
+    <message id="unit">
+        <source></source>
+        <translation>单位</translation>
+    </message>
+    <message id="The device at address %1">
+        <source></source>
+        <translation>地址 %1 的设备</translation>
+    </message>
+    <message id="%1 answered: long address %2">
+        <source></source>
+        <translation>%1 已应答：长地址 %2</translation>
+    </message>
+    <message id="No device answered at address %1">
+        <source></source>
+        <translation>地址 %1 无设备应答</translation>
+    </message>
+    <message id="Serial port">
+        <source></source>
+        <translation>串口</translation>
+    </message>
+    <message id="HART-IP">
+        <source></source>
+        <translation>HART-IP</translation>
+    </message>
+    <message id="UDP">
+        <source></source>
+        <translation>UDP</translation>
+    </message>
+    <message id="TCP">
+        <source></source>
+        <translation>TCP</translation>
+    </message>
+    <message id="Tolerant">
+        <source></source>
+        <translation>宽松</translation>
+    </message>
+    <message id="HART standard">
+        <source></source>
+        <translation>HART 标准</translation>
+    </message>
+    <message id="22.8mA">
+        <source></source>
+        <translation>22.8 mA</translation>
+    </message>
+    <message id="2 decimals">
+        <source></source>
+        <translation>2 位小数</translation>
+    </message>
+    <message id="3 decimals">
+        <source></source>
+        <translation>3 位小数</translation>
+    </message>
+    <message id="Language">
+        <source></source>
+        <translation>语言</translation>
+    </message>
+    <message id="As built">
+        <source></source>
+        <translation>程序原文</translation>
+    </message>
+    <message id="Please choose a port: Serial Port">
+        <source></source>
+        <translation>请选择端口：串口</translation>
+    </message>
+    <message id="Read Version ERRO">
+        <source></source>
+        <translation>读取版本失败</translation>
+    </message>
+    <message id="1 sample">
+        <source></source>
+        <translation>1 个采样</translation>
+    </message>
+    <message id="%1 samples">
+        <source></source>
+        <translation>%1 个采样</translation>
+    </message>
+    <message id="square root">
+        <source></source>
+        <translation>开方</translation>
+    </message>
+    <message id="linear">
+        <source></source>
+        <translation>线性</translation>
+    </message>
+    <message id="NOT READ">
+        <source></source>
+        <translation>未读取</translation>
+    </message>
+    <message id="Long address">
+        <source></source>
+        <translation>长地址</translation>
+    </message>
+    <message id="Device type">
+        <source></source>
+        <translation>设备类型</translation>
+    </message>
+    <message id="Device id">
+        <source></source>
+        <translation>设备 ID</translation>
+    </message>
+    <message id="Lot id">
+        <source></source>
+        <translation>批号</translation>
+    </message>
+    <message id="Versions">
+        <source></source>
+        <translation>版本</translation>
+    </message>
+    <message id="Sensor limits">
+        <source></source>
+        <translation>传感器限值</translation>
+    </message>
+    <message id="Transfer function">
+        <source></source>
+        <translation>传递函数</translation>
+    </message>
+    <message id="Damping">
+        <source></source>
+        <translation>阻尼</translation>
+    </message>
+    <message id="Method">
+        <source></source>
+        <translation>方法</translation>
+    </message>
+    <message id="Test points">
+        <source></source>
+        <translation>测试点</translation>
+    </message>
+    <message id="Current tolerance">
+        <source></source>
+        <translation>电流允差</translation>
+    </message>
+    <message id="Uncertainty">
+        <source></source>
+        <translation>不确定度</translation>
+    </message>
+    <message id="as found">
+        <source></source>
+        <translation>校前</translation>
+    </message>
+    <message id="as left">
+        <source></source>
+        <translation>校后</translation>
+    </message>
+    <message id="Checked by">
+        <source></source>
+        <translation>检查人</translation>
+    </message>
+    <message id="Approved by">
+        <source></source>
+        <translation>批准人</translation>
+    </message>
+    <message id="certificate">
+        <source></source>
+        <translation>证书</translation>
+    </message>
+    <message id="run">
+        <source></source>
+        <translation>检查</translation>
+    </message>
+    <message id="point %">
+        <source></source>
+        <translation>测试点 %</translation>
+    </message>
+    <message id="direction">
+        <source></source>
+        <translation>方向</translation>
+    </message>
+    <message id="nominal">
+        <source></source>
+        <translation>标称值</translation>
+    </message>
+    <message id="reference">
+        <source></source>
+        <translation>标准器读数</translation>
+    </message>
+    <message id="pv">
+        <source></source>
+        <translation>PV</translation>
+    </message>
+    <message id="pv error % of span">
+        <source></source>
+        <translation>PV 误差 % 量程</translation>
+    </message>
+    <message id="expected mA">
+        <source></source>
+        <translation>期望 mA</translation>
+    </message>
+    <message id="measured mA">
+        <source></source>
+        <translation>测量 mA</translation>
+    </message>
+    <message id="current error % of span">
+        <source></source>
+        <translation>电流误差 % 量程</translation>
+    </message>
+    <message id="result">
+        <source></source>
+        <translation>结果</translation>
+    </message>
+    <message id="Please enter a host: HART-IP Host">
+        <source></source>
+        <translation>请输入主机：HART-IP 主机</translation>
+    </message>
+    <message id="A host name has no spaces: HART-IP Host">
+        <source></source>
+        <translation>主机名不能含空格：HART-IP 主机</translation>
+    </message>
+    <message id="Please enter a port from 1 to 65535: HART-IP Port">
+        <source></source>
+        <translation>请输入 1 至 65535 的端口：HART-IP 端口</translation>
+    </message>
+    <message id="%s (not present)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s（不存在）</numerusform>
+        </translation>
+    </message>
+    <message id="Write %s into the device?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>将 %s 写入设备？</numerusform>
+        </translation>
+    </message>
+    <message id="Tag: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>位号：%s</numerusform>
+        </translation>
+    </message>
+    <message id="PV range: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>PV 量程：%s</numerusform>
+        </translation>
+    </message>
+    <message id="The device's whole configuration will be overwritten with the file's.">
+        <source></source>
+        <translation>设备的全部组态将被该文件的组态覆盖。</translation>
+    </message>
+    <message id="%s cannot be written into a device: %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s 无法写入设备：%s。</numerusform>
+        </translation>
+    </message>
+    <message id="Nothing was sent.">
+        <source></source>
+        <translation>未发送任何数据。</translation>
+    </message>
+    <message id="The device at station number %d is %s, not %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>站号 %d 的设备是 %s，不是 %s。</numerusform>
+        </translation>
+    </message>
+    <message id="Nothing was read.">
+        <source></source>
+        <translation>未读取任何数据。</translation>
+    </message>
+    <message id="%1 newest that contain %2 shown (of %3)">
+        <source></source>
+        <translation>显示包含 %2 的最新 %1（共 %3）</translation>
+    </message>
+    <message id="%1 of %2 contain %3">
+        <source></source>
+        <translation>%2 中有 %1 包含 %3</translation>
+    </message>
+    <message id="Cancel the thermal compensation of %s?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>取消 %s 的温度补偿？</numerusform>
+        </translation>
+    </message>
+    <message id="The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>设备的出厂温度补偿（%d 个温度点）将被覆盖。其当前数值会先保存到 %s，以便用 %s 恢复。</numerusform>
+        </translation>
+    </message>
+    <message id="Restore the thermal compensation of %s from %s?" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>恢复 %s 的温度补偿（从 %s）？</numerusform>
+        </translation>
+    </message>
+    <message id="The device's present thermal compensation (%d temperature points) will be overwritten." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>设备当前的温度补偿（%d 个温度点）将被覆盖。</numerusform>
+        </translation>
+    </message>
+    <message id="Room Temprt %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>室温 %d</numerusform>
+        </translation>
+    </message>
+    <message id="Device reports %d temperature points and %d pressure points" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>设备报告 %d 个温度点和 %d 个压力点</numerusform>
+        </translation>
+    </message>
+    <message id="Uncertainty unit">
+        <source></source>
+        <translation>不确定度单位</translation>
+    </message>
+    <message id="The check cannot start: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>无法开始检查：%s</numerusform>
+        </translation>
+    </message>
+    <message id="%s of %s in %s: %d of %d points read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s（%s，%s）：已读取 %d / %d 个点</numerusform>
+        </translation>
+    </message>
+    <message id=", reading...">
+        <source></source>
+        <translation>，正在读取...</translation>
+    </message>
+    <message id=": ">
+        <source></source>
+        <translation>：</translation>
+    </message>
+    <message id="not run">
+        <source></source>
+        <translation>未运行</translation>
+    </message>
+    <message id="%d of %d points read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>已读取 %d / %d 个点</numerusform>
+        </translation>
+    </message>
+    <message id=" - largest errors PV %s %%, loop current %s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform> - 最大误差 PV %s %%，回路电流 %s %% 量程</numerusform>
+        </translation>
+    </message>
+    <message id="; hysteresis PV %.3f %%, loop current %.3f %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>；回差 PV %.3f %%，回路电流 %.3f %%</numerusform>
+        </translation>
+    </message>
+    <message id="INCOMPLETE">
+        <source></source>
+        <translation>未完成</translation>
+    </message>
+    <message id="simple acceptance">
+        <source></source>
+        <translation>简单判定</translation>
+    </message>
+    <message id="guarded by the reference uncertainty (%s %% of span)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>按标准器不确定度保护判定（%s %% 量程）</numerusform>
+        </translation>
+    </message>
+    <message id="%s %% of span (k = 2)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s %% 量程（k = 2）</numerusform>
+        </translation>
+    </message>
+    <message id="%s %s (k = 2), %s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s %s（k = 2），%s %% 量程</numerusform>
+        </translation>
+    </message>
+    <message id="PV ±%s %% of span, loop current ±%s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>PV ±%s %% 量程，回路电流 ±%s %% 量程</numerusform>
+        </translation>
+    </message>
+    <message id="Calibration Certificate">
+        <source></source>
+        <translation>校准证书</translation>
+    </message>
+    <message id="Pressure transmitter checked against a reference, as found and as left">
+        <source></source>
+        <translation>压力变送器对照标准器检查（校前与校后）</translation>
+    </message>
+    <message id="No. %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>编号 %s</numerusform>
+        </translation>
+    </message>
+    <message id="Issued %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>签发于 %s</numerusform>
+        </translation>
+    </message>
+    <message id="comparison with the reference at %d points, %d rising and %d falling" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>在 %d 个点与标准器比对，上行 %d 个，下行 %d 个</numerusform>
+        </translation>
+    </message>
+    <message id="%s %% of range" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s %% 量程</numerusform>
+        </translation>
+    </message>
+    <message id="±%s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>±%s %% 量程</numerusform>
+        </translation>
+    </message>
+    <message id="±%s %% of span (16 mA)" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>±%s %% 量程（16 mA）</numerusform>
+        </translation>
+    </message>
+    <message id="%s °C, %s %% relative humidity" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s °C，相对湿度 %s %%</numerusform>
+        </translation>
+    </message>
+    <message id="Device">
+        <source></source>
+        <translation>设备</translation>
+    </message>
+    <message id="Method, reference and ambient">
+        <source></source>
+        <translation>方法、标准器与环境</translation>
+    </message>
+    <message id="none (no point read both ways)">
+        <source></source>
+        <translation>无（没有双向读取的点）</translation>
+    </message>
+    <message id="PV %s, loop current %s %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>PV %s，回路电流 %s %% 量程</numerusform>
+        </translation>
+    </message>
+    <message id="not adjusted: the as-found result stands">
+        <source></source>
+        <translation>未调整：以校前结果为准</translation>
+    </message>
+    <message id="largest error PV %s %%, current %s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>最大误差 PV %s %%，电流 %s %%</numerusform>
+        </translation>
+    </message>
+    <message id="±%s %% of span for the PV and the loop current" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>PV 与回路电流均为 ±%s %% 量程</numerusform>
+        </translation>
+    </message>
+    <message id="Tolerance %s; %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>允差 %s；%s</numerusform>
+        </translation>
+    </message>
+    <message id=", PV range %s, %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>，PV 量程 %s，%s</numerusform>
+        </translation>
+    </message>
+    <message id="↑ approached rising, ↓ approached falling; errors positive when the reading is high.">
+        <source></source>
+        <translation>↑ 上行趋近，↓ 下行趋近；读数偏高时误差为正。</translation>
+    </message>
+    <message id="The device was not adjusted: the as-found readings stand as left.">
+        <source></source>
+        <translation>设备未调整：校前读数即为校后读数。</translation>
+    </message>
+    <message id="PV error against input, both runs, with the tolerance band">
+        <source></source>
+        <translation>PV 误差与输入的关系（两次检查，含允差带）</translation>
+    </message>
+    <message id="tolerance +%s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>允差 +%s %%</numerusform>
+        </translation>
+    </message>
+    <message id="tolerance -%s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>允差 -%s %%</numerusform>
+        </translation>
+    </message>
+    <message id="input (% of range)">
+        <source></source>
+        <translation>输入（% 量程）</translation>
+    </message>
+    <message id="PV error (% of span)">
+        <source></source>
+        <translation>PV 误差（% 量程）</translation>
+    </message>
+    <message id="guarded limit ±%s %%" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>保护限 ±%s %%</numerusform>
+        </translation>
+    </message>
+    <message id="Signatures">
+        <source></source>
+        <translation>签名</translation>
+    </message>
+    <message id="name">
+        <source></source>
+        <translation>姓名</translation>
+    </message>
+    <message id="signature">
+        <source></source>
+        <translation>签名</translation>
+    </message>
+    <message id="date">
+        <source></source>
+        <translation>日期</translation>
+    </message>
+    <message id="Station %s, issued %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>工作站 %s，签发于 %s</numerusform>
+        </translation>
+    </message>
+    <message id=" by %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>，由 %s 生成</numerusform>
+        </translation>
+    </message>
+    <message id="Calibration certificate %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>校准证书 %s</numerusform>
+        </translation>
+    </message>
+    <message id=", tag %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>，位号 %s</numerusform>
+        </translation>
+    </message>
+    <message id=", station %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>，工作站 %s</numerusform>
+        </translation>
+    </message>
+    <message id="page %d of %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>第 %d 页，共 %d 页</numerusform>
+        </translation>
+    </message>
+    <message id="%d：">
+        <source></source>
+        <translation>%d：</translation>
+    </message>
+    <message id="Temperature Diodes errors : %d">
+        <source></source>
+        <translation>温度二极管错误：%d</translation>
+    </message>
+    <message id="AD count of point %d out of range">
+        <source></source>
+        <translation>第 %d 点的 AD 值超出范围</translation>
+    </message>
+    <message id="Test points: %s">
+        <source></source>
+        <translation>测试点：%s</translation>
+    </message>
+    <message id="Calibration due: the reference standard was due for calibration on %s and may not be used for a check.">
+        <source></source>
+        <translation>校准到期：标准器应于 %s 校准，不能用于检查。</translation>
+    </message>
+    <message id="The readings at %s did not settle within %d s: four in a row must agree within %.4f %s and %.4f mA. The point is not read; hold the pressure steady and read it again.">
+        <source></source>
+        <translation>%s 处的读数在 %d s 内未稳定：连续四次读数须在 %.4f %s 和 %.4f mA 以内一致。该点未读取；请保持压力稳定后重新读取。</translation>
+    </message>
+    <message id="The reference reading at %s is not a number: %s">
+        <source></source>
+        <translation>%s 处的标准器读数不是数字：%s</translation>
+    </message>
+    <message id="Certificate saved: %s">
+        <source></source>
+        <translation>证书已保存：%s</translation>
+    </message>
+    <message id="This run has more samples than are kept. The file holds the last %lld; the %lld before them were dropped.">
+        <source></source>
+        <translation>本次运行的采样数超过了保留上限。文件中保存了最后 %lld 个，之前的 %lld 个已丢弃。</translation>
+    </message>
+    <message id="Device History cannot be shown: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>无法显示设备历史：%s</numerusform>
+        </translation>
+    </message>
+    <message id="Download complete: %d blocks written to %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>下载完成：%d 块已写入 %s</numerusform>
+        </translation>
+    </message>
+    <message id="Compare - %1">
+        <source></source>
+        <translation>比较 - %1</translation>
+    </message>
+    <message id="Reading the device's uploads and downloads...">
+        <source></source>
+        <translation>正在读取设备的上传和下载记录...</translation>
+    </message>
+    <message id="Choose an image">
+        <source></source>
+        <translation>选择组态映像</translation>
+    </message>
+    <message id="The records cannot be read: %1">
+        <source></source>
+        <translation>无法读取记录：%1</translation>
+    </message>
+    <message id="Reading the device...">
+        <source></source>
+        <translation>正在读取设备...</translation>
+    </message>
+    <message id="The device was not read">
+        <source></source>
+        <translation>未读取设备</translation>
+    </message>
+    <message id="Reading the image...">
+        <source></source>
+        <translation>正在读取组态映像...</translation>
+    </message>
+    <message id="Choose an image on each side">
+        <source></source>
+        <translation>请在两侧各选择一个组态映像</translation>
+    </message>
+    <message id="Asking address %1 ...">
+        <source></source>
+        <translation>正在询问地址 %1 ...</translation>
+    </message>
+    <message id="largest errors: PV %s, loop current %s %% of span; hysteresis: " numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>最大误差：PV %s，回路电流 %s %% 量程；回差：</numerusform>
+        </translation>
+    </message>
+    <message id="PV error
+% of span">
+        <source></source>
+        <translation>PV 误差
+% 量程</translation>
+    </message>
+    <message id="Expected
+mA">
+        <source></source>
+        <translation>期望值
+mA</translation>
+    </message>
+    <message id="Measured
+mA">
+        <source></source>
+        <translation>测量值
+mA</translation>
+    </message>
+    <message id="mA error
+% of span">
+        <source></source>
+        <translation>mA 误差
+% 量程</translation>
     </message>
 </context>
 </TS>
