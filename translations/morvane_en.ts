@@ -1264,11 +1264,13 @@
         <source></source>
         <translation>
             <numerusform>code %d</numerusform>
+            <numerusform>code %d</numerusform>
         </translation>
     </message>
     <message id="(unit code %d)" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>(unit code %d)</numerusform>
             <numerusform>(unit code %d)</numerusform>
         </translation>
     </message>
@@ -1315,11 +1317,13 @@
         <source></source>
         <translation>
             <numerusform>T-AD %d</numerusform>
+            <numerusform>T-AD %d</numerusform>
         </translation>
     </message>
     <message id="AD %d" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>AD %d</numerusform>
             <numerusform>AD %d</numerusform>
         </translation>
     </message>
@@ -1327,17 +1331,20 @@
         <source></source>
         <translation>
             <numerusform> (Temperature %s)</numerusform>
+            <numerusform> (Temperature %s)</numerusform>
         </translation>
     </message>
     <message id="its PV unit code %d is none the device knows" numerus="yes">
         <source></source>
         <translation>
             <numerusform>its PV unit code %d is not one the device knows</numerusform>
+            <numerusform>its PV unit code %d is not one the device knows</numerusform>
         </translation>
     </message>
     <message id="its sensor limits (%s to %s) are not a range" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>its sensor limits (%s to %s) are not a range</numerusform>
             <numerusform>its sensor limits (%s to %s) are not a range</numerusform>
         </translation>
     </message>
@@ -1361,11 +1368,13 @@
         <source></source>
         <translation>
             <numerusform>its %s is not a number</numerusform>
+            <numerusform>its %s is not a number</numerusform>
         </translation>
     </message>
     <message id="its %s %s lies outside the sensor limits %s to %s" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>its %s %s lies outside the sensor limits %s to %s</numerusform>
             <numerusform>its %s %s lies outside the sensor limits %s to %s</numerusform>
         </translation>
     </message>
@@ -1377,17 +1386,20 @@
         <source></source>
         <translation>
             <numerusform>its damping time %s s lies outside 0 s to 100 s</numerusform>
+            <numerusform>its damping time %s s lies outside 0 s to 100 s</numerusform>
         </translation>
     </message>
     <message id="its transfer function code %d is neither linear nor square root" numerus="yes">
         <source></source>
         <translation>
             <numerusform>its transfer function code %d is neither linear nor square root</numerusform>
+            <numerusform>its transfer function code %d is neither linear nor square root</numerusform>
         </translation>
     </message>
     <message id="it claims %d temperature points (at most %d)" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>it claims %d temperature points (%d at most)</numerusform>
             <numerusform>it claims %d temperature points (%d at most)</numerusform>
         </translation>
     </message>
@@ -1399,6 +1411,7 @@
         <source></source>
         <translation>
             <numerusform>%.4f to %.4f %s</numerusform>
+            <numerusform>%.4f to %.4f %s</numerusform>
         </translation>
     </message>
     <message id="Open Index File Error">
@@ -1408,6 +1421,7 @@
     <message id="Not a configuration file (%lld bytes, %d expected)" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Not a configuration file (%lld bytes, %d expected)</numerusform>
             <numerusform>Not a configuration file (%lld bytes, %d expected)</numerusform>
         </translation>
     </message>
@@ -1643,6 +1657,7 @@
         <source></source>
         <translation>
             <numerusform>Device reports %d temperature points (1 to 8 can be compensated)</numerusform>
+            <numerusform>Device reports %d temperature points (1 to 8 can be compensated)</numerusform>
         </translation>
     </message>
     <message id="Reset?">
@@ -1673,6 +1688,7 @@
         <source></source>
         <translation>
             <numerusform>Thermal compensation cancelled on %s. Its values are kept in %s.</numerusform>
+            <numerusform>Thermal compensation cancelled on %s. Its values are kept in %s.</numerusform>
         </translation>
     </message>
     <message id="No thermal compensation backup for this device">
@@ -1682,6 +1698,7 @@
     <message id="Thermal compensation restored on %s." numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Thermal compensation restored on %s.</numerusform>
             <numerusform>Thermal compensation restored on %s.</numerusform>
         </translation>
     </message>
@@ -1829,11 +1846,13 @@
         <source></source>
         <translation>
             <numerusform>Response code %d</numerusform>
+            <numerusform>Response code %d</numerusform>
         </translation>
     </message>
     <message id="Communication Failure: %s" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Communication failure: %s</numerusform>
             <numerusform>Communication failure: %s</numerusform>
         </translation>
     </message>
@@ -1841,11 +1860,13 @@
         <source></source>
         <translation>
             <numerusform>Communication failure: %s</numerusform>
+            <numerusform>Communication failure: %s</numerusform>
         </translation>
     </message>
     <message id="Online %d Device" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Devices online: %d</numerusform>
             <numerusform>Devices online: %d</numerusform>
         </translation>
     </message>
@@ -1853,11 +1874,13 @@
         <source></source>
         <translation>
             <numerusform>Search stopped at address %d: no device found</numerusform>
+            <numerusform>Search stopped at address %d: no device found</numerusform>
         </translation>
     </message>
     <message id="Search stopped at address %d: 1 device found (%s)" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Search stopped at address %d: 1 device found (%s)</numerusform>
             <numerusform>Search stopped at address %d: 1 device found (%s)</numerusform>
         </translation>
     </message>
@@ -1865,11 +1888,13 @@
         <source></source>
         <translation>
             <numerusform>Search stopped at address %d: %d devices found (%s)</numerusform>
+            <numerusform>Search stopped at address %d: %d devices found (%s)</numerusform>
         </translation>
     </message>
     <message id="The loop current is fixed at %.3f mA. Return the loop to automatic control?" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>The loop current is fixed at %.3f mA. Return the loop to automatic control?</numerusform>
             <numerusform>The loop current is fixed at %.3f mA. Return the loop to automatic control?</numerusform>
         </translation>
     </message>
@@ -1877,11 +1902,13 @@
         <source></source>
         <translation>
             <numerusform>Please enter a number: %s</numerusform>
+            <numerusform>Please enter a number: %s</numerusform>
         </translation>
     </message>
     <message id="Please select: %s" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Please select: %s</numerusform>
             <numerusform>Please select: %s</numerusform>
         </translation>
     </message>
@@ -2237,11 +2264,13 @@
         <source></source>
         <translation>
             <numerusform>%s (not present)</numerusform>
+            <numerusform>%s (not present)</numerusform>
         </translation>
     </message>
     <message id="Write %s into the device?" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Write %s into the device?</numerusform>
             <numerusform>Write %s into the device?</numerusform>
         </translation>
     </message>
@@ -2249,11 +2278,13 @@
         <source></source>
         <translation>
             <numerusform>Tag: %s</numerusform>
+            <numerusform>Tag: %s</numerusform>
         </translation>
     </message>
     <message id="PV range: %s" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>PV range: %s</numerusform>
             <numerusform>PV range: %s</numerusform>
         </translation>
     </message>
@@ -2265,6 +2296,7 @@
         <source></source>
         <translation>
             <numerusform>%s cannot be written into a device: %s.</numerusform>
+            <numerusform>%s cannot be written into a device: %s.</numerusform>
         </translation>
     </message>
     <message id="Nothing was sent.">
@@ -2274,6 +2306,7 @@
     <message id="The device at station number %d is %s, not %s." numerus="yes">
         <source></source>
         <translation>
+            <numerusform>The device at station number %d is %s, not %s.</numerusform>
             <numerusform>The device at station number %d is %s, not %s.</numerusform>
         </translation>
     </message>
@@ -2293,11 +2326,13 @@
         <source></source>
         <translation>
             <numerusform>Cancel the thermal compensation of %s?</numerusform>
+            <numerusform>Cancel the thermal compensation of %s?</numerusform>
         </translation>
     </message>
     <message id="The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back." numerus="yes">
         <source></source>
         <translation>
+            <numerusform>The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back.</numerusform>
             <numerusform>The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back.</numerusform>
         </translation>
     </message>
@@ -2305,11 +2340,13 @@
         <source></source>
         <translation>
             <numerusform>Restore the thermal compensation of %s from %s?</numerusform>
+            <numerusform>Restore the thermal compensation of %s from %s?</numerusform>
         </translation>
     </message>
     <message id="The device's present thermal compensation (%d temperature points) will be overwritten." numerus="yes">
         <source></source>
         <translation>
+            <numerusform>The device's present thermal compensation (%d temperature points) will be overwritten.</numerusform>
             <numerusform>The device's present thermal compensation (%d temperature points) will be overwritten.</numerusform>
         </translation>
     </message>
@@ -2661,11 +2698,13 @@
         <source></source>
         <translation>
             <numerusform>Device History cannot be shown: %s</numerusform>
+            <numerusform>Device History cannot be shown: %s</numerusform>
         </translation>
     </message>
     <message id="Download complete: %d blocks written to %s" numerus="yes">
         <source></source>
         <translation>
+            <numerusform>Download complete: %d blocks written to %s</numerusform>
             <numerusform>Download complete: %d blocks written to %s</numerusform>
         </translation>
     </message>
@@ -2708,6 +2747,7 @@
     <message id="largest errors: PV %s, loop current %s %% of span; hysteresis: " numerus="yes">
         <source></source>
         <translation>
+            <numerusform>largest errors: PV %s, loop current %s %% of span; hysteresis: </numerusform>
             <numerusform>largest errors: PV %s, loop current %s %% of span; hysteresis: </numerusform>
         </translation>
     </message>
