@@ -26,6 +26,9 @@
 // morvane-shot OUTPUT.png --search: against a simulated multi-drop loop of three transmitters
 // (PT-101 at polling address 0, FT-202 at 4, LT-303 at 9), runs Tools > "Polling" and renders
 // the window the search ends in.
+//
+// Any of them with --language en|zh|asbuilt draws in English, in Chinese or in the texts as
+// built (the default), as Tools > "Default Parameters" > Language switches the program.
 #include <QAction>
 #include <QApplication>
 #include <QDate>
@@ -59,6 +62,7 @@
 #include "DeviceHistoryDlg.h"
 #include "DeviceRecorder.h"
 #include "Prompts.h"
+#include "Retranslate.h"
 #include "SearchResultsDlg.h"
 #include "SimBytes.h"
 #include "SimLoop.h"
@@ -431,11 +435,32 @@ bool ShotSearch(const QString& file) {
   return Save(results, file);
 }
 
+// Takes "--language en|zh|asbuilt" out of the arguments, wherever it stands, and switches
+// to that language; false for a language it does not know.
+bool TakeLanguage(int& argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--language") != 0) continue;
+    const char* name = argv[i + 1];
+    const Language language = std::strcmp(name, "en") == 0   ? Language::English
+                              : std::strcmp(name, "zh") == 0 ? Language::Chinese
+                                                             : Language::AsBuilt;
+    if (language == Language::AsBuilt && std::strcmp(name, "asbuilt") != 0) return false;
+    std::copy(argv + i + 2, argv + argc, argv + i);
+    argc -= 2;
+    return ApplyLanguage(language);
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setWindowIcon(MorvaneIcon());
+  if (!TakeLanguage(argc, argv)) {
+    std::fprintf(stderr, "morvane-shot: --language en, zh or asbuilt\n");
+    return 2;
+  }
   if (argc == 4 && std::strcmp(argv[2], "--dialog") == 0)
     return ShotDialog(argv[3], argv[1]) ? 0 : 1;
   if ((argc == 3 || argc == 4) && std::strcmp(argv[2], "--history") == 0) {
@@ -466,6 +491,7 @@ int main(int argc, char** argv) {
                  "       morvane-shot OUTPUT.png --history [RECORDS-LOCATION]\n"
                  "       morvane-shot OUTPUT.png --check CERTIFICATE.pdf\n"
                  "       morvane-shot OUTPUT.png --search\n"
+                 "  any of them with --language en|zh|asbuilt\n"
                  "  PAGE 0..%d, N 1..%d\n",
                  CMorvaneDlg::kPageCount - 1, TrendRing::kSlots - 1);
     return 2;
