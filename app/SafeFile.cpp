@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "Language.h"
 #include "WholeFile.h"
 
 namespace {
@@ -44,6 +45,6 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
 }
 
 QString SaveFailureMessage(const QString& path, const QString& reason) {
-  return QString::fromStdString(
-      SaveFailureText(QDir::toNativeSeparators(path).toStdString(), reason.toStdString()));
+  // SaveFailureText's words, in the language in force; the system's reason stays as it came.
+  return Tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
 }

@@ -1551,7 +1551,7 @@
     </message>
     <message id="The record's image has %1 bytes, not %2">
         <source></source>
-        <translation>The record's image has %1 bytes, not %2</translation>
+        <translation>The record&apos;s image has %1 bytes, not %2</translation>
     </message>
     <message id="The two images hold the same values">
         <source></source>
@@ -1670,7 +1670,7 @@
     </message>
     <message id="The device's factory default configuration is restored.">
         <source></source>
-        <translation>The device's factory default configuration is restored.</translation>
+        <translation>The device&apos;s factory default configuration is restored.</translation>
     </message>
     <message id="Cancel The Factory Calibration?">
         <source></source>
@@ -1678,7 +1678,7 @@
     </message>
     <message id="The device's factory calibration is cancelled.">
         <source></source>
-        <translation>The device's factory calibration is cancelled.</translation>
+        <translation>The device&apos;s factory calibration is cancelled.</translation>
     </message>
     <message id="The thermal compensation backup could not be kept, so nothing was sent to the device.">
         <source></source>
@@ -2290,7 +2290,7 @@
     </message>
     <message id="The device's whole configuration will be overwritten with the file's.">
         <source></source>
-        <translation>The device's whole configuration will be overwritten with the file's.</translation>
+        <translation>The device&apos;s whole configuration will be overwritten with the file&apos;s.</translation>
     </message>
     <message id="%s cannot be written into a device: %s." numerus="yes">
         <source></source>
@@ -2332,8 +2332,8 @@
     <message id="The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back." numerus="yes">
         <source></source>
         <translation>
-            <numerusform>The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back.</numerusform>
-            <numerusform>The device's factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back.</numerusform>
+            <numerusform>The device&apos;s factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back.</numerusform>
+            <numerusform>The device&apos;s factory thermal compensation (%d temperature points) will be overwritten. Its present values are kept in %s first, so that %s can put them back.</numerusform>
         </translation>
     </message>
     <message id="Restore the thermal compensation of %s from %s?" numerus="yes">
@@ -2346,8 +2346,8 @@
     <message id="The device's present thermal compensation (%d temperature points) will be overwritten." numerus="yes">
         <source></source>
         <translation>
-            <numerusform>The device's present thermal compensation (%d temperature points) will be overwritten.</numerusform>
-            <numerusform>The device's present thermal compensation (%d temperature points) will be overwritten.</numerusform>
+            <numerusform>The device&apos;s present thermal compensation (%d temperature points) will be overwritten.</numerusform>
+            <numerusform>The device&apos;s present thermal compensation (%d temperature points) will be overwritten.</numerusform>
         </translation>
     </message>
     <message id="Room Temprt %d" numerus="yes">
@@ -2714,7 +2714,7 @@
     </message>
     <message id="Reading the device's uploads and downloads...">
         <source></source>
-        <translation>Reading the device's uploads and downloads...</translation>
+        <translation>Reading the device&apos;s uploads and downloads...</translation>
     </message>
     <message id="Choose an image">
         <source></source>
@@ -2751,29 +2751,29 @@
             <numerusform>largest errors: PV %s, loop current %s %% of span; hysteresis: </numerusform>
         </translation>
     </message>
+    <message id="Could not save %1: %2">
+        <source></source>
+        <translation>Could not save %1: %2</translation>
+    </message>
     <message id="PV error
 % of span">
         <source></source>
-        <translation>PV error
-% of span</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message id="Expected
 mA">
         <source></source>
-        <translation>Expected
-mA</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message id="Measured
 mA">
         <source></source>
-        <translation>Measured
-mA</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message id="mA error
 % of span">
         <source></source>
-        <translation>mA error
-% of span</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

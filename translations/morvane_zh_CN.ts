@@ -2639,29 +2639,29 @@
             <numerusform>最大误差：PV %s，回路电流 %s %% 量程；回差：</numerusform>
         </translation>
     </message>
+    <message id="Could not save %1: %2">
+        <source></source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
     <message id="PV error
 % of span">
         <source></source>
-        <translation>PV 误差
-% 量程</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message id="Expected
 mA">
         <source></source>
-        <translation>期望值
-mA</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message id="Measured
 mA">
         <source></source>
-        <translation>测量值
-mA</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message id="mA error
 % of span">
         <source></source>
-        <translation>mA 误差
-% 量程</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
