@@ -12,6 +12,8 @@
 #include <cmath>
 #include <functional>
 
+#include "Language.h"
+
 namespace check {
 
 namespace {
@@ -47,18 +49,39 @@ QString PointText(double percent) {
   return QString::number(percent + 0.0, 'g', 10) + " %";
 }
 
+// The certificate is painted in the language in force when it is saved; its numbers, dates
+// and the device's own texts are the same in every language.
+
+// A verdict as the certificate shows it.
+QString ShownVerdict(Verdict v) {
+  switch (v) {
+    case Verdict::Pass:
+      return Tr("PASS");
+    case Verdict::Fail:
+      return Tr("FAIL");
+    case Verdict::Incomplete:
+      break;
+  }
+  return Tr("INCOMPLETE");
+}
+
+QString TransferText(bool squareRoot) {
+  return Tr(squareRoot ? N_("square root") : N_("linear"));
+}
+
 QString RuleText(const Setup& setup, const DeviceRange& range) {
-  if (setup.rule == Rule::Simple) return "simple acceptance";
-  return "guarded by the reference uncertainty (" + Num(UncertaintyPercentOfSpan(setup, range)) +
-         " % of span)";
+  if (setup.rule == Rule::Simple) return Tr("simple acceptance");
+  return TrFormat("guarded by the reference uncertainty (%s %% of span)",
+                  qUtf8Printable(Num(UncertaintyPercentOfSpan(setup, range))));
 }
 
 QString UncertaintyText(const Setup& setup, const DeviceRange& range) {
   const std::string& unit = setup.referenceUncertaintyUnit;
   const QString typed = QString::number(setup.referenceUncertainty, 'g', 10);
-  if (unit.empty() || unit == "% of span") return typed + " % of span (k = 2)";
-  return typed + " " + Q(unit) + " (k = 2), " + Num(UncertaintyPercentOfSpan(setup, range)) +
-         " % of span";
+  if (unit.empty() || unit == "% of span")
+    return TrFormat("%s %% of span (k = 2)", qUtf8Printable(typed));
+  return TrFormat("%s %s (k = 2), %s %% of span", qUtf8Printable(typed), unit.c_str(),
+                  qUtf8Printable(Num(UncertaintyPercentOfSpan(setup, range))));
 }
 
 QString TimeText(const QDateTime& t) {
@@ -71,8 +94,9 @@ QString TimeText(const QDateTime& t) {
 }
 
 QString ToleranceText(const Setup& setup) {
-  return "PV ±" + Num(setup.pvTolerance) + " % of span, loop current ±" +
-         Num(setup.currentTolerance) + " % of span";
+  return TrFormat("PV ±%s %% of span, loop current ±%s %% of span",
+                  qUtf8Printable(Num(setup.pvTolerance)),
+                  qUtf8Printable(Num(setup.currentTolerance)));
 }
 
 using KeyValueRows = std::vector<std::pair<QString, QString>>;
@@ -107,7 +131,7 @@ RowTexts Row(const PointReading& reading, const PointResult& result) {
   row.nominal = Num(reading.nominal);
   row.expectedMa = Num(result.expectedMa);
   if (!reading.read) {
-    row.result = "NOT READ";
+    row.result = N_("NOT READ");
     return row;
   }
   row.reference = Num(reading.reference);
@@ -115,7 +139,7 @@ RowTexts Row(const PointReading& reading, const PointResult& result) {
   row.pvError = Signed(result.pvError);
   row.measuredMa = Num(reading.currentMa);
   row.currentError = Signed(result.currentError);
-  row.result = result.pass ? "PASS" : "FAIL";
+  row.result = result.pass ? N_("PASS") : N_("FAIL");
   return row;
 }
 
@@ -277,7 +301,7 @@ void Sheet::KeyValues(double x, double y, double w, const QString& title,
   y += 6.5;
   for (const auto& [key, value] : rows) {
     const double h = ValueHeight(value, w);
-    Text(x, y, kKeyWidth, kRowHeight, key, Font(8), Qt::AlignLeft | Qt::AlignVCenter, kGray);
+    Text(x, y, kKeyWidth, kRowHeight, Tr(key), Font(8), Qt::AlignLeft | Qt::AlignVCenter, kGray);
     Text(x + kKeyWidth, y + 0.4, w - kKeyWidth, h, value, Font(8.5),
          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
     y += h;
@@ -286,14 +310,15 @@ void Sheet::KeyValues(double x, double y, double w, const QString& title,
 
 Block Sheet::Header() {
   return {20, [this](double top) {
-            Text(kLeft, top, 120, 9, "Calibration Certificate", Font(19, true));
+            Text(kLeft, top, 120, 9, Tr("Calibration Certificate"), Font(19, true));
             Text(kLeft, top + 9, 120, 5,
-                 "Pressure transmitter checked against a reference, as found and as left", Font(9),
-                 Qt::AlignLeft | Qt::AlignVCenter, kGray);
+                 Tr("Pressure transmitter checked against a reference, as found and as left"),
+                 Font(9), Qt::AlignLeft | Qt::AlignVCenter, kGray);
             const int right = Qt::AlignRight | Qt::AlignVCenter;
-            Text(kLeft + 90, top + 1, kWidth - 90, 6, "No. " + data_.number, Font(11, true), right);
-            Text(kLeft + 90, top + 8, kWidth - 90, 5, "Issued " + TimeText(data_.issued), Font(8.5),
-                 right);
+            Text(kLeft + 90, top + 1, kWidth - 90, 6,
+                 TrFormat("No. %s", qUtf8Printable(data_.number)), Font(11, true), right);
+            Text(kLeft + 90, top + 8, kWidth - 90, 5,
+                 TrFormat("Issued %s", qUtf8Printable(TimeText(data_.issued))), Font(8.5), right);
             Line(kLeft, top + 17, kLeft + kWidth, top + 17, kInk, 0.4);
           }};
 }
@@ -303,53 +328,55 @@ Block Sheet::DeviceAndMethod() {
   const DeviceRange& range = ShownRange();
   const Setup& s = data_.setup;
   const KeyValueRows device = {
-      {"Tag", Q(d.tag)},
-      {"Descriptor", Q(d.descriptor)},
-      {"Long address", Q(d.longAddress)},
-      {"Manufacturer", Q(d.manufacturer)},
-      {"Device type", Q(d.deviceType)},
-      {"Device id", Q(d.deviceId)},
-      {"Lot id", Q(d.lotId)},
-      {"Versions", Q(d.versions)},
-      {"Sensor limits", Interval(range.sensorLower, range.sensorUpper, range.unit)},
-      {"PV range", Interval(range.lower, range.upper, range.unit)},
-      {"Transfer function", range.squareRoot ? "square root" : "linear"},
-      {"Damping", QString::number(d.dampingSeconds, 'g', 6) + " s"},
+      {N_("Tag"), Q(d.tag)},
+      {N_("Descriptor"), Q(d.descriptor)},
+      {N_("Long address"), Q(d.longAddress)},
+      {N_("Manufacturer"), Q(d.manufacturer)},
+      {N_("Device type"), Q(d.deviceType)},
+      {N_("Device id"), Q(d.deviceId)},
+      {N_("Lot id"), Q(d.lotId)},
+      {N_("Versions"), Q(d.versions)},
+      {N_("Sensor limits"), Interval(range.sensorLower, range.sensorUpper, range.unit)},
+      {N_("PV range"), Interval(range.lower, range.upper, range.unit)},
+      {N_("Transfer function"), TransferText(range.squareRoot)},
+      {N_("Damping"), QString::number(d.dampingSeconds, 'g', 6) + " s"},
   };
   const auto& points = foundResult_.points;
   const int rising = static_cast<int>(
       std::count_if(points.begin(), points.end(), [](const PointResult& p) { return !p.falling; }));
   const int count = static_cast<int>(points.size());
   const KeyValueRows method = {
-      {"Method", QString("comparison with the reference at %1 points, %2 rising and %3 falling")
-                     .arg(count)
-                     .arg(rising)
-                     .arg(count - rising)},
-      {"Test points", Q(TestPointsText(s.points)) + " % of range"},
-      {"PV tolerance", "±" + Num(s.pvTolerance) + " % of span"},
-      {"Current tolerance", "±" + Num(s.currentTolerance) + " % of span (16 mA)"},
-      {"Decision rule", RuleText(s, range)},
-      {"Reference", Q(s.referenceName)},
-      {"Serial number", Q(s.referenceSerial)},
-      {"Uncertainty", UncertaintyText(s, range)},
-      {"Calibration due", Q(s.referenceDueDate)},
-      {"Ambient", QString("%1 °C, %2 % relative humidity")
-                      .arg(Num(s.ambientCelsius, 1), Num(s.humidityPercent, 0))},
+      {N_("Method"),
+       TrFormat("comparison with the reference at %d points, %d rising and %d falling", count,
+                rising, count - rising)},
+      {N_("Test points"), TrFormat("%s %% of range", TestPointsText(s.points).c_str())},
+      {N_("PV tolerance"), TrFormat("±%s %% of span", qUtf8Printable(Num(s.pvTolerance)))},
+      {N_("Current tolerance"),
+       TrFormat("±%s %% of span (16 mA)", qUtf8Printable(Num(s.currentTolerance)))},
+      {N_("Decision rule"), RuleText(s, range)},
+      {N_("Reference"), Q(s.referenceName)},
+      {N_("Serial number"), Q(s.referenceSerial)},
+      {N_("Uncertainty"), UncertaintyText(s, range)},
+      {N_("Calibration due"), Q(s.referenceDueDate)},
+      {N_("Ambient"),
+       TrFormat("%s °C, %s %% relative humidity", qUtf8Printable(Num(s.ambientCelsius, 1)),
+                qUtf8Printable(Num(s.humidityPercent, 0)))},
   };
   const double half = (kWidth - 8) / 2;
   const double height = std::max(KeyValuesHeight(device, half), KeyValuesHeight(method, half));
   return {height, [this, device, method, half](double top) {
-            KeyValues(kLeft, top, half, "Device", device);
-            KeyValues(kLeft + half + 8, top, half, "Method, reference and ambient", method);
+            KeyValues(kLeft, top, half, Tr("Device"), device);
+            KeyValues(kLeft + half + 8, top, half, Tr("Method, reference and ambient"), method);
           }};
 }
 
 QString Sheet::RunSummary(const RunResult& r) const {
-  QString text = "largest errors: PV " + Signed(r.largestPvError) + ", loop current " +
-                 Signed(r.largestCurrentError) + " % of span; hysteresis: ";
-  if (!r.pvHysteresis) return text + "none (no point read both ways)";
-  return text + "PV " + Num(*r.pvHysteresis) + ", loop current " + Num(*r.currentHysteresis) +
-         " % of span";
+  const QString text = TrFormat("largest errors: PV %s, loop current %s %% of span; hysteresis: ",
+                                qUtf8Printable(Signed(r.largestPvError)),
+                                qUtf8Printable(Signed(r.largestCurrentError)));
+  if (!r.pvHysteresis) return text + Tr("none (no point read both ways)");
+  return text + TrFormat("PV %s, loop current %s %% of span", qUtf8Printable(Num(*r.pvHysteresis)),
+                         qUtf8Printable(Num(*r.currentHysteresis)));
 }
 
 Block Sheet::ResultBox() {
@@ -360,63 +387,69 @@ Block Sheet::ResultBox() {
             painter_.setBrush(QColor(246, 246, 246));
             painter_.drawRect(Box(kLeft, top, kWidth, 22));
             painter_.setBrush(Qt::NoBrush);
-            Text(kLeft + 4, top + 1.5, 40, 5, "Result", Font(8.5), left, kGray);
-            Text(kLeft + 4, top + 6, 52, 14, VerdictText(verdict), Font(30, true), left,
+            Text(kLeft + 4, top + 1.5, 40, 5, Tr("Result"), Font(8.5), left, kGray);
+            Text(kLeft + 4, top + 6, 52, 14, ShownVerdict(verdict), Font(30, true), left,
                  VerdictColor(verdict));
             // Each run: its verdict and largest errors.
             const double x = kLeft + 58, w = kWidth - 62;
             const QFont bold = Font(8.5, true), plain = Font(8.5);
             auto runLine = [&](double y, const char* name, bool made, const RunResult& r) {
-              Text(x, y, 18, 5, name, bold);
+              Text(x, y, 18, 5, Tr(name), bold);
               if (!made) {
-                Text(x + 18, y, w - 18, 5, "not adjusted: the as-found result stands", plain);
+                Text(x + 18, y, w - 18, 5, Tr("not adjusted: the as-found result stands"), plain);
                 return;
               }
-              Text(x + 18, y, 14, 5, VerdictText(r.verdict), bold, left, VerdictColor(r.verdict));
+              Text(x + 18, y, 14, 5, ShownVerdict(r.verdict), bold, left, VerdictColor(r.verdict));
               Text(x + 32, y, w - 32, 5,
-                   Fit("largest error PV " + Signed(r.largestPvError) + " %, current " +
-                           Signed(r.largestCurrentError) + " %",
+                   Fit(TrFormat("largest error PV %s %%, current %s %%",
+                                qUtf8Printable(Signed(r.largestPvError)),
+                                qUtf8Printable(Signed(r.largestCurrentError))),
                        plain, w - 32),
                    plain);
             };
-            runLine(top + 2.5, "As found", true, foundResult_);
-            runLine(top + 8, "As left", HasRun(data_.asLeft), leftResult_);
+            runLine(top + 2.5, N_("As found"), true, foundResult_);
+            runLine(top + 8, N_("As left"), HasRun(data_.asLeft), leftResult_);
             const Setup& s = data_.setup;
             const QString tolerance =
                 s.pvTolerance == s.currentTolerance
-                    ? "±" + Num(s.pvTolerance) + " % of span for the PV and the loop current"
+                    ? TrFormat("±%s %% of span for the PV and the loop current",
+                               qUtf8Printable(Num(s.pvTolerance)))
                     : ToleranceText(s);
-            Text(x, top + 13.5, w, 8, "Tolerance " + tolerance + "; " + RuleText(s, ShownRange()),
+            Text(x, top + 13.5, w, 8,
+                 TrFormat("Tolerance %s; %s", qUtf8Printable(tolerance),
+                          qUtf8Printable(RuleText(s, ShownRange()))),
                  Font(8), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kGray);
           }};
 }
 
 const TableColumn kColumns[] = {
-    {"Point", 17},
-    {"Nominal", 21},
-    {"Reference", 21},
-    {"PV", 21},
-    {"PV error\n% of span", 21},
-    {"Expected\nmA", 19},
-    {"Measured\nmA", 19},
-    {"mA error\n% of span", 21},
-    {"Result", 18},
+    {N_("Point"), 17},
+    {N_("Nominal"), 21},
+    {N_("Reference"), 21},
+    {N_("PV"), 21},
+    {N_("PV error\n% of span"), 21},
+    {N_("Expected\nmA"), 19},
+    {N_("Measured\nmA"), 19},
+    {N_("mA error\n% of span"), 21},
+    {N_("Result"), 18},
 };
 
 Block Sheet::RunTable(const char* name, const CertificateRun& run, const RunResult& result) {
   const double height = 7 + 8 + static_cast<double>(run.readings.size()) * kRowHeight + 11;
   return {height, [this, name, &run, &result](double top) {
-            QString title = QString("%1: %2").arg(name, VerdictText(result.verdict));
+            QString title = Tr(name) + Tr(": ") + ShownVerdict(result.verdict);
             if (run.finished.isValid()) title += ", " + TimeText(run.finished);
-            title += ", PV range " + Interval(run.range.lower, run.range.upper, run.range.unit) +
-                     (run.range.squareRoot ? ", square root" : ", linear");
+            title +=
+                TrFormat(", PV range %s, %s",
+                         qUtf8Printable(Interval(run.range.lower, run.range.upper, run.range.unit)),
+                         qUtf8Printable(TransferText(run.range.squareRoot)));
             Section(kLeft, top, kWidth, title);
             double y = top + 7;
             // The header, units under the pressures.
             const QFont head = Font(7.5, true), cell = Font(8), cellBold = Font(8, true);
             double x = kLeft;
             for (size_t c = 0; c < std::size(kColumns); ++c) {
-              QString t = kColumns[c].title;
+              QString t = Tr(kColumns[c].title);
               if (c >= 1 && c <= 3 && !run.range.unit.empty()) t += "\n" + Q(run.range.unit);
               Text(x, y, kColumns[c].width - 1.5, 8, t, head,
                    (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
@@ -432,7 +465,7 @@ Block Sheet::RunTable(const char* name, const CertificateRun& run, const RunResu
               const QString point = row.point + (p.falling ? " ↓" : " ↑");
               const QString texts[] = {point,          row.nominal,      row.reference,
                                        row.pv,         row.pvError,      row.expectedMa,
-                                       row.measuredMa, row.currentError, row.result};
+                                       row.measuredMa, row.currentError, Tr(row.result)};
               const bool read = run.readings[i].read;
               const QColor colors[] = {kInk,
                                        kInk,
@@ -456,19 +489,20 @@ Block Sheet::RunTable(const char* name, const CertificateRun& run, const RunResu
             }
             Line(kLeft, y, kLeft + kWidth, y, kGray, 0.25);
             Text(kLeft, y + 1, kWidth, 5,
-                 Fit(QString(name) + ": " + RunSummary(result) + ".", cell, kWidth), cell);
+                 Fit(Tr(name) + Tr(": ") + RunSummary(result) + ".", cell, kWidth), cell);
             Text(kLeft, y + 5.5, kWidth, 4.5,
-                 "↑ approached rising, ↓ approached falling; errors positive when the reading is "
-                 "high.",
+                 Tr("↑ approached rising, ↓ approached falling; errors positive when the "
+                    "reading is high."),
                  Font(7), Qt::AlignLeft | Qt::AlignVCenter, kGray);
           }};
 }
 
 Block Sheet::NotAdjusted() {
   return {12, [this](double top) {
-            Section(kLeft, top, kWidth, "As left");
+            Section(kLeft, top, kWidth, Tr("As left"));
             Text(kLeft, top + 6.5, kWidth, 5,
-                 "The device was not adjusted: the as-found readings stand as left.", Font(8.5));
+                 Tr("The device was not adjusted: the as-found readings stand as left."),
+                 Font(8.5));
           }};
 }
 
@@ -492,7 +526,8 @@ int DecimalsOf(double step) {
 Block Sheet::PlotBlock() {
   return {
       92, [this](double top) {
-        Section(kLeft, top, kWidth, "PV error against input, both runs, with the tolerance band");
+        Section(kLeft, top, kWidth,
+                Tr("PV error against input, both runs, with the tolerance band"));
         const double x0 = kLeft + 17, x1 = kLeft + kWidth - 3;
         const double y0 = top + 9, y1 = top + 80;
         const Setup& s = data_.setup;
@@ -543,15 +578,17 @@ Block Sheet::PlotBlock() {
           for (double sign : {1.0, -1.0})
             Line(x0, Y(sign * (s.pvTolerance - guard)), x1, Y(sign * (s.pvTolerance - guard)),
                  kGuardColor, 0.3, Qt::DotLine);
-        Text(x1 - 60, Y(s.pvTolerance) - 4, 59, 4, "tolerance +" + Num(s.pvTolerance) + " %", small,
+        Text(x1 - 60, Y(s.pvTolerance) - 4, 59, 4,
+             TrFormat("tolerance +%s %%", qUtf8Printable(Num(s.pvTolerance))), small,
              Qt::AlignRight | Qt::AlignVCenter, kPassColor);
-        Text(x1 - 60, Y(-s.pvTolerance), 59, 4, "tolerance -" + Num(s.pvTolerance) + " %", small,
+        Text(x1 - 60, Y(-s.pvTolerance), 59, 4,
+             TrFormat("tolerance -%s %%", qUtf8Printable(Num(s.pvTolerance))), small,
              Qt::AlignRight | Qt::AlignVCenter, kPassColor);
 
         painter_.setPen(QPen(kGray, Px(0.3)));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawRect(Box(x0, y0, x1 - x0, y1 - y0));
-        Text(x0, y1 + 5, x1 - x0, 4.5, "input (% of range)", Font(7.5),
+        Text(x0, y1 + 5, x1 - x0, 4.5, Tr("input (% of range)"), Font(7.5),
              Qt::AlignHCenter | Qt::AlignVCenter, kGray);
         painter_.save();
         painter_.translate(Px(kLeft), Px((y0 + y1) / 2));
@@ -559,7 +596,7 @@ Block Sheet::PlotBlock() {
         painter_.setFont(Font(7.5));
         painter_.setPen(kGray);
         painter_.drawText(QRectF(Px(-25), 0, Px(50), Px(4.5)), Qt::AlignCenter,
-                          "PV error (% of span)");
+                          Tr("PV error (% of span)"));
         painter_.restore();
 
         // The runs: their readings in order (a loop where rising and falling part),
@@ -571,8 +608,9 @@ Block Sheet::PlotBlock() {
           bool square;
           const char* name;
         };
-        const Series series[] = {{&data_.asFound, &foundResult_, kAsFoundColor, true, "as found"},
-                                 {&data_.asLeft, &leftResult_, kAsLeftColor, false, "as left"}};
+        const Series series[] = {
+            {&data_.asFound, &foundResult_, kAsFoundColor, true, N_("as found")},
+            {&data_.asLeft, &leftResult_, kAsLeftColor, false, N_("as left")}};
         painter_.setClipRect(Box(x0, y0, x1 - x0, y1 - y0));
         for (const Series& sr : series) {
           QPainterPath path;
@@ -604,57 +642,59 @@ Block Sheet::PlotBlock() {
           if (!HasRun(*sr.run)) continue;
           Line(lx, ly, lx + 6, ly, sr.color, 0.35);
           Mark(lx + 3, ly, sr.color, sr.square);
-          Text(lx + 7.5, ly - 2, 20, 4, sr.name, small);
+          Text(lx + 7.5, ly - 2, 20, 4, Tr(sr.name), small);
           lx += 26;
         }
         if (guarded) {
           Line(lx, ly, lx + 6, ly, kGuardColor, 0.25, Qt::DotLine);
-          Text(lx + 7.5, ly - 2, 60, 4, "guarded limit ±" + Num(s.pvTolerance - guard) + " %",
-               small);
+          Text(lx + 7.5, ly - 2, 60, 4,
+               TrFormat("guarded limit ±%s %%", qUtf8Printable(Num(s.pvTolerance - guard))), small);
         }
         painter_.setBrush(Qt::NoBrush);
       }};
 }
 
 Block Sheet::Signatures() {
-  return {36, [this](double top) {
-            Section(kLeft, top, kWidth, "Signatures");
-            const QFont caption = Font(7), plain = Font(9);
-            const int left = Qt::AlignLeft | Qt::AlignVCenter;
-            const double nameX = kLeft + 28, signX = nameX + 62, dateX = signX + 55;
-            // The technician's name is printed; the one who approves writes it.
-            const QString names[] = {Q(data_.setup.technician), QString()};
-            const char* roles[] = {"Checked by", "Approved by"};
-            double y = top + 13;
-            for (int i = 0; i < 2; ++i) {
-              Text(kLeft, y - 5, 28, 5, roles[i], Font(8.5, true));
-              Text(nameX, y - 5, 58, 5, Fit(names[i], plain, 58), plain);
-              Line(nameX, y, nameX + 58, y, kInk, 0.25);
-              Line(signX, y, signX + 50, y, kInk, 0.25);
-              Line(dateX, y, kLeft + kWidth, y, kInk, 0.25);
-              Text(nameX, y + 0.3, 58, 3.5, "name", caption, left, kGray);
-              Text(signX, y + 0.3, 50, 3.5, "signature", caption, left, kGray);
-              Text(dateX, y + 0.3, 30, 3.5, "date", caption, left, kGray);
-              y += 11;
-            }
-            Text(kLeft, y - 4, kWidth, 4.5,
-                 "Station " + Q(data_.station) + ", issued " + TimeText(data_.issued) +
-                     (data_.software.empty() ? QString() : " by " + Q(data_.software)),
-                 Font(8), left, kGray);
-          }};
+  return {
+      36, [this](double top) {
+        Section(kLeft, top, kWidth, Tr("Signatures"));
+        const QFont caption = Font(7), plain = Font(9);
+        const int left = Qt::AlignLeft | Qt::AlignVCenter;
+        const double nameX = kLeft + 28, signX = nameX + 62, dateX = signX + 55;
+        // The technician's name is printed; the one who approves writes it.
+        const QString names[] = {Q(data_.setup.technician), QString()};
+        const char* roles[] = {N_("Checked by"), N_("Approved by")};
+        double y = top + 13;
+        for (int i = 0; i < 2; ++i) {
+          Text(kLeft, y - 5, 28, 5, Tr(roles[i]), Font(8.5, true));
+          Text(nameX, y - 5, 58, 5, Fit(names[i], plain, 58), plain);
+          Line(nameX, y, nameX + 58, y, kInk, 0.25);
+          Line(signX, y, signX + 50, y, kInk, 0.25);
+          Line(dateX, y, kLeft + kWidth, y, kInk, 0.25);
+          Text(nameX, y + 0.3, 58, 3.5, Tr("name"), caption, left, kGray);
+          Text(signX, y + 0.3, 50, 3.5, Tr("signature"), caption, left, kGray);
+          Text(dateX, y + 0.3, 30, 3.5, Tr("date"), caption, left, kGray);
+          y += 11;
+        }
+        Text(kLeft, y - 4, kWidth, 4.5,
+             TrFormat("Station %s, issued %s", data_.station.c_str(),
+                      qUtf8Printable(TimeText(data_.issued))) +
+                 (data_.software.empty() ? QString() : TrFormat(" by %s", data_.software.c_str())),
+             Font(8), left, kGray);
+      }};
 }
 
 void Sheet::Foot(int page, int pages) {
   const double y = kPageHeight - 14;
   Line(kLeft, y, kLeft + kWidth, y);
-  QString left = "Calibration certificate " + data_.number;
-  if (!data_.device.tag.empty()) left += ", tag " + Q(data_.device.tag);
-  left += ", station " + Q(data_.station);
+  QString left = TrFormat("Calibration certificate %s", qUtf8Printable(data_.number));
+  if (!data_.device.tag.empty()) left += TrFormat(", tag %s", data_.device.tag.c_str());
+  left += TrFormat(", station %s", data_.station.c_str());
   if (!data_.software.empty()) left += ", " + Q(data_.software);
   const QFont font = Font(7);
   Text(kLeft, y + 0.8, kWidth - 30, 4, Fit(left, font, kWidth - 30), font,
        Qt::AlignLeft | Qt::AlignVCenter, kGray);
-  Text(kLeft + kWidth - 30, y + 0.8, 30, 4, QString("page %1 of %2").arg(page).arg(pages), font,
+  Text(kLeft + kWidth - 30, y + 0.8, 30, 4, TrFormat("page %d of %d", page, pages), font,
        Qt::AlignRight | Qt::AlignVCenter, kGray);
 }
 
@@ -733,10 +773,26 @@ QByteArray RenderCertificatePdf(const CertificateData& data) {
   return bytes;
 }
 
+namespace {
+
+// The CSV's header row in the language in force; its lines are the same in every language.
+QString CsvHeader() {
+  static const char* const kNames[] = {
+      N_("certificate"), N_("run"),         N_("point %"),
+      N_("direction"),   N_("nominal"),     N_("reference"),
+      N_("pv"),          N_("unit"),        N_("pv error % of span"),
+      N_("expected mA"), N_("measured mA"), N_("current error % of span"),
+      N_("result")};
+  QStringList names;
+  for (const char* name : kNames)
+    names << CsvField(Tr(name));
+  return names.join(',');
+}
+
+}  // namespace
+
 QByteArray CertificateCsv(const CertificateData& data) {
-  QStringList lines = {
-      "certificate,run,point %,direction,nominal,reference,pv,unit,pv error % of span,"
-      "expected mA,measured mA,current error % of span,result"};
+  QStringList lines = {CsvHeader()};
   const std::pair<const char*, const CertificateRun*> runs[] = {{"as found", &data.asFound},
                                                                 {"as left", &data.asLeft}};
   for (const auto& [name, run] : runs) {

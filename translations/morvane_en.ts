@@ -1310,7 +1310,7 @@
         <source></source>
         <translation>
             <numerusform>Temperature %d</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Temperature %d</numerusform>
         </translation>
     </message>
     <message id="T-AD %d" numerus="yes">
@@ -2354,14 +2354,14 @@
         <source></source>
         <translation>
             <numerusform>Room Temperature %d</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Room Temperature %d</numerusform>
         </translation>
     </message>
     <message id="Device reports %d temperature points and %d pressure points" numerus="yes">
         <source></source>
         <translation>
             <numerusform>The device reports %d temperature points and %d pressure points</numerusform>
-            <numerusform></numerusform>
+            <numerusform>The device reports %d temperature points and %d pressure points</numerusform>
         </translation>
     </message>
     <message id="Uncertainty unit">
@@ -2372,14 +2372,14 @@
         <source></source>
         <translation>
             <numerusform>The check cannot start: %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>The check cannot start: %s</numerusform>
         </translation>
     </message>
     <message id="%s of %s in %s: %d of %d points read" numerus="yes">
         <source></source>
         <translation>
             <numerusform>%s of %s in %s: %d of %d points read</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%s of %s in %s: %d of %d points read</numerusform>
         </translation>
     </message>
     <message id=", reading...">
@@ -2398,21 +2398,21 @@
         <source></source>
         <translation>
             <numerusform>%d of %d points read</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%d of %d points read</numerusform>
         </translation>
     </message>
     <message id=" - largest errors PV %s %%, loop current %s %% of span" numerus="yes">
         <source></source>
         <translation>
             <numerusform> - largest errors PV %s %%, loop current %s %% of span</numerusform>
-            <numerusform></numerusform>
+            <numerusform> - largest errors PV %s %%, loop current %s %% of span</numerusform>
         </translation>
     </message>
     <message id="; hysteresis PV %.3f %%, loop current %.3f %%" numerus="yes">
         <source></source>
         <translation>
             <numerusform>; hysteresis PV %.3f %%, loop current %.3f %%</numerusform>
-            <numerusform></numerusform>
+            <numerusform>; hysteresis PV %.3f %%, loop current %.3f %%</numerusform>
         </translation>
     </message>
     <message id="INCOMPLETE">
@@ -2427,28 +2427,28 @@
         <source></source>
         <translation>
             <numerusform>guarded by the reference uncertainty (%s %% of span)</numerusform>
-            <numerusform></numerusform>
+            <numerusform>guarded by the reference uncertainty (%s %% of span)</numerusform>
         </translation>
     </message>
     <message id="%s %% of span (k = 2)" numerus="yes">
         <source></source>
         <translation>
             <numerusform>%s %% of span (k = 2)</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%s %% of span (k = 2)</numerusform>
         </translation>
     </message>
     <message id="%s %s (k = 2), %s %% of span" numerus="yes">
         <source></source>
         <translation>
             <numerusform>%s %s (k = 2), %s %% of span</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%s %s (k = 2), %s %% of span</numerusform>
         </translation>
     </message>
     <message id="PV ±%s %% of span, loop current ±%s %% of span" numerus="yes">
         <source></source>
         <translation>
             <numerusform>PV ±%s %% of span, loop current ±%s %% of span</numerusform>
-            <numerusform></numerusform>
+            <numerusform>PV ±%s %% of span, loop current ±%s %% of span</numerusform>
         </translation>
     </message>
     <message id="Calibration Certificate">
@@ -2463,49 +2463,49 @@
         <source></source>
         <translation>
             <numerusform>No. %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>No. %s</numerusform>
         </translation>
     </message>
     <message id="Issued %s" numerus="yes">
         <source></source>
         <translation>
             <numerusform>Issued %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Issued %s</numerusform>
         </translation>
     </message>
     <message id="comparison with the reference at %d points, %d rising and %d falling" numerus="yes">
         <source></source>
         <translation>
             <numerusform>comparison with the reference at %d points, %d rising and %d falling</numerusform>
-            <numerusform></numerusform>
+            <numerusform>comparison with the reference at %d points, %d rising and %d falling</numerusform>
         </translation>
     </message>
     <message id="%s %% of range" numerus="yes">
         <source></source>
         <translation>
             <numerusform>%s %% of range</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%s %% of range</numerusform>
         </translation>
     </message>
     <message id="±%s %% of span" numerus="yes">
         <source></source>
         <translation>
             <numerusform>±%s %% of span</numerusform>
-            <numerusform></numerusform>
+            <numerusform>±%s %% of span</numerusform>
         </translation>
     </message>
     <message id="±%s %% of span (16 mA)" numerus="yes">
         <source></source>
         <translation>
             <numerusform>±%s %% of span (16 mA)</numerusform>
-            <numerusform></numerusform>
+            <numerusform>±%s %% of span (16 mA)</numerusform>
         </translation>
     </message>
     <message id="%s °C, %s %% relative humidity" numerus="yes">
         <source></source>
         <translation>
             <numerusform>%s °C, %s %% relative humidity</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%s °C, %s %% relative humidity</numerusform>
         </translation>
     </message>
     <message id="Device">
@@ -2524,7 +2524,7 @@
         <source></source>
         <translation>
             <numerusform>PV %s, loop current %s %% of span</numerusform>
-            <numerusform></numerusform>
+            <numerusform>PV %s, loop current %s %% of span</numerusform>
         </translation>
     </message>
     <message id="not adjusted: the as-found result stands">
@@ -2535,28 +2535,28 @@
         <source></source>
         <translation>
             <numerusform>largest error PV %s %%, current %s %%</numerusform>
-            <numerusform></numerusform>
+            <numerusform>largest error PV %s %%, current %s %%</numerusform>
         </translation>
     </message>
     <message id="±%s %% of span for the PV and the loop current" numerus="yes">
         <source></source>
         <translation>
             <numerusform>±%s %% of span for the PV and the loop current</numerusform>
-            <numerusform></numerusform>
+            <numerusform>±%s %% of span for the PV and the loop current</numerusform>
         </translation>
     </message>
     <message id="Tolerance %s; %s" numerus="yes">
         <source></source>
         <translation>
             <numerusform>Tolerance %s; %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Tolerance %s; %s</numerusform>
         </translation>
     </message>
     <message id=", PV range %s, %s" numerus="yes">
         <source></source>
         <translation>
             <numerusform>, PV range %s, %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>, PV range %s, %s</numerusform>
         </translation>
     </message>
     <message id="↑ approached rising, ↓ approached falling; errors positive when the reading is high.">
@@ -2575,14 +2575,14 @@
         <source></source>
         <translation>
             <numerusform>tolerance +%s %%</numerusform>
-            <numerusform></numerusform>
+            <numerusform>tolerance +%s %%</numerusform>
         </translation>
     </message>
     <message id="tolerance -%s %%" numerus="yes">
         <source></source>
         <translation>
             <numerusform>tolerance -%s %%</numerusform>
-            <numerusform></numerusform>
+            <numerusform>tolerance -%s %%</numerusform>
         </translation>
     </message>
     <message id="input (% of range)">
@@ -2597,7 +2597,7 @@
         <source></source>
         <translation>
             <numerusform>guarded limit ±%s %%</numerusform>
-            <numerusform></numerusform>
+            <numerusform>guarded limit ±%s %%</numerusform>
         </translation>
     </message>
     <message id="Signatures">
@@ -2620,42 +2620,42 @@
         <source></source>
         <translation>
             <numerusform>Station %s, issued %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Station %s, issued %s</numerusform>
         </translation>
     </message>
     <message id=" by %s" numerus="yes">
         <source></source>
         <translation>
             <numerusform> by %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform> by %s</numerusform>
         </translation>
     </message>
     <message id="Calibration certificate %s" numerus="yes">
         <source></source>
         <translation>
             <numerusform>Calibration certificate %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>Calibration certificate %s</numerusform>
         </translation>
     </message>
     <message id=", tag %s" numerus="yes">
         <source></source>
         <translation>
             <numerusform>, tag %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>, tag %s</numerusform>
         </translation>
     </message>
     <message id=", station %s" numerus="yes">
         <source></source>
         <translation>
             <numerusform>, station %s</numerusform>
-            <numerusform></numerusform>
+            <numerusform>, station %s</numerusform>
         </translation>
     </message>
     <message id="page %d of %d" numerus="yes">
         <source></source>
         <translation>
             <numerusform>page %d of %d</numerusform>
-            <numerusform></numerusform>
+            <numerusform>page %d of %d</numerusform>
         </translation>
     </message>
     <message id="%d：">
@@ -2755,25 +2755,25 @@
         <source></source>
         <translation>Could not save %1: %2</translation>
     </message>
-    <message id="PV error
-% of span">
+    <message id="PV error&#xa;% of span">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>PV error
+% of span</translation>
     </message>
-    <message id="Expected
-mA">
+    <message id="Expected&#xa;mA">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Expected
+mA</translation>
     </message>
-    <message id="Measured
-mA">
+    <message id="Measured&#xa;mA">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Measured
+mA</translation>
     </message>
-    <message id="mA error
-% of span">
+    <message id="mA error&#xa;% of span">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>mA error
+% of span</translation>
     </message>
 </context>
 </TS>

@@ -2643,25 +2643,25 @@
         <source></source>
         <translation>无法保存 %1：%2</translation>
     </message>
-    <message id="PV error
-% of span">
+    <message id="PV error&#xa;% of span">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>PV 误差
+% 量程</translation>
     </message>
-    <message id="Expected
-mA">
+    <message id="Expected&#xa;mA">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>期望值
+mA</translation>
     </message>
-    <message id="Measured
-mA">
+    <message id="Measured&#xa;mA">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>测量值
+mA</translation>
     </message>
-    <message id="mA error
-% of span">
+    <message id="mA error&#xa;% of span">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>mA 误差
+% 量程</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "CDuoDianDlg.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,8 +38,12 @@ int AdEditId(int row) {
   return 1445 + 4 * (row - 18);
 }
 
+// The name the device records keep; the page shows it in the language in force.
 QString TemperatureName(int k) {
   return QStringLiteral("Temperature %1").arg(k + 1);
+}
+QString ShownTemperatureName(int k) {
+  return TrFormat("Temperature %d", k + 1);
 }
 
 // The unit after the range: the program's unit label, except four that Read Correction
@@ -141,20 +146,20 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
   }
   for (int n = 2; n <= kRows; ++n)
     presses << QString::asprintf("%d", n);
-  auto [countsBox, counts] = group("Calibration Points");
+  auto [countsBox, counts] = group(N_("Calibration Points"));
   m_comboTempPoints = PageCombo(1394, temps, "Temperature Point", countsBox);
   m_comboPressPoints = PageCombo(1400, presses, "Pressure Points", countsBox);
   QPushButton* readCounts = PageButton("Read", 1392, countsBox);
   readCounts->setAccessibleDescription("Point counts");
-  counts->addWidget(label("Temperature Point", countsBox, m_comboTempPoints), 0, 0);
+  counts->addWidget(label(N_("Temperature Point"), countsBox, m_comboTempPoints), 0, 0);
   counts->addWidget(m_comboTempPoints, 0, 1);
-  counts->addWidget(label("Pressure Points", countsBox, m_comboPressPoints), 1, 0);
+  counts->addWidget(label(N_("Pressure Points"), countsBox, m_comboPressPoints), 1, 0);
   counts->addWidget(m_comboPressPoints, 1, 1);
   counts->addWidget(readCounts, 2, 1);
   top->addWidget(countsBox);
 
   // The temperatures, in two columns.
-  auto [tempBox, tempGrid] = group("Temperature Values");
+  auto [tempBox, tempGrid] = group(N_("Temperature Values"));
   for (int k = 0; k < kTemperatures; ++k) {
     auto* edit = new QLineEdit(tempBox);
     edit->setObjectName(QString::number(kTempEditIds[k]));
@@ -162,7 +167,7 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
     edit->setAccessibleName(TemperatureName(k));
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("-000.00") + 12);
     m_editTemp[k] = edit;
-    m_captionTemp[k] = label(TemperatureName(k), tempBox, edit);
+    m_captionTemp[k] = label({}, tempBox, edit);
     if (k < 4) m_captionTemp[k]->setObjectName(QString::number(kTempCaptionIds[k]));
     const int line = k % 4, col = (k / 4) * 3;
     tempGrid->addWidget(m_captionTemp[k], line, col);
@@ -176,7 +181,7 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
   top->addStretch(1);
 
   // The rows, two columns of 13: caption, pressure, AD count, Sampling.
-  auto [rowsBox, grid] = group("Calibration Rows");
+  auto [rowsBox, grid] = group(N_("Calibration Rows"));
   constexpr int kPerColumn = kRows / 2;
   for (int i = 0; i < kRows; ++i) {
     Row& r = m_rows[i];
@@ -190,7 +195,7 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
     r.ad->setAccessibleName(QStringLiteral("AD %1").arg(i));
     for (QLineEdit* edit : {r.pressure, r.ad})
       edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("4294967295") + 12);
-    r.caption = label(QString::asprintf("%d：", i), rowsBox, r.pressure);
+    r.caption = label({}, rowsBox, r.pressure);
     r.sampling = PageButton("Sampling", 1600 + i, rowsBox);
     r.sampling->setAccessibleDescription(QStringLiteral("Row %1").arg(i));
     grid->addWidget(r.caption, line, col);
@@ -219,10 +224,10 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
     side->addWidget(l);
     side->addWidget(field);
   };
-  stacked("Current Temperature", m_comboCurTemp);
+  stacked(N_("Current Temperature"), m_comboCurTemp);
   stacked("T-AD", m_boxTad);
   stacked("P-AD", m_boxPad);
-  stacked("Range：", m_labelRange);
+  stacked(N_("Range："), m_labelRange);
   side->addStretch(1);
   QPushButton* stop = PageButton("Stop", 1291, this);
   QPushButton* clear = PageButton("Clear", 1280, this);
@@ -241,6 +246,23 @@ CDuoDianDlg::CDuoDianDlg(CMorvaneDlg* mainDlg) : PageDialog(mainDlg, 165, "Press
   connect(m_comboTempPoints, &QComboBox::activated, this, &CDuoDianDlg::OnCbnSelchangeTempPoints);
   connect(m_comboPressPoints, &QComboBox::activated, this, &CDuoDianDlg::OnCbnSelchangePressPoints);
   connect(m_comboCurTemp, &QComboBox::activated, this, &CDuoDianDlg::OnCbnSelchangeCurTemp);
+  ShowCaptions();
+}
+
+void CDuoDianDlg::ShowCaptions() {
+  for (int k = 0; k < kTemperatures; ++k) {
+    // Only the first four captions change with the room-temperature point.
+    const bool room = k < 4 && k == m_nRoomTemp;
+    m_captionTemp[k]->setText(room ? TrFormat("Room Temprt %d", k + 1) : ShownTemperatureName(k));
+    m_comboCurTemp->setItemText(k, ShownTemperatureName(k));
+  }
+  for (int i = 0; i < kRows; ++i)
+    m_rows[i].caption->setText(TrFormat(N_("%d："), i));
+}
+
+void CDuoDianDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) ShowCaptions();
+  PageDialog::changeEvent(event);
 }
 
 // ---- Counts and rows ----
@@ -250,9 +272,7 @@ void CDuoDianDlg::OnCbnSelchangeTempPoints(int index) {
   for (int k = 0; k < kTemperatures; ++k)
     m_editTemp[k]->setEnabled(k < m_nTempPoints);
   m_nRoomTemp = m_nTempPoints / 2;
-  for (int k = 0; k < 4; ++k)
-    m_captionTemp[k]->setText(k == m_nRoomTemp ? QStringLiteral("Room Temprt %1").arg(k + 1)
-                                               : TemperatureName(k));
+  ShowCaptions();
 }
 
 void CDuoDianDlg::OnCbnSelchangePressPoints(int index) {
@@ -300,7 +320,7 @@ void CDuoDianDlg::OnBnClickedSampling(int row) {
   QLineEdit* edit = m_rows[row].pressure;
   const bool empty = edit->text().isEmpty();
   if (empty && m_nPressPoints < 2) {
-    Refuse(QString::fromStdString(Texts::PleaseSelect("Pressure Points")));
+    Refuse(QString::fromStdString(Texts::PleaseSelect(Tr("Pressure Points").toStdString())));
     return;
   }
   std::optional<double> typed;
@@ -332,7 +352,7 @@ void CDuoDianDlg::OnBnClickedSampling(int row) {
   op.Check([s, typed, row, n] {
     s->pressure = typed ? *typed : TablePointPressure(row, n, s->limits.lower, s->limits.upper);
     // The limits themselves are in range.
-    if (s->pressure > s->limits.upper || s->pressure < s->limits.lower) return "Pv over range";
+    if (s->pressure > s->limits.upper || s->pressure < s->limits.lower) return N_("Pv over range");
     return "";
   });
   op.Step([s](DeviceState& ds) { return HartCmd201(ds, s->pressureAd, s->temperatureAd); },
@@ -374,7 +394,9 @@ void CDuoDianDlg::StartAdMonitor() {
         if (!diodeFault) m_boxPad->SetBackColor(stable ? QColor(0, 255, 0) : QColor(Qt::white));
       });
       if (diodeFault) {
-        c.host.ShowMessage("Temperature Diodes errors : " + std::to_string(temperatureAd));
+        c.host.ShowMessage(
+            TrFormat(N_("Temperature Diodes errors : %d"), static_cast<int>(temperatureAd))
+                .toStdString());
         return;
       }
     }
@@ -442,7 +464,7 @@ void CDuoDianDlg::OnBnClickedUpdate() {
   for (int i = 0; i < n; ++i) {
     const TableAd point = InterpolateTableAdChecked(i, n, m_fRangeLower, m_fRangeUpper, rows);
     if (!point.inRange) {
-      Refuse(QString::asprintf("AD count of point %d out of range", i));
+      Refuse(TrFormat(N_("AD count of point %d out of range"), i));
       return;
     }
     table[static_cast<size_t>(i)] = point.count;
@@ -579,8 +601,8 @@ void CDuoDianDlg::OnBnClickedReadCounts() {
   op.Check([counts]() -> std::string {
     const int t = counts->first, n = counts->second;
     if (t >= 1 && t <= kTemperatures && n >= 2 && n <= kRows) return {};
-    return "Device reports " + std::to_string(t) + " temperature points and " + std::to_string(n) +
-           " pressure points";
+    return TrFormat("Device reports %d temperature points and %d pressure points", t, n)
+        .toStdString();
   });
   RunOperation(std::move(op), [this, counts](OperationResult result) {
     if (result != OperationResult::Done) return;

@@ -57,6 +57,8 @@ class CDuoDianDlg : public PageDialog {
 
  protected:
   void hideEvent(QHideEvent* event) override;
+  // A change of language shows the captions composed from a number again.
+  void changeEvent(QEvent* event) override;
 
  private:
   struct Row {
@@ -66,6 +68,8 @@ class CDuoDianDlg : public PageDialog {
     QPushButton* sampling;
   };
 
+  // The temperature and row captions and the temperature list, in the language in force.
+  void ShowCaptions();
   void StartAdMonitor();
   // The range label, with the unit suffix of the Sampling or of the Read Correction spelling.
   void ShowRange(float lower, float upper, uint8_t unitCode, bool readCorrectionSpelling);

@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,9 +32,9 @@ using check_page::ReadEnd;
 
 namespace {
 
-const QStringList kRules = {"Simple acceptance", "Guarded by the reference uncertainty"};
+const QStringList kRules = {N_("Simple acceptance"), N_("Guarded by the reference uncertainty")};
 const char* const kRuleKeys[] = {"Simple", "Guarded"};
-constexpr char kPercentOfSpan[] = "% of span";
+constexpr char kPercentOfSpan[] = N_("% of span");
 constexpr char kPdfFilter[] = "PDF (*.pdf)";
 // The pages the links show.
 constexpr int kLoopPage = 1;
@@ -104,14 +105,14 @@ CCalibrationCheckDlg::CCalibrationCheckDlg(CMorvaneDlg* mainDlg)
   runLayout->setContentsMargins(6, 4, 6, 4);
   runLayout->setSpacing(4);
   auto* buttons = new QHBoxLayout;
-  m_buttonStartAsFound = NamedButton("Start As Found", "buttonStartAsFound",
+  m_buttonStartAsFound = NamedButton(N_("Start As Found"), "buttonStartAsFound",
                                      "Reads the device and starts the as-found run", box);
-  m_buttonStartAsLeft = NamedButton("Start As Left", "buttonStartAsLeft",
+  m_buttonStartAsLeft = NamedButton(N_("Start As Left"), "buttonStartAsLeft",
                                     "Reads the device and starts the as-left run", box);
-  m_buttonRead = NamedButton("Read", "buttonRead", "Reads the selected point", box);
-  m_buttonStop = NamedButton("Stop", "buttonStop", "Ends the run as incomplete", box);
+  m_buttonRead = NamedButton(N_("Read"), "buttonRead", "Reads the selected point", box);
+  m_buttonStop = NamedButton(N_("Stop"), "buttonStop", "Ends the run as incomplete", box);
   m_buttonSaveCertificate =
-      NamedButton("Save Certificate...", "buttonSaveCertificate",
+      NamedButton(N_("Save Certificate..."), "buttonSaveCertificate",
                   "Saves the certificate of the runs as PDF, with a CSV beside it", box);
   for (QPushButton* b : {m_buttonStartAsFound, m_buttonStartAsLeft, m_buttonRead, m_buttonStop})
     buttons->addWidget(b);
@@ -124,8 +125,8 @@ CCalibrationCheckDlg::CCalibrationCheckDlg(CMorvaneDlg* mainDlg)
 
   m_table = Named(new QTableWidget(0, 8, box), "checkTable");
   m_table->setAccessibleName("Test points");
-  m_table->setHorizontalHeaderLabels(
-      {"Point", "Nominal", "Reference", "PV", "Loop mA", "PV error", "mA error", "Result"});
+  m_table->setHorizontalHeaderLabels({N_("Point"), N_("Nominal"), N_("Reference"), N_("PV"),
+                                      N_("Loop mA"), N_("PV error"), N_("mA error"), N_("Result")});
   m_table->verticalHeader()->hide();
   m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
   m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -142,9 +143,9 @@ CCalibrationCheckDlg::CCalibrationCheckDlg(CMorvaneDlg* mainDlg)
   }
   auto* links = new QHBoxLayout;
   links->addWidget(new QLabel("Adjust between the runs:", box));
-  const std::pair<const char*, int> pages[] = {{"Two Point Trim", kTwoPointTrimPage},
-                                               {"Loop && PGA Settings", kLoopPage},
-                                               {"Rerange Without Pressure", kRerangePage}};
+  const std::pair<const char*, int> pages[] = {{N_("Two Point Trim"), kTwoPointTrimPage},
+                                               {N_("Loop && PGA Settings"), kLoopPage},
+                                               {N_("Rerange Without Pressure"), kRerangePage}};
   const char* const linkNames[] = {"linkTwoPointTrim", "linkLoopSettings", "linkRerange"};
   for (int i = 0; i < 3; ++i) {
     const auto [title, index] = pages[i];
@@ -212,7 +213,7 @@ void CCalibrationCheckDlg::KeepSetup() {
   kept.referenceSerial = m_editReferenceSerial->text().toStdString();
   kept.referenceUncertainty = m_editUncertainty->text().toStdString();
   if (m_comboUncertaintyUnit->currentIndex() >= 0)
-    kept.referenceUncertaintyUnit = m_comboUncertaintyUnit->currentText().toStdString();
+    kept.referenceUncertaintyUnit = UncertaintyUnit();
   kept.referenceDueDate = m_editDueDate->text().toStdString();
   kept.technician = m_editTechnician->text().toStdString();
 }
@@ -223,7 +224,7 @@ std::optional<check::Setup> CCalibrationCheckDlg::TypedSetup() {
   check::Setup setup;
   std::string error;
   if (!check::ParseTestPoints(m_editPoints->text().toStdString(), setup.points, &error)) {
-    Refuse("Test points: " + Q(error));
+    Refuse(TrFormat(N_("Test points: %s"), error.c_str()));
     return std::nullopt;
   }
   const std::optional<double> pvTolerance = TypedRealOf(m_editPvTolerance);
@@ -258,18 +259,19 @@ std::optional<check::Setup> CCalibrationCheckDlg::TypedSetup() {
   }
   setup.referenceUncertainty = *uncertainty;
   if (m_comboUncertaintyUnit->currentIndex() < 0) {
-    Refuse(Q(Texts::PleaseSelect("Uncertainty unit")));
+    Refuse(Q(Texts::PleaseSelect(Tr("Uncertainty unit").toStdString())));
     return std::nullopt;
   }
-  setup.referenceUncertaintyUnit = m_comboUncertaintyUnit->currentText().toStdString();
+  setup.referenceUncertaintyUnit = UncertaintyUnit();
   const QDate due = QDate::fromString(m_editDueDate->text().trimmed(), "yyyy-MM-dd");
   if (!due.isValid()) {
     Refuse("Calibration due: please enter the reference's calibration due date as yyyy-MM-dd.");
     return std::nullopt;
   }
   if (due < QDate::currentDate()) {
-    Refuse("Calibration due: the reference standard was due for calibration on " +
-           due.toString("yyyy-MM-dd") + " and may not be used for a check.");
+    Refuse(TrFormat(N_("Calibration due: the reference standard was due for calibration on %s "
+                       "and may not be used for a check."),
+                    qUtf8Printable(due.toString("yyyy-MM-dd"))));
     return std::nullopt;
   }
   setup.referenceDueDate = due.toString("yyyy-MM-dd").toStdString();
@@ -330,7 +332,8 @@ void CCalibrationCheckDlg::Start(Stage stage) {
     std::string refusal;
     *range = check_page::RangeOf(*replies, &refusal);
     if (refusal.empty()) refusal = check::SetupRefusal(*setup, **range);
-    return refusal.empty() ? std::string() : "The check cannot start: " + refusal;
+    return refusal.empty() ? std::string()
+                           : TrFormat("The check cannot start: %s", refusal.c_str()).toStdString();
   });
   RunOperation(std::move(op), [this, stage, replies, range, setup](OperationResult result) {
     if (*range) ShowDeviceUnit((*range)->unit);
@@ -382,8 +385,7 @@ void CCalibrationCheckDlg::OnBnClickedRead() {
   if (!typed.isEmpty()) {
     const std::optional<double> value = TypedReal(typed);
     if (!value) {
-      Refuse("The reference reading at " + Cell(row, kPoint)->text() +
-             " is not a number: " + typed);
+      RefuseReference(row, typed);
       return;
     }
     reference = *value;
@@ -459,14 +461,13 @@ void CCalibrationCheckDlg::PointRead(int serial, int row, double reference,
         break;
       case ReadEnd::TimedOut: {
         const CheckRun& r = run;
-        Refuse(QString("The readings at %1 did not settle within %2 s: four in a row must agree "
-                       "within %3 %4 and %5 mA. The point is not read; hold the pressure steady "
-                       "and read it again.")
-                   .arg(Cell(row, kPoint)->text())
-                   .arg(check_page::kPointTimeLimitMs / 1000)
-                   .arg(QString::number(check::PvStableBand(r.setup, r.range), 'f', 4))
-                   .arg(Q(r.range.unit))
-                   .arg(QString::number(check::CurrentStableBand(r.setup), 'f', 4)));
+        Refuse(TrFormat(N_("The readings at %s did not settle within %d s: four in a row must "
+                           "agree within %.4f %s and %.4f mA. The point is not read; hold the "
+                           "pressure steady and read it again."),
+                        qUtf8Printable(Cell(row, kPoint)->text()),
+                        static_cast<int>(check_page::kPointTimeLimitMs / 1000),
+                        check::PvStableBand(r.setup, r.range), r.range.unit.c_str(),
+                        check::CurrentStableBand(r.setup)));
         break;
       }
       case ReadEnd::Stopped:
@@ -568,7 +569,8 @@ void CCalibrationCheckDlg::OnBnClickedSaveCertificate() {
   }
   const bool csvSaved = WriteWholeFile(csvPath, check::CertificateCsv(data), &error);
   if (!csvSaved) ::ShowMessage(SaveFailureMessage(csvPath, error));
-  m_labelRun->setText("Certificate saved: " + pdf.fileName());
+  m_savedCertificate = pdf.fileName();
+  ShowSavedCertificate();
   m_labelRun->setToolTip(number);
   if (OperationRecorder* recorder = m_window->Recorder()) {
     const QString sha = QCryptographicHash::hash(pdfBytes, QCryptographicHash::Sha256).toHex();
@@ -599,6 +601,31 @@ QTableWidgetItem* CCalibrationCheckDlg::Cell(int row, int column) {
   return item;
 }
 
+std::string CCalibrationCheckDlg::UncertaintyUnit() const {
+  if (m_comboUncertaintyUnit->currentIndex() == 0) return kPercentOfSpan;
+  return m_comboUncertaintyUnit->currentText().toStdString();
+}
+
+void CCalibrationCheckDlg::RefuseReference(int row, const QString& typed) {
+  Refuse(TrFormat(N_("The reference reading at %s is not a number: %s"),
+                  qUtf8Printable(Cell(row, kPoint)->text()), qUtf8Printable(typed)));
+}
+
+void CCalibrationCheckDlg::ShowSavedCertificate() {
+  m_labelRun->setText(TrFormat(N_("Certificate saved: %s"), qUtf8Printable(m_savedCertificate)));
+}
+
+void CCalibrationCheckDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    if (m_savedCertificate.isEmpty())
+      ShowRun();
+    else
+      ShowSavedCertificate();
+    ShowSummary();
+  }
+  PageDialog::changeEvent(event);
+}
+
 void CCalibrationCheckDlg::ShowRun() {
   const CheckRun& run = RunOf(m_stage);
   const check::RunResult result = run.Result();
@@ -622,20 +649,19 @@ void CCalibrationCheckDlg::ShowRun() {
     Cell(row, kPvError)->setText(r.read ? SignedText(p.pvError) : QString());
     Cell(row, kCurrentError)->setText(r.read ? SignedText(p.currentError) : QString());
     QTableWidgetItem* verdict = Cell(row, kResult);
-    verdict->setText(r.read ? (p.pass ? "PASS" : "FAIL") : QString());
+    verdict->setText(r.read ? Tr(p.pass ? N_("PASS") : N_("FAIL")) : QString());
     verdict->setForeground(p.pass ? QColor(0, 110, 0) : QColor(190, 0, 0));
   }
   m_filling = false;
   QString status;
   if (run.started) {
     // "As found of PT-101 in kPa: 3 of 9 points read"
-    status = QString("%1 of %2 in %3: %4 of %5 points read")
-                 .arg(check_page::StageName(m_stage))
-                 .arg(Q(run.device.tag.empty() ? run.device.longAddress : run.device.tag))
-                 .arg(Q(run.range.unit))
-                 .arg(run.PointsRead())
-                 .arg(run.readings.size());
-    if (m_reading) status += ", reading...";
+    status = TrFormat(
+        "%s of %s in %s: %d of %d points read", qUtf8Printable(Tr(check_page::StageName(m_stage))),
+        (run.device.tag.empty() ? run.device.longAddress : run.device.tag).c_str(),
+        run.range.unit.c_str(), run.PointsRead(), static_cast<int>(run.readings.size()));
+    if (m_reading) status += Tr(", reading...");
+    m_savedCertificate.clear();
     m_labelRun->setText(status);
     m_labelRun->setToolTip({});
   }
@@ -644,22 +670,22 @@ void CCalibrationCheckDlg::ShowRun() {
 void CCalibrationCheckDlg::ShowSummary() {
   for (Stage stage : {Stage::AsFound, Stage::AsLeft}) {
     const CheckRun& run = RunOf(stage);
-    QString text = QString(check_page::StageName(stage)) + ": ";
+    QString text = Tr(check_page::StageName(stage)) + Tr(": ");
     if (!run.started) {
-      text += "not run";
+      text += Tr("not run");
     } else if (run.InProgress()) {
-      text += QString("%1 of %2 points read").arg(run.PointsRead()).arg(run.readings.size());
+      text +=
+          TrFormat("%d of %d points read", run.PointsRead(), static_cast<int>(run.readings.size()));
     } else {
       text += Q(check_page::RunResultText(run));
       const check::RunResult result = run.Result();
       if (run.PointsRead() > 0) {
-        text += QString(" - largest errors PV %1 %, loop current %2 % of span")
-                    .arg(SignedText(result.largestPvError))
-                    .arg(SignedText(result.largestCurrentError));
+        text += TrFormat(" - largest errors PV %s %%, loop current %s %% of span",
+                         qUtf8Printable(SignedText(result.largestPvError)),
+                         qUtf8Printable(SignedText(result.largestCurrentError)));
         if (result.pvHysteresis && result.currentHysteresis)
-          text += QString("; hysteresis PV %1 %, loop current %2 %")
-                      .arg(QString::number(*result.pvHysteresis, 'f', 3))
-                      .arg(QString::number(*result.currentHysteresis, 'f', 3));
+          text += TrFormat("; hysteresis PV %.3f %%, loop current %.3f %%", *result.pvHysteresis,
+                           *result.currentHysteresis);
       }
     }
     m_summary[static_cast<int>(stage)]->setText(text);
@@ -686,7 +712,7 @@ void CCalibrationCheckDlg::OnCellChanged(QTableWidgetItem* item) {
   const QString typed = item->text().trimmed();
   const std::optional<double> value = typed.isEmpty() ? point.nominal : TypedReal(typed);
   if (!value) {
-    Refuse("The reference reading at " + Cell(row, kPoint)->text() + " is not a number: " + typed);
+    RefuseReference(row, typed);
   } else {
     point.reference = *value;
   }

@@ -47,6 +47,10 @@ class CCalibrationCheckDlg : public PageDialog {
     return m_runs[static_cast<int>(stage)];
   }
 
+ protected:
+  // A change of language shows the run's status and the summaries again in it.
+  void changeEvent(QEvent* event) override;
+
  private:
   using Stage = check_page::Stage;
   check_page::CheckRun& RunOf(Stage stage) { return m_runs[static_cast<int>(stage)]; }
@@ -63,6 +67,11 @@ class CCalibrationCheckDlg : public PageDialog {
   // The PV unit of the device last read becomes the uncertainty's second unit.
   void ShowDeviceUnit(const std::string& unit);
 
+  // The uncertainty's unit as the set-up keeps it: "% of span" or the device's unit, whatever
+  // the language the list shows it in.
+  std::string UncertaintyUnit() const;
+  void RefuseReference(int row, const QString& typed);
+  void ShowSavedCertificate();
   void ShowRun();
   void ShowSummary();
   void UpdateButtons();
@@ -77,6 +86,7 @@ class CCalibrationCheckDlg : public PageDialog {
   int m_readingRow = -1;
   int m_serial = 0;        // runs begun: the end of a reading for a run since replaced is dropped
   bool m_filling = false;  // the program fills the table: no edit to handle
+  QString m_savedCertificate;  // the file the status names, until a run's status replaces it
 
   QLineEdit* m_editPoints;
   QLineEdit* m_editPvTolerance;

@@ -7,6 +7,7 @@
 
 #include "DeviceOperation.h"
 #include "Encoding.h"
+#include "Language.h"
 #include "PageRecord.h"
 
 namespace check_page {
@@ -54,7 +55,7 @@ std::string Join(const std::vector<std::string>& parts, const char* separator) {
 }  // namespace
 
 const char* StageName(Stage stage) {
-  return stage == Stage::AsFound ? "As found" : "As left";
+  return stage == Stage::AsFound ? N_("As found") : N_("As left");
 }
 
 int CheckRun::PointsRead() const {

@@ -10,14 +10,15 @@
 #include "PageForm.h"
 
 CMonitorPressureDlg::CMonitorPressureDlg(CMorvaneDlg* mainDlg)
-    : MonitorPage(mainDlg, 155, "Monitor PV", "monitor-pv", SampleLog("PV")) {
+    : MonitorPage(mainDlg, 155, "Monitor PV", "monitor-pv", SampleLog(N_("PV"))) {
   auto* values = new QGridLayout;
-  m_editPv = ValueRow(values, 0, "PV", 1287, {}, 1292, &m_labelUnit);
+  m_editPv = ValueRow(values, 0, N_("PV"), 1287, {}, 1292, &m_labelUnit);
   values->setColumnStretch(3, 1);
   Body()->addLayout(values);
 
   // Label 1293 is the unit's place on the other charts; here it stays empty.
-  ChartPanel panel = MakeChartPanel(1284, "PV Trend Chart", m_chartLower, m_chartUpper, {}, 1293);
+  ChartPanel panel =
+      MakeChartPanel(1284, N_("PV Trend Chart"), m_chartLower, m_chartUpper, {}, 1293);
   m_chart = panel.chart;
   m_labelUpper = panel.axis->AddLabel({}, 0.1, 1295);
   m_labelLower = panel.axis->AddLabel({}, 0.9, 1294);

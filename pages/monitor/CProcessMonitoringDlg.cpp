@@ -12,32 +12,32 @@
 
 CProcessMonitoringDlg::CProcessMonitoringDlg(CMorvaneDlg* mainDlg)
     : MonitorPage(mainDlg, 157, "Monitor Process", "monitor-process",
-                  SampleLog("PV", {"current (mA)", "percentage (%)"})) {
+                  SampleLog(N_("PV"), {N_("current (mA)"), N_("percentage (%)")})) {
   auto* grid = new QGridLayout;
   Body()->addLayout(grid, 1);
 
-  ChartPanel pv = MakeChartPanel(1284, "PV Trend Chart", m_chartLower, m_chartUpper, {}, 1293);
+  ChartPanel pv = MakeChartPanel(1284, N_("PV Trend Chart"), m_chartLower, m_chartUpper, {}, 1293);
   m_pvChart = pv.chart;
   m_labelChartUnit = pv.unit;
   m_labelUpper = pv.axis->AddLabel({}, 0.1, 1295);
   m_labelLower = pv.axis->AddLabel({}, 0.9, 1294);
   grid->addWidget(pv.box, 0, 0);
 
-  ChartPanel current = MakeChartPanel(1285, "Loop Trend Chart", 4, 20, "mA");
+  ChartPanel current = MakeChartPanel(1285, N_("Loop Trend Chart"), 4, 20, N_("mA"));
   m_currentChart = current.chart;
   AddFixedAxis(current.axis, {"20", "16", "12", "8", "4"});
   grid->addWidget(current.box, 0, 1);
 
-  ChartPanel percent = MakeChartPanel(1286, "Percentage Trend Chart", 0, 100, "%");
+  ChartPanel percent = MakeChartPanel(1286, N_("Percentage Trend Chart"), 0, 100, N_("%"));
   m_percentChart = percent.chart;
   AddFixedAxis(percent.axis, {"100", "75", "50", "25", "0"});
   grid->addWidget(percent.box, 1, 0);
 
   auto* valuesBox = new QGroupBox(this);
   auto* values = new QGridLayout(valuesBox);
-  m_editPv = ValueRow(values, 0, "PV", 1287, {}, 1292, &m_labelUnit);
-  m_editCurrent = ValueRow(values, 1, "Loop Current", 1288, "mA");
-  m_editPercent = ValueRow(values, 2, "Percentage", 1289, "%");
+  m_editPv = ValueRow(values, 0, N_("PV"), 1287, {}, 1292, &m_labelUnit);
+  m_editCurrent = ValueRow(values, 1, N_("Loop Current"), 1288, N_("mA"));
+  m_editPercent = ValueRow(values, 2, N_("Percentage"), 1289, N_("%"));
   values->setRowStretch(3, 1);
   grid->addWidget(valuesBox, 1, 1);
   grid->setRowStretch(0, 1);

@@ -70,10 +70,10 @@ void MonitorPage::OnBnClickedSaveCsv() {
     return;
   }
   if (m_log.Dropped() > 0) {
-    ShowMessage(QString("This run has more samples than are kept. The file holds the last %1; "
-                        "the %2 before them were dropped.")
-                    .arg(m_log.Count())
-                    .arg(m_log.Dropped()));
+    ShowMessage(TrFormat(N_("This run has more samples than are kept. The file holds the last "
+                            "%lld; the %lld before them were dropped."),
+                         static_cast<long long>(m_log.Count()),
+                         static_cast<long long>(m_log.Dropped())));
   }
 }
 

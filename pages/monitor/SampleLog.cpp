@@ -6,6 +6,7 @@
 #include <charconv>
 #include <utility>
 
+#include "Language.h"
 #include "SafeFile.h"
 
 namespace {
@@ -86,11 +87,8 @@ void SetTheSampleClock(std::function<QDateTime()> clock) {
 SampleLog::SampleLog(QString value, QStringList moreValues, size_t cap)
     : m_moreValues(std::min<size_t>(static_cast<size_t>(moreValues.size()), kMaxMoreValues)),
       m_cap(std::max<size_t>(cap, 1)) {
-  QStringList header{QStringLiteral("time"), std::move(value), QStringLiteral("unit")};
-  header += moreValues.mid(0, static_cast<qsizetype>(m_moreValues));
-  for (QString& name : header)
-    name = CsvField(name);
-  m_header = header.join(',');
+  m_columns = QStringList{QString(N_("time")), std::move(value), QString(N_("unit"))};
+  m_columns += moreValues.mid(0, static_cast<qsizetype>(m_moreValues));
 }
 
 void SampleLog::Start(const QDateTime& at) {
@@ -126,7 +124,10 @@ bool SampleLog::WriteCsv(QIODevice& out) const {
   std::vector<QByteArray> units;
   for (const QString& unit : m_units)
     units.push_back(CsvField(unit).toUtf8());
-  QByteArray chunk = m_header.toUtf8() + kLineEnd;
+  QStringList header;
+  for (const QString& name : m_columns)
+    header << CsvField(Tr(name));
+  QByteArray chunk = header.join(',').toUtf8() + kLineEnd;
   for (const Row& row : m_rows) {
     AppendTime(chunk, row.wallMsecs);
     chunk += ',';

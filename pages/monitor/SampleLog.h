@@ -12,8 +12,9 @@
 //   time,PV,unit,current (mA),percentage (%)
 //   2026-12-09T08:15:30.250,50.0000,kPa,12.0000,50.0000
 //
-// Every file opens the same way: the time, the page's value and its unit. The PV's unit is
-// the device's and may change, so it is a column; the other values have fixed units, so
+// The header is in the language in force when the file is saved; the lines are the same in
+// every language. Every file opens the same way: the time, the page's value and its unit. The PV's
+// unit is the device's and may change, so it is a column; the other values have fixed units, so
 // those stand in their headers. Lines end in CR LF, the line break of RFC 4180, which every
 // spreadsheet reads on every system.
 #pragma once
@@ -40,7 +41,7 @@ class SampleLog {
   static constexpr size_t kMaxMoreValues = 2;
 
   // `value` names the first value (its unit column follows it), `moreValues` the others,
-  // their units in their names.
+  // their units in their names: source texts, translated when the file is written.
   explicit SampleLog(QString value, QStringList moreValues = {}, size_t cap = kDefaultCap);
 
   // Empties the log for a run that starts at `at`.
@@ -73,7 +74,7 @@ class SampleLog {
   };
   uint16_t UnitIndex(const QString& unit);
 
-  QString m_header;
+  QStringList m_columns;  // the header's source texts
   size_t m_moreValues;
   size_t m_cap;
   QDateTime m_start;

@@ -16,60 +16,15 @@
 #include <fstream>
 
 #include "AppSettings.h"
+#include "LanguageCheck.h"
 #include "PageFixture.h"
 #include "Retranslate.h"
 
 namespace {
 
-// Every text a user reads in the open windows, one entry per place, but for the widgets of
-// `skipped` (pages whose texts are not marked for translation yet).
-QStringList VisibleTexts(const QList<QWidget*>& skipped = {}) {
-  QStringList texts;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    widgets.prepend(window);
-    for (QWidget* w : widgets) {
-      if (std::any_of(skipped.begin(), skipped.end(),
-                      [w](QWidget* page) { return page == w || page->isAncestorOf(w); }))
-        continue;
-      if (w->isWindow()) texts << w->windowTitle();
-      texts << w->toolTip();
-      if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
-      if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
-      if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
-      if (auto* combo = qobject_cast<QComboBox*>(w))
-        for (int i = 0; i < combo->count(); ++i)
-          texts << combo->itemText(i);
-      if (auto* tree = qobject_cast<QTreeWidget*>(w))
-        for (QTreeWidgetItemIterator it(tree); *it; ++it)
-          texts << (*it)->text(0);
-      for (QAction* action : w->actions())
-        texts << action->text();
-    }
-  }
-  texts.removeAll(QString());
-  return texts;
-}
-
-// The English words of the program's source texts, as the catalogue lists them.
-QSet<QString> SourceWords() {
-  QFile file(TRANSLATIONS_DIR "/morvane_zh_CN.ts");
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  const QString ts = QString::fromUtf8(file.readAll());
-  QSet<QString> words;
-  static const QRegularExpression id(R"re(<message id="([^"]*)")re");
-  static const QRegularExpression word("[A-Za-z]{2,}");
-  for (auto m = id.globalMatch(ts); m.hasNext();)
-    for (auto w = word.globalMatch(m.next().captured(1)); w.hasNext();)
-      words << w.next().captured(0);
-  return words;
-}
-
-// Units, protocol and signal names, and names that stay as they are in Chinese.
-const QSet<QString> kKeptInChinese = {
-    "mA",  "PV", "SV",   "HART", "IP",   "COM", "CSV", "ASCII", "AD",      "ADC",   "DA",  "PGA",
-    "DIE", "RH", "Hart", "PS",   "MIDA", "kPa", "LRL", "URL",   "Tellavo", "yyyy",  "MM",  "dd",
-    "ms",  "Pa", "psi",  "cm",   "kg",   "mm",  "bar", "Start", "As",      "Found", "Left"};
+using language_check::kKeptInChinese;
+using language_check::SourceWords;
+using language_check::VisibleTexts;
 
 class LanguageTest : public PageFixture {
  protected:
