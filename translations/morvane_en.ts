@@ -2357,23 +2357,9 @@
             <numerusform>Room Temperature %d</numerusform>
         </translation>
     </message>
-    <message id="Device reports %d temperature points and %d pressure points" numerus="yes">
-        <source></source>
-        <translation>
-            <numerusform>The device reports %d temperature points and %d pressure points</numerusform>
-            <numerusform>The device reports %d temperature points and %d pressure points</numerusform>
-        </translation>
-    </message>
     <message id="Uncertainty unit">
         <source></source>
         <translation>Uncertainty unit</translation>
-    </message>
-    <message id="The check cannot start: %s" numerus="yes">
-        <source></source>
-        <translation>
-            <numerusform>The check cannot start: %s</numerusform>
-            <numerusform>The check cannot start: %s</numerusform>
-        </translation>
     </message>
     <message id="%s of %s in %s: %d of %d points read" numerus="yes">
         <source></source>
@@ -2774,6 +2760,59 @@ mA</translation>
         <source></source>
         <translation>mA error
 % of span</translation>
+    </message>
+    <message id="a new run was started">
+        <source></source>
+        <translation>a new run was started</translation>
+    </message>
+    <message id="Stopped">
+        <source></source>
+        <translation>Stopped</translation>
+    </message>
+    <message id="the page was left">
+        <source></source>
+        <translation>the page was left</translation>
+    </message>
+    <message id="INCOMPLETE: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>INCOMPLETE: %s</numerusform>
+            <numerusform>INCOMPLETE: %s</numerusform>
+        </translation>
+    </message>
+    <message id="The as-found run was interrupted (%s) and is incomplete: run it again before saving a certificate.">
+        <source></source>
+        <translation>The as-found run was interrupted (%s) and is incomplete: run it again before saving a certificate.</translation>
+    </message>
+    <message id="The as-found run is not finished: %d of %d points are not read.">
+        <source></source>
+        <translation>The as-found run is not finished: %d of %d points are not read.</translation>
+    </message>
+    <message id="The as-left run was interrupted (%s) and is incomplete: run it again before saving a certificate.">
+        <source></source>
+        <translation>The as-left run was interrupted (%s) and is incomplete: run it again before saving a certificate.</translation>
+    </message>
+    <message id="The as-left run is not finished: %d of %d points are not read.">
+        <source></source>
+        <translation>The as-left run is not finished: %d of %d points are not read.</translation>
+    </message>
+    <message id="The as-found run was made on device %s and the as-left run on device %s: one certificate is for one device." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The as-found run was made on device %s and the as-left run on device %s: one certificate is for one device.</numerusform>
+            <numerusform>The as-found run was made on device %s and the as-left run on device %s: one certificate is for one device.</numerusform>
+        </translation>
+    </message>
+    <message id="The as-found and as-left runs were made with different tolerances, decision rules or reference uncertainties: run the as-left check again with the as-found set-up.">
+        <source></source>
+        <translation>The as-found and as-left runs were made with different tolerances, decision rules or reference uncertainties: run the as-left check again with the as-found set-up.</translation>
+    </message>
+    <message id="The certificate cannot be saved: %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The certificate cannot be saved: %s.</numerusform>
+            <numerusform>The certificate cannot be saved: %s.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

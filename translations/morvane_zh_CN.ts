@@ -2279,21 +2279,9 @@
             <numerusform>室温 %d</numerusform>
         </translation>
     </message>
-    <message id="Device reports %d temperature points and %d pressure points" numerus="yes">
-        <source></source>
-        <translation>
-            <numerusform>设备报告 %d 个温度点和 %d 个压力点</numerusform>
-        </translation>
-    </message>
     <message id="Uncertainty unit">
         <source></source>
         <translation>不确定度单位</translation>
-    </message>
-    <message id="The check cannot start: %s" numerus="yes">
-        <source></source>
-        <translation>
-            <numerusform>无法开始检查：%s</numerusform>
-        </translation>
     </message>
     <message id="%s of %s in %s: %d of %d points read" numerus="yes">
         <source></source>
@@ -2662,6 +2650,56 @@ mA</translation>
         <source></source>
         <translation>mA 误差
 % 量程</translation>
+    </message>
+    <message id="a new run was started">
+        <source></source>
+        <translation>开始了新的检查</translation>
+    </message>
+    <message id="Stopped">
+        <source></source>
+        <translation>已停止</translation>
+    </message>
+    <message id="the page was left">
+        <source></source>
+        <translation>离开了该页面</translation>
+    </message>
+    <message id="INCOMPLETE: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>未完成：%s</numerusform>
+        </translation>
+    </message>
+    <message id="The as-found run was interrupted (%s) and is incomplete: run it again before saving a certificate.">
+        <source></source>
+        <translation>校前检查被中断（%s），未完成：请重新检查后再保存证书。</translation>
+    </message>
+    <message id="The as-found run is not finished: %d of %d points are not read.">
+        <source></source>
+        <translation>校前检查未完成：%d / %d 个点未读取。</translation>
+    </message>
+    <message id="The as-left run was interrupted (%s) and is incomplete: run it again before saving a certificate.">
+        <source></source>
+        <translation>校后检查被中断（%s），未完成：请重新检查后再保存证书。</translation>
+    </message>
+    <message id="The as-left run is not finished: %d of %d points are not read.">
+        <source></source>
+        <translation>校后检查未完成：%d / %d 个点未读取。</translation>
+    </message>
+    <message id="The as-found run was made on device %s and the as-left run on device %s: one certificate is for one device." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>校前检查在设备 %s 上进行，校后检查在设备 %s 上进行：一份证书只对应一台设备。</numerusform>
+        </translation>
+    </message>
+    <message id="The as-found and as-left runs were made with different tolerances, decision rules or reference uncertainties: run the as-left check again with the as-found set-up.">
+        <source></source>
+        <translation>校前与校后检查的允差、判定规则或标准器不确定度不同：请按校前设置重新进行校后检查。</translation>
+    </message>
+    <message id="The certificate cannot be saved: %s." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>无法保存证书：%s。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

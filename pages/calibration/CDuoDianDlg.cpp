@@ -601,8 +601,9 @@ void CDuoDianDlg::OnBnClickedReadCounts() {
   op.Check([counts]() -> std::string {
     const int t = counts->first, n = counts->second;
     if (t >= 1 && t <= kTemperatures && n >= 2 && n <= kRows) return {};
-    return TrFormat("Device reports %d temperature points and %d pressure points", t, n)
-        .toStdString();
+    // A refusal is the operation's result in the records too: in the program's own words.
+    return "Device reports " + std::to_string(t) + " temperature points and " + std::to_string(n) +
+           " pressure points";
   });
   RunOperation(std::move(op), [this, counts](OperationResult result) {
     if (result != OperationResult::Done) return;

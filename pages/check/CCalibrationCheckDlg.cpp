@@ -332,8 +332,8 @@ void CCalibrationCheckDlg::Start(Stage stage) {
     std::string refusal;
     *range = check_page::RangeOf(*replies, &refusal);
     if (refusal.empty()) refusal = check::SetupRefusal(*setup, **range);
-    return refusal.empty() ? std::string()
-                           : TrFormat("The check cannot start: %s", refusal.c_str()).toStdString();
+    // A refusal is the operation's result in the records too: in the program's own words.
+    return refusal.empty() ? std::string() : "The check cannot start: " + refusal;
   });
   RunOperation(std::move(op), [this, stage, replies, range, setup](OperationResult result) {
     if (*range) ShowDeviceUnit((*range)->unit);
@@ -351,7 +351,7 @@ void CCalibrationCheckDlg::ShowDeviceUnit(const std::string& unit) {
 }
 
 void CCalibrationCheckDlg::BeginRun(Stage stage, CheckRun run) {
-  Interrupt("a new run was started");
+  Interrupt(N_("a new run was started"));
   // A new as-found run begins a new check: the as-left run of the last one is done with.
   if (stage == Stage::AsFound) RunOf(Stage::AsLeft) = CheckRun();
   RunOf(stage) = std::move(run);
@@ -471,7 +471,7 @@ void CCalibrationCheckDlg::PointRead(int serial, int row, double reference,
         break;
       }
       case ReadEnd::Stopped:
-        Interrupt("Stopped");
+        Interrupt(N_("Stopped"));
         break;
       case ReadEnd::Failed:
         Interrupt(failure);
@@ -498,12 +498,12 @@ void CCalibrationCheckDlg::PointRead(int serial, int row, double reference,
 
 void CCalibrationCheckDlg::OnBnClickedStop() {
   StopJob();
-  Interrupt("Stopped");
+  Interrupt(N_("Stopped"));
 }
 
 void CCalibrationCheckDlg::BeforeLeaving(std::function<void()> goOn) {
   StopJob();
-  Interrupt("the page was left");
+  Interrupt(N_("the page was left"));
   goOn();
 }
 
@@ -677,7 +677,10 @@ void CCalibrationCheckDlg::ShowSummary() {
       text +=
           TrFormat("%d of %d points read", run.PointsRead(), static_cast<int>(run.readings.size()));
     } else {
-      text += Q(check_page::RunResultText(run));
+      // The records keep the result in the program's own words; the page shows it translated.
+      text += run.Interrupted()
+                  ? TrFormat("INCOMPLETE: %s", qUtf8Printable(Tr(Q(run.interruption))))
+                  : Tr(check::VerdictText(run.Verdict()));
       const check::RunResult result = run.Result();
       if (run.PointsRead() > 0) {
         text += TrFormat(" - largest errors PV %s %%, loop current %s %% of span",

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 #include "DeviceOperation.h"
 #include "Encoding.h"
@@ -241,33 +242,44 @@ std::string RunDetailText(const CheckRun& run) {
 }
 
 std::string CertificateSaveRefusal(const CheckRun& asFound, const CheckRun& asLeft) {
-  for (auto [run, name] : {std::pair{&asFound, "as-found"}, std::pair{&asLeft, "as-left"}}) {
+  // Only shown, never recorded: in the language in force.
+  const auto text = [](const QString& shown) { return shown.toStdString(); };
+  for (auto [run, interrupted, unfinished] :
+       {std::tuple{&asFound,
+                   N_("The as-found run was interrupted (%s) and is incomplete: run it again "
+                      "before saving a certificate."),
+                   N_("The as-found run is not finished: %d of %d points are not read.")},
+        std::tuple{&asLeft,
+                   N_("The as-left run was interrupted (%s) and is incomplete: run it again "
+                      "before saving a certificate."),
+                   N_("The as-left run is not finished: %d of %d points are not read.")}}) {
     if (run->Interrupted())
-      return std::string("The ") + name + " run was interrupted (" + run->interruption +
-             ") and is incomplete: run it again before saving a certificate.";
+      return text(
+          TrFormat(interrupted, qUtf8Printable(Tr(QString::fromStdString(run->interruption)))));
     if (run->InProgress())
-      return std::string("The ") + name +
-             " run is not finished: " + std::to_string(run->readings.size() - run->PointsRead()) +
-             " of " + std::to_string(run->readings.size()) + " points are not read.";
+      return text(TrFormat(unfinished, static_cast<int>(run->readings.size()) - run->PointsRead(),
+                           static_cast<int>(run->readings.size())));
   }
   if (asFound.started && asLeft.started && asFound.device.longAddress != asLeft.device.longAddress)
-    return "The as-found run was made on device " + asFound.device.longAddress +
-           " and the as-left run on device " + asLeft.device.longAddress +
-           ": one certificate is for one device.";
+    return text(
+        TrFormat("The as-found run was made on device %s and the as-left run on device "
+                 "%s: one certificate is for one device.",
+                 asFound.device.longAddress.c_str(), asLeft.device.longAddress.c_str()));
   if (asFound.started && asLeft.started) {
     const check::Setup& a = asFound.setup;
     const check::Setup& b = asLeft.setup;
     if (a.pvTolerance != b.pvTolerance || a.currentTolerance != b.currentTolerance ||
         a.rule != b.rule || a.referenceUncertainty != b.referenceUncertainty ||
         a.referenceUncertaintyUnit != b.referenceUncertaintyUnit)
-      return "The as-found and as-left runs were made with different tolerances, decision "
-             "rules or reference uncertainties: run the as-left check again with the as-found "
-             "set-up.";
+      return text(
+          Tr("The as-found and as-left runs were made with different tolerances, "
+             "decision rules or reference uncertainties: run the as-left check again "
+             "with the as-found set-up."));
   }
   const std::string refusal =
       check::CertificateRefusal(CertificateOf(asFound, asLeft, "-", {}, QDateTime()));
   if (refusal.empty()) return {};
-  return "The certificate cannot be saved: " + refusal + ".";
+  return text(TrFormat("The certificate cannot be saved: %s.", refusal.c_str()));
 }
 
 check::CertificateData CertificateOf(const CheckRun& asFound, const CheckRun& asLeft,
