@@ -6,6 +6,7 @@
 
 #include "FrameText.h"
 #include "Language.h"
+#include "Texts.h"
 
 namespace {
 
@@ -162,7 +163,7 @@ void LinkMonitor::NoteReply(const LoggedFrame& frame, bool parsed, const HartRes
     tip << m_statusText
         << Tr("Communication status 0x%1").arg(reply.responseCode, 2, 16, QChar('0'));
   } else {
-    m_statusText = QString::fromStdString(DeviceStatusText(reply.deviceStatus));
+    m_statusText = QString::fromStdString(Texts::DeviceStatus(reply.deviceStatus));
     if (reply.responseCode != 0) {
       const QString code =
           Tr("response code %1: %2")
@@ -178,7 +179,7 @@ void LinkMonitor::NoteReply(const LoggedFrame& frame, bool parsed, const HartRes
     for (int bit = 7; bit >= 0; --bit)
       tip << QString("%1 %2")
                  .arg((reply.deviceStatus & (1 << bit)) ? "[x]" : "[  ]")
-                 .arg(DeviceStatusBitName(bit));
+                 .arg(QString::fromStdString(Texts::DeviceStatusBit(bit)));
     tip << Tr("Response code %1").arg(reply.responseCode);
   }
   m_statusToolTip = tip.join('\n');

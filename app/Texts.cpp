@@ -1,6 +1,9 @@
 #include "Texts.h"
 
 #include <QString>
+#include <QStringList>
+
+#include "FrameText.h"
 
 namespace {
 
@@ -38,6 +41,14 @@ namespace {
     N_("Delayed response dead"),
     N_("Delayed response conflict"),
     N_("Command not implemented"),
+};
+
+// The names of the device status bits (hart's DeviceStatusBitName), listed here for the
+// catalogues.
+[[maybe_unused]] const char* const kStatusBitNames[] = {
+    N_("PV out of limits"),      N_("Non-PV out of limits"),     N_("Loop current saturated"),
+    N_("Loop current fixed"),    N_("More status available"),    N_("Cold start"),
+    N_("Configuration changed"), N_("Field device malfunction"),
 };
 
 // The result's text in the language in force; the port's own reason (the system's words)
@@ -96,6 +107,17 @@ std::string LoopFixedQuestion(float mA) {
 std::string EnterANumber(const std::string& fieldLabel) {
   const QByteArray label = Tr(QString::fromStdString(fieldLabel)).toUtf8();
   return TrFormat("Please enter a number: %s", label.constData()).toStdString();
+}
+
+std::string DeviceStatusBit(int bit) {
+  return Tr(DeviceStatusBitName(bit)).toStdString();
+}
+
+std::string DeviceStatus(uint8_t deviceStatus) {
+  QStringList names;
+  for (int bit = 7; bit >= 0; --bit)
+    if (deviceStatus & (1 << bit)) names << QString::fromStdString(DeviceStatusBit(bit));
+  return (names.isEmpty() ? Tr("OK") : names.join(", ")).toStdString();
 }
 
 std::string PleaseSelect(const std::string& listLabel) {

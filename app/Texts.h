@@ -3,6 +3,7 @@
 // A page's own messages ("Invalid Damping Time") stay with the page.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,13 @@ std::string LoopFixedQuestion(float mA);
 
 // "Please enter a number: %s" with the label of a field that has no message of its own.
 std::string EnterANumber(const std::string& fieldLabel);
+
+// The device status byte of a reply as the status pane shows it: the name of each set bit,
+// most significant first ("Configuration changed, PV out of limits"), or "OK" with none.
+std::string DeviceStatus(uint8_t deviceStatus);
+
+// The name of one status bit (0..7) in the language in force.
+std::string DeviceStatusBit(int bit);
 
 // "Please select: %s" with the label of a list that has no entry chosen.
 std::string PleaseSelect(const std::string& listLabel);

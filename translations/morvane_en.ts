@@ -2814,5 +2814,49 @@ mA</translation>
             <numerusform>The certificate cannot be saved: %s.</numerusform>
         </translation>
     </message>
+    <message id="PV out of limits">
+        <source></source>
+        <translation>PV out of limits</translation>
+    </message>
+    <message id="Non-PV out of limits">
+        <source></source>
+        <translation>Non-PV out of limits</translation>
+    </message>
+    <message id="Loop current saturated">
+        <source></source>
+        <translation>Loop current saturated</translation>
+    </message>
+    <message id="Loop current fixed">
+        <source></source>
+        <translation>Loop current fixed</translation>
+    </message>
+    <message id="More status available">
+        <source></source>
+        <translation>More status available</translation>
+    </message>
+    <message id="Cold start">
+        <source></source>
+        <translation>Cold start</translation>
+    </message>
+    <message id="Configuration changed">
+        <source></source>
+        <translation>Configuration changed</translation>
+    </message>
+    <message id="Field device malfunction">
+        <source></source>
+        <translation>Field device malfunction</translation>
+    </message>
+    <message id="20.8 mA">
+        <source></source>
+        <translation>20.8 mA</translation>
+    </message>
+    <message id="3.8 mA">
+        <source></source>
+        <translation>3.8 mA</translation>
+    </message>
+    <message id="saturated">
+        <source></source>
+        <translation>saturated</translation>
+    </message>
 </context>
 </TS>

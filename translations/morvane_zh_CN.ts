@@ -2701,5 +2701,49 @@ mA</translation>
             <numerusform>无法保存证书：%s。</numerusform>
         </translation>
     </message>
+    <message id="PV out of limits">
+        <source></source>
+        <translation>主变量超限</translation>
+    </message>
+    <message id="Non-PV out of limits">
+        <source></source>
+        <translation>非主变量超限</translation>
+    </message>
+    <message id="Loop current saturated">
+        <source></source>
+        <translation>回路电流饱和</translation>
+    </message>
+    <message id="Loop current fixed">
+        <source></source>
+        <translation>回路电流固定</translation>
+    </message>
+    <message id="More status available">
+        <source></source>
+        <translation>有更多状态信息</translation>
+    </message>
+    <message id="Cold start">
+        <source></source>
+        <translation>冷启动</translation>
+    </message>
+    <message id="Configuration changed">
+        <source></source>
+        <translation>组态已更改</translation>
+    </message>
+    <message id="Field device malfunction">
+        <source></source>
+        <translation>现场设备故障</translation>
+    </message>
+    <message id="20.8 mA">
+        <source></source>
+        <translation>20.8 mA</translation>
+    </message>
+    <message id="3.8 mA">
+        <source></source>
+        <translation>3.8 mA</translation>
+    </message>
+    <message id="saturated">
+        <source></source>
+        <translation>饱和</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -173,6 +174,25 @@ TEST_F(LanguageWindowsTest, MessagesAreFilledAfterTheirFormatIsTranslatedAndKeep
                             "通信失败：量程下限值过高",
                             "回路电流固定在 12.500 mA。是否将回路恢复为自动控制？",
                         }));
+}
+
+TEST_F(LanguageWindowsTest, TheStatusPaneNamesTheDeviceStatusBitsInTheLanguageInForce) {
+  SimFaults faults = device->Faults();
+  faults.statusBits = kStatusConfigChanged | kStatusPvOutOfLimits;
+  device->SetFaults(faults);
+  auto readDamping = [&] {
+    Click(Page(8), 1203);
+    return Pane(2);
+  };
+  EXPECT_EQ(readDamping(), "Configuration changed, PV out of limits");
+  ASSERT_TRUE(ApplyLanguage(Language::English));
+  EXPECT_EQ(readDamping(), "Configuration changed, PV out of limits");
+  ASSERT_TRUE(ApplyLanguage(Language::Chinese));
+  EXPECT_EQ(readDamping(), "组态已更改, 主变量超限");
+  const QString tip = dlg->findChild<QLabel*>("statusPane2")->toolTip();
+  EXPECT_TRUE(tip.contains("[x] 组态已更改")) << tip.toStdString();
+  EXPECT_TRUE(tip.contains("[  ] 冷启动")) << tip.toStdString();
+  TakePrompts();
 }
 
 }  // namespace
