@@ -89,7 +89,7 @@ struct SpecialChoices {
 
 // The texts the records name the device's codes by, on this page and the others.
 const QStringList& CSpecialParamDlg::AlarmTypeTexts() {
-  static const QStringList texts = {"20.8 mA", "3.8 mA", "saturated"};
+  static const QStringList texts = {N_("20.8 mA"), N_("3.8 mA"), N_("saturated")};
   return texts;
 }
 const QStringList& CSpecialParamDlg::DisplayModeTexts() {
@@ -97,7 +97,8 @@ const QStringList& CSpecialParamDlg::DisplayModeTexts() {
   return texts;
 }
 const QStringList& CSpecialParamDlg::NumberFormatTexts() {
-  static const QStringList texts = {"Integer", "1 decimal", "2 decimals", "3 decimals"};
+  static const QStringList texts = {N_("Integer"), N_("1 decimal"), N_("2 decimals"),
+                                    N_("3 decimals")};
   return texts;
 }
 
