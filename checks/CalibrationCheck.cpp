@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "Language.h"
+
 namespace check {
 
 namespace {
@@ -105,7 +107,9 @@ bool ParseTestPoints(const std::string& text, std::vector<double>& percents, std
     const std::optional<double> value = ReadNumber(token);
     if (!value) {
       if (error)
-        *error = "point " + std::to_string(parsed.size() + 1) + ": '" + token + "' is not a number";
+        *error = TrFormat("point %d: '%s' is not a number", static_cast<int>(parsed.size()) + 1,
+                          token.c_str())
+                     .toStdString();
       return false;
     }
     parsed.push_back(*value);
@@ -114,11 +118,11 @@ bool ParseTestPoints(const std::string& text, std::vector<double>& percents, std
   const int count = static_cast<int>(parsed.size());
   if (count < kMinPoints || count > kMaxPoints) {
     if (error)
-      *error = (count == 0   ? std::string("no points")
-                : count == 1 ? std::string("1 point")
-                             : std::to_string(count) + " points") +
-               "; a check takes " + std::to_string(kMinPoints) + " to " +
-               std::to_string(kMaxPoints);
+      *error = (count == 0 ? TrFormat("no points; a check takes %d to %d", kMinPoints, kMaxPoints)
+                : count == 1
+                    ? TrFormat("1 point; a check takes %d to %d", kMinPoints, kMaxPoints)
+                    : TrFormat("%d points; a check takes %d to %d", count, kMinPoints, kMaxPoints))
+                   .toStdString();
     return false;
   }
   percents = std::move(parsed);
@@ -138,13 +142,15 @@ std::vector<double> DefaultTestPoints() {
   return {0, 25, 50, 75, 100, 75, 50, 25, 0};
 }
 
-std::string RangeRefusal(const DeviceRange& range) {
-  if (!std::isfinite(range.lower) || !std::isfinite(range.upper))
-    return "the PV range " + Limits(range.lower, range.upper, range.unit) +
-           " is not a pair of numbers";
-  if (range.upper == range.lower)
-    return "the PV range " + Limits(range.lower, range.upper, range.unit) + " has no span";
-  return {};
+std::string RangeRefusal(const DeviceRange& range, bool shownOnly) {
+  const char* why = !std::isfinite(range.lower) || !std::isfinite(range.upper)
+                        ? N_("the PV range %s is not a pair of numbers")
+                    : range.upper == range.lower ? N_("the PV range %s has no span")
+                                                 : nullptr;
+  if (!why) return {};
+  const std::string limits = Limits(range.lower, range.upper, range.unit);
+  return (shownOnly ? TrFormat(why, limits.c_str()) : QString::asprintf(why, limits.c_str()))
+      .toStdString();
 }
 
 double NominalPressure(const DeviceRange& range, double percent) {

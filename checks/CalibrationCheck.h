@@ -22,9 +22,9 @@ inline constexpr int kMaxPoints = 21;
 // blanks (a run of them separates once), 3 to 21 of them. Each point is read as approached:
 // the first one and any above the one before it rising, any below it falling, a repeat as the
 // one before. False with the reason when the text does not read: "point 4: 'x' is not a
-// number", "2 points; a check takes 3 to 21". Numbers are read in the C notation whatever
-// the locale ("12.5", not "12,5"); points outside 0..100 % are allowed, the sensor limits
-// decide.
+// number", "2 points; a check takes 3 to 21" (only shown: in the language in force). Numbers are
+// read in the C notation whatever the locale ("12.5", not "12,5"); points outside 0..100 % are
+// allowed, the sensor limits decide.
 bool ParseTestPoints(const std::string& text, std::vector<double>& percents, std::string* error);
 std::string TestPointsText(const std::vector<double>& percents);  // "0, 25, 50, ..."
 std::vector<double> DefaultTestPoints();                          // 0 25 50 75 100 75 50 25 0
@@ -61,8 +61,9 @@ struct DeviceRange {
 // Why a run cannot start on this range, or empty: a limit that is not a finite number, or a
 // range without span ("the PV range 5.0000..5.0000 kPa has no span"). A reversed range
 // (lower above upper, a falling output) is fine: its span is negative and every formula
-// below holds with it.
-std::string RangeRefusal(const DeviceRange& range);
+// below holds with it. In the program's own words, as the records keep it; `shownOnly` (a
+// reason that is only shown, never recorded) in the language in force.
+std::string RangeRefusal(const DeviceRange& range, bool shownOnly = false);
 
 // The pressure at a test point: lower + percent / 100 * (upper - lower).
 double NominalPressure(const DeviceRange& range, double percent);

@@ -110,14 +110,21 @@ int UnreadPoints(const CertificateRun& run) {
                                         [](const PointReading& r) { return !r.read; }));
 }
 
+// Only shown, never recorded: in the language in force.
 std::string RunRefusal(const char* name, const CertificateRun& run) {
-  if (std::string why = RangeRefusal(run.range); !why.empty())
-    return std::string(name) + ": " + why;
-  if (const int unread = UnreadPoints(run); unread > 0)
-    return std::string("the ") + name + " run is incomplete: " + std::to_string(unread) + " of " +
-           std::to_string(run.readings.size()) + (run.readings.size() == 1 ? " point" : " points") +
-           (unread == 1 ? " is" : " are") + " not read";
-  return {};
+  const QByteArray shownName = Tr(name).toUtf8();
+  if (std::string why = RangeRefusal(run.range, true); !why.empty())
+    return TrFormat("%s: %s", shownName.constData(), why.c_str()).toStdString();
+  const int unread = UnreadPoints(run);
+  if (unread == 0) return {};
+  const int count = static_cast<int>(run.readings.size());
+  return (count == 1    ? TrFormat("the %s run is incomplete: 1 of 1 point is not read",
+                                   shownName.constData())
+          : unread == 1 ? TrFormat("the %s run is incomplete: 1 of %d points is not read",
+                                   shownName.constData(), count)
+                        : TrFormat("the %s run is incomplete: %d of %d points are not read",
+                                   shownName.constData(), unread, count))
+      .toStdString();
 }
 
 // One row of a run's table, as the PDF and the CSV show it.
@@ -736,11 +743,11 @@ Verdict CertificateVerdict(const CertificateData& data) {
 }
 
 std::string CertificateRefusal(const CertificateData& data) {
-  if (data.number.isEmpty()) return "the certificate has no number";
-  if (!HasRun(data.asFound)) return "there is no as-found run";
-  if (std::string why = RunRefusal("as-found", data.asFound); !why.empty()) return why;
+  if (data.number.isEmpty()) return Tr("the certificate has no number").toStdString();
+  if (!HasRun(data.asFound)) return Tr("there is no as-found run").toStdString();
+  if (std::string why = RunRefusal(N_("as-found"), data.asFound); !why.empty()) return why;
   if (HasRun(data.asLeft))
-    if (std::string why = RunRefusal("as-left", data.asLeft); !why.empty()) return why;
+    if (std::string why = RunRefusal(N_("as-left"), data.asLeft); !why.empty()) return why;
   return {};
 }
 

@@ -50,7 +50,8 @@ struct CertificateData {
 
 // Why this certificate cannot be issued, or empty: no certificate number, no as-found run,
 // a run whose range RangeRefusal refuses, a run with a point not read ("the as-left run is
-// incomplete: 2 of 9 points are not read").
+// incomplete: 2 of 9 points are not read"). Only shown, never recorded: in the language in
+// force.
 std::string CertificateRefusal(const CertificateData& data);
 
 // The certificate's result: the as-left run's verdict when there is one, else the as-found

@@ -2858,5 +2858,85 @@ mA</translation>
         <source></source>
         <translation>saturated</translation>
     </message>
+    <message id="point %d: '%s' is not a number" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>point %d: &apos;%s&apos; is not a number</numerusform>
+            <numerusform>point %d: &apos;%s&apos; is not a number</numerusform>
+        </translation>
+    </message>
+    <message id="no points; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>no points; a check takes %d to %d</numerusform>
+            <numerusform>no points; a check takes %d to %d</numerusform>
+        </translation>
+    </message>
+    <message id="1 point; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>1 point; a check takes %d to %d</numerusform>
+            <numerusform>1 point; a check takes %d to %d</numerusform>
+        </translation>
+    </message>
+    <message id="%d points; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%d points; a check takes %d to %d</numerusform>
+            <numerusform>%d points; a check takes %d to %d</numerusform>
+        </translation>
+    </message>
+    <message id="the PV range %s is not a pair of numbers">
+        <source></source>
+        <translation>the PV range %s is not a pair of numbers</translation>
+    </message>
+    <message id="the PV range %s has no span">
+        <source></source>
+        <translation>the PV range %s has no span</translation>
+    </message>
+    <message id="%s: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s: %s</numerusform>
+            <numerusform>%s: %s</numerusform>
+        </translation>
+    </message>
+    <message id="the %s run is incomplete: 1 of 1 point is not read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>the %s run is incomplete: 1 of 1 point is not read</numerusform>
+            <numerusform>the %s run is incomplete: 1 of 1 point is not read</numerusform>
+        </translation>
+    </message>
+    <message id="the %s run is incomplete: 1 of %d points is not read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>the %s run is incomplete: 1 of %d points is not read</numerusform>
+            <numerusform>the %s run is incomplete: 1 of %d points is not read</numerusform>
+        </translation>
+    </message>
+    <message id="the %s run is incomplete: %d of %d points are not read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>the %s run is incomplete: %d of %d points are not read</numerusform>
+            <numerusform>the %s run is incomplete: %d of %d points are not read</numerusform>
+        </translation>
+    </message>
+    <message id="the certificate has no number">
+        <source></source>
+        <translation>the certificate has no number</translation>
+    </message>
+    <message id="there is no as-found run">
+        <source></source>
+        <translation>there is no as-found run</translation>
+    </message>
+    <message id="as-found">
+        <source></source>
+        <translation>as-found</translation>
+    </message>
+    <message id="as-left">
+        <source></source>
+        <translation>as-left</translation>
+    </message>
 </context>
 </TS>

@@ -2745,5 +2745,77 @@ mA</translation>
         <source></source>
         <translation>饱和</translation>
     </message>
+    <message id="point %d: '%s' is not a number" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>第 %d 个点：“%s”不是数字</numerusform>
+        </translation>
+    </message>
+    <message id="no points; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>没有测试点；一次检查需要 %d 到 %d 个点</numerusform>
+        </translation>
+    </message>
+    <message id="1 point; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>只有 1 个点；一次检查需要 %d 到 %d 个点</numerusform>
+        </translation>
+    </message>
+    <message id="%d points; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%d 个点；一次检查需要 %d 到 %d 个点</numerusform>
+        </translation>
+    </message>
+    <message id="the PV range %s is not a pair of numbers">
+        <source></source>
+        <translation>主变量量程 %s 不是一对数值</translation>
+    </message>
+    <message id="the PV range %s has no span">
+        <source></source>
+        <translation>主变量量程 %s 的跨度为零</translation>
+    </message>
+    <message id="%s: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s：%s</numerusform>
+        </translation>
+    </message>
+    <message id="the %s run is incomplete: 1 of 1 point is not read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s检查未完成：1 个点未读取（共 1 个）</numerusform>
+        </translation>
+    </message>
+    <message id="the %s run is incomplete: 1 of %d points is not read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s检查未完成：有 1 个点未读取（共 %d 个）</numerusform>
+        </translation>
+    </message>
+    <message id="the %s run is incomplete: %d of %d points are not read" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s检查未完成：有 %d 个点未读取（共 %d 个）</numerusform>
+        </translation>
+    </message>
+    <message id="the certificate has no number">
+        <source></source>
+        <translation>证书没有编号</translation>
+    </message>
+    <message id="there is no as-found run">
+        <source></source>
+        <translation>没有校前检查</translation>
+    </message>
+    <message id="as-found">
+        <source></source>
+        <translation>校前</translation>
+    </message>
+    <message id="as-left">
+        <source></source>
+        <translation>校后</translation>
+    </message>
 </context>
 </TS>

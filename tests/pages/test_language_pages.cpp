@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "CalibrationCheck.h"
 #include "Certificate.h"
 #include "LanguageCheck.h"
 #include "PageFixture.h"
@@ -95,6 +96,29 @@ TEST_F(LanguagePagesTest, ChineseLeavesNoEnglishWordOfTheSourceTextsNorInTheFile
   EXPECT_EQ(CertificateHeader(),
             QString::fromUtf8("证书,检查,测试点 %,方向,标称值,标准器读数,PV,单位,PV 误差 % 量程,"
                               "期望 mA,测量 mA,电流误差 % 量程,结果"));
+}
+
+// Reasons that are only shown read in the language in force with their numbers as they
+// were; the same range reason as the records keep it stays in the program's own words.
+TEST_F(LanguagePagesTest, CheckReasonsThatAreOnlyShownAreInChineseAndRecordedOnesAreNot) {
+  check::CertificateData data;
+  data.number = "CC-1";
+  data.asFound.range = {0, 100, false, -200, 200, "kPa"};
+  data.asFound.readings.resize(9);
+  data.asFound.readings[0].read = true;
+  std::vector<double> points;
+  std::string badPoint, tooFew;
+  ASSERT_TRUE(Switch(Language::Chinese));
+  EXPECT_FALSE(check::ParseTestPoints("0, 25, x", points, &badPoint));
+  EXPECT_FALSE(check::ParseTestPoints("0, 50", points, &tooFew));
+  EXPECT_EQ(QString::fromStdString(badPoint), QString::fromUtf8("第 3 个点：“x”不是数字"));
+  EXPECT_EQ(QString::fromStdString(tooFew), QString::fromUtf8("2 个点；一次检查需要 3 到 21 个点"));
+  EXPECT_EQ(QString::fromStdString(check::CertificateRefusal(data)),
+            QString::fromUtf8("校前检查未完成：有 8 个点未读取（共 9 个）"));
+  data.asFound.range.upper = 0;
+  EXPECT_EQ(QString::fromStdString(check::CertificateRefusal(data)),
+            QString::fromUtf8("校前：主变量量程 0.0000..0.0000 kPa 的跨度为零"));
+  EXPECT_EQ(check::RangeRefusal(data.asFound.range), "the PV range 0.0000..0.0000 kPa has no span");
 }
 
 }  // namespace
