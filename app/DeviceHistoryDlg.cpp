@@ -489,6 +489,17 @@ void DeviceHistoryDlg::OnCompare() {
   compare->show();
 }
 
+namespace {
+
+// The names of the records CSV's columns (records/ writes them), listed here for the
+// catalogues.
+[[maybe_unused]] const char* const kRecordsCsvColumns[] = {
+    N_("time"), N_("station"),   N_("user"),   N_("device"),
+    N_("tag"),  N_("operation"), N_("detail"), N_("result"),
+};
+
+}  // namespace
+
 void DeviceHistoryDlg::OnExportCsv() {
   if (m_shown.empty()) {
     ShowMessage("The window shows no records to export");
@@ -501,7 +512,7 @@ void DeviceHistoryDlg::OnExportCsv() {
   const QString path = AskSaveFile(Tr("CSV (*.csv)"), name);
   if (path.isEmpty()) return;
   QString error;
-  if (!WriteWholeFile(path, RecordsCsv(m_shown), &error))
+  if (!WriteWholeFile(path, RecordsCsv(m_shown, [](const char* name) { return Tr(name); }), &error))
     ShowMessage(SaveFailureMessage(path, error));
 }
 

@@ -377,8 +377,16 @@ void AppendCsvField(QByteArray& out, const QString& field) {
 
 }  // namespace
 
-QByteArray RecordsCsv(const std::vector<DeviceRecord>& records) {
-  QByteArray out = "time,station,user,device,tag,operation,detail,result\r\n";
+QByteArray RecordsCsv(const std::vector<DeviceRecord>& records,
+                      const std::function<QString(const char*)>& headerName) {
+  static const char* const kColumns[] = {"time", "station",   "user",   "device",
+                                         "tag",  "operation", "detail", "result"};
+  QByteArray out;
+  for (const char* column : kColumns) {
+    if (column != kColumns[0]) out += ',';
+    AppendCsvField(out, headerName ? headerName(column) : QString(column));
+  }
+  out += "\r\n";
   for (const DeviceRecord& r : records) {
     const QString time = QDateTime::fromMSecsSinceEpoch(r.timeUtcMs, Qt::UTC)
                              .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -71,5 +72,8 @@ class RecordStore {
 };
 
 // The records as CSV: `time,station,user,device,tag,operation,detail,result`, UTF-8, lines
-// ending in CR LF, time as ISO 8601 UTC with milliseconds.
-QByteArray RecordsCsv(const std::vector<DeviceRecord>& records);
+// ending in CR LF, time as ISO 8601 UTC with milliseconds. The header's names go through
+// `headerName` when given (the program writes them in the language in force); the lines are
+// the same whatever it gives.
+QByteArray RecordsCsv(const std::vector<DeviceRecord>& records,
+                      const std::function<QString(const char*)>& headerName = {});

@@ -2938,5 +2938,29 @@ mA</translation>
         <source></source>
         <translation>as-left</translation>
     </message>
+    <message id="station">
+        <source></source>
+        <translation>station</translation>
+    </message>
+    <message id="user">
+        <source></source>
+        <translation>user</translation>
+    </message>
+    <message id="device">
+        <source></source>
+        <translation>device</translation>
+    </message>
+    <message id="tag">
+        <source></source>
+        <translation>tag</translation>
+    </message>
+    <message id="operation">
+        <source></source>
+        <translation>operation</translation>
+    </message>
+    <message id="detail">
+        <source></source>
+        <translation>detail</translation>
+    </message>
 </context>
 </TS>

@@ -2817,5 +2817,29 @@ mA</translation>
         <source></source>
         <translation>校后</translation>
     </message>
+    <message id="station">
+        <source></source>
+        <translation>工作站</translation>
+    </message>
+    <message id="user">
+        <source></source>
+        <translation>用户</translation>
+    </message>
+    <message id="device">
+        <source></source>
+        <translation>设备</translation>
+    </message>
+    <message id="tag">
+        <source></source>
+        <translation>位号</translation>
+    </message>
+    <message id="operation">
+        <source></source>
+        <translation>操作</translation>
+    </message>
+    <message id="detail">
+        <source></source>
+        <translation>详情</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@
 #include "Prompts.h"
 #include "RecordStore.h"
 #include "RecordingPrompts.h"
+#include "Retranslate.h"
 #include "SafeFile.h"
 #include "SimImage.h"
 #include "SimTransmitter.h"
@@ -148,6 +149,18 @@ TEST_F(DeviceHistory, TheFilterNarrowsTheRecordsAndExportWritesWhatIsShown) {
                         "Damping Time 3.3000 s -> 1.0000 s,OK\r"))
       << lines[1].toStdString();
   EXPECT_EQ(lines[3], "");
+
+  // In Chinese the header is the user's language; the records under it read the same.
+  ASSERT_TRUE(ApplyLanguage(Language::Chinese));
+  QTest::mouseClick(Find<QPushButton>(dlg, "buttonExportCsv"), Qt::LeftButton);
+  ApplyLanguage(Language::AsBuilt);
+  file.close();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> chinese = file.readAll().split('\n');
+  ASSERT_EQ(chinese.size(), 4);
+  EXPECT_EQ(QString::fromUtf8(chinese[0]),
+            QString::fromUtf8("时间,工作站,用户,设备,位号,操作,详情,结果\r"));
+  EXPECT_EQ(chinese.mid(1), lines.mid(1));
 }
 
 TEST_F(DeviceHistory, ShowsTheNewestFiveHundredOfMore) {
