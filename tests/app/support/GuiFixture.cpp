@@ -12,6 +12,7 @@
 #include "CMyTabCtrl.h"
 #include "Commands.h"
 #include "SimulatedPort.h"
+#include "UiThreadQueue.h"
 
 void GuiFixture::SetUp() {
   ASSERT_TRUE(workDir_.isValid());
@@ -124,7 +125,11 @@ std::vector<int> GuiFixture::Command0Addresses() const {
 }
 
 bool GuiFixture::WaitForJobEnd() {
-  return QTest::qWaitFor([this] { return dlg->m_bJobIdle.load() == 1; }, 20000);
+  if (!QTest::qWaitFor([this] { return dlg->m_bJobIdle.load() == 1; }, 20000)) return false;
+  // What the job handed to the UI thread before it ended (the bar back to 0, the pages
+  // shown) runs now, not whenever the event loop next looks.
+  TheUiQueue().RunPending();
+  return true;
 }
 
 bool GuiFixture::WaitForOperation() {

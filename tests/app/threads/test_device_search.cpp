@@ -66,7 +66,9 @@ class DeviceSearchTest : public GuiFixture {
   }
   static void ClickOk(SearchResultsDlg* results) {
     auto* buttons = results->findChild<QDialogButtonBox*>();
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    for (QAbstractButton* button : buttons->buttons())
+      if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+        QTest::mouseClick(button, Qt::LeftButton);
   }
   // A search from the menu on an empty loop, in virtual milliseconds.
   int64_t EmptySearchMs() {
