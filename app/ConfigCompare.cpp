@@ -5,30 +5,19 @@
 
 #include "Commands.h"
 #include "Language.h"
+#include "ranging/CComprehensiveParamDlg.h"
 
 namespace {
 
-// The pages' own words for the coded values.
-const char* const kTransferNames[] = {N_("Linear"), N_("SQRT")};
-const char* const kAlarmNames[] = {N_("20.8mA"), N_("3.8mA"), N_("Saturated")};
-const char* const kDisplayNames[] = {N_("Display PV"), N_("Display F.S.%"), N_("Display Loop mA")};
-const char* const kFormatNames[] = {N_("Integer"), N_("1 decimal"), N_("2 decimal"),
-                                    N_("3 decimal")};
-const char* const kPressureModeNames[] = {N_("Gauge Modes"), N_("Absolute Modes")};
-const char* const kExcitationNames[] = {N_("+5V"),    N_("1.5mA"), N_("1mA"),
-                                        N_("0.75mA"), N_("0.5mA"), N_("0.25mA")};
-const char* const kSensorTypeNames[] = {
-    N_("PS32 Capacity Ceramic"),      N_("PS18 Capacity Ceramic"),
-    N_("181 Piezoresistive Ceramic"), N_("182 Piezoresistive Ceramic"),
-    N_("Piezoresistive Silicon"),     N_("Metal Capacitive Sensor"),
-    N_("Magnetism rolling board"),    N_("High Stability Sililcon"),
-    N_("MIDA Sapphire Silicon"),      N_("Sputtered Thin Film"),
-    N_("Strain Type Sensor"),         N_("Weighting sensor"),
-};
+// The PV Parameters page's own words for the coded values.
+using Coded = CComprehensiveParamDlg::Coded;
+const QStringList& Names(Coded list) {
+  return CComprehensiveParamDlg::CodeTexts(list);
+}
 
-template <size_t N>
-std::string CodeName(const char* const (&names)[N], int index, int code) {
-  if (index >= 0 && static_cast<size_t>(index) < N) return Tr(names[index]).toStdString();
+// The name a list gives a code, or the code itself when the list has none.
+std::string CodeName(const QStringList& names, int index, int code) {
+  if (index >= 0 && index < names.size()) return Tr(names[index]).toStdString();
   return TrFormat("code %d", code).toStdString();
 }
 
@@ -73,17 +62,18 @@ std::vector<std::pair<std::string, std::string>> ValueTexts(const ConfigValues& 
       {N_("PV Unit"), unitName.empty() ? TrFormat("code %d", v.unitCode).toStdString() : unitName},
       {N_("PV range"), range(v.lowerRange, v.upperRange)},
       {N_("Damping Time"), fixed4(v.damping, "s")},
-      {N_("Transfer Function"), CodeName(kTransferNames, v.transferFunction, v.transferFunction)},
-      {N_("Loop Alarm Type"), CodeName(kAlarmNames, v.alarmType, v.alarmType)},
-      {N_("Display Mode"), CodeName(kDisplayNames, v.displayMode, v.displayMode)},
-      {N_("Number Format"), CodeName(kFormatNames, v.numberFormat, v.numberFormat)},
+      {N_("Transfer Function"),
+       CodeName(Names(Coded::Transfer), v.transferFunction, v.transferFunction)},
+      {N_("Loop Alarm Type"), CodeName(Names(Coded::AlarmType), v.alarmType, v.alarmType)},
+      {N_("Display Mode"), CodeName(Names(Coded::DisplayMode), v.displayMode, v.displayMode)},
+      {N_("Number Format"), CodeName(Names(Coded::NumberFormat), v.numberFormat, v.numberFormat)},
       {N_("Zero Trim"), fixed4(v.zeroTrim, unit)},
       {N_("PV Range Limits"), range(v.pvLowerLimit, v.pvUpperLimit)},
       {N_("Sensor Limits"), range(v.sensorLower, v.sensorUpper)},
-      {N_("Sensor Type"), CodeName(kSensorTypeNames, v.sensorType, v.sensorType)},
+      {N_("Sensor Type"), CodeName(Names(Coded::SensorType), v.sensorType, v.sensorType)},
       {N_("Sensor Excitation"),
-       CodeName(kExcitationNames, HartSensorTypeIndex(v.excitation), v.excitation)},
-      {N_("Pressure Modes"), CodeName(kPressureModeNames, v.pressureMode, v.pressureMode)},
+       CodeName(Names(Coded::Excitation), HartSensorTypeIndex(v.excitation), v.excitation)},
+      {N_("Pressure Modes"), CodeName(Names(Coded::PressureMode), v.pressureMode, v.pressureMode)},
       {N_("Temperature Points"), std::to_string(v.temperaturePoints)},
       {N_("Pressure Points"), std::to_string(v.pressurePoints)},
   };

@@ -19,6 +19,7 @@
 #include "Retranslate.h"
 #include "Texts.h"
 #include "config/CDampingTimeDlg.h"
+#include "ranging/CComprehensiveParamDlg.h"
 #include "ranging/UnitConversion.h"
 
 namespace {
@@ -140,17 +141,14 @@ CDefaultSetDlg::CDefaultSetDlg(QWidget* parent) : QDialog(parent) {
           .Combo(1342, {N_("Integer"), N_("1 decimal"), N_("2 decimals"), N_("3 decimals")});
 
   form.Group(QString(), 1);
-  m_comboPower = form.Row("Sensor Excitation")
-                     .Combo(1329, {N_("+5V"), N_("1.5mA"), N_("1mA"), N_("0.75mA"), N_("0.5mA"),
-                                   N_("0.25mA")});
+  m_comboPower =
+      form.Row("Sensor Excitation")
+          .Combo(1329,
+                 CComprehensiveParamDlg::CodeTexts(CComprehensiveParamDlg::Coded::Excitation));
   m_comboSensor =
       form.Row("Sensor Type")
-          .Combo(1104, {N_("PS32 Capacity Ceramic"), N_("PS18 Capacity Ceramic"),
-                        N_("181 Piezoresistive Ceramic"), N_("182 Piezoresistive Ceramic"),
-                        N_("Piezoresistive Silicon"), N_("Metal Capacitive Sensor"),
-                        N_("Magnetism rolling board"), N_("High Stability Sililcon"),
-                        N_("MIDA Sapphire Silicon"), N_("Sputtered Thin Film"),
-                        N_("Strain Type Sensor"), N_("Weighting sensor")});
+          .Combo(1104,
+                 CComprehensiveParamDlg::CodeTexts(CComprehensiveParamDlg::Coded::SensorType));
   m_comboRangeCode =
       form.Row("Index Range").Combo(1331, {"2E", "3E", "4E", "5E", "6E", "7E", "8E", "9E", "0E"});
   m_editRangeZero = form.Row("Lower Range Limit").Edit(1334);

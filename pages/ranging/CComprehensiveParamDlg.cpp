@@ -17,14 +17,6 @@
 
 namespace {
 
-const QStringList kSensorTypes = {
-    N_("PS32 Capacity Ceramic"),      N_("PS18 Capacity Ceramic"),
-    N_("181 Piezoresistive Ceramic"), N_("182 Piezoresistive Ceramic"),
-    N_("Piezoresistive Silicon"),     N_("Metal Capacitive Sensor"),
-    N_("Magnetism rolling board"),    N_("High Stability Sililcon"),
-    N_("MIDA Sapphire Silicon"),      N_("Sputtered Thin Film"),
-    N_("Strain Type Sensor"),         N_("Weighting sensor"),
-};
 constexpr int kMetalCapacitive = 5;  // the one sensor whose range index can be chosen
 constexpr int kWeighting = 11;
 
@@ -67,6 +59,24 @@ const char* const kPressureMode = N_("Pressure Modes");
 
 }  // namespace
 
+const QStringList& CComprehensiveParamDlg::CodeTexts(Coded list) {
+  // In the order of Coded.
+  static const QStringList texts[] = {
+      {N_("PS32 Capacity Ceramic"), N_("PS18 Capacity Ceramic"), N_("181 Piezoresistive Ceramic"),
+       N_("182 Piezoresistive Ceramic"), N_("Piezoresistive Silicon"),
+       N_("Metal Capacitive Sensor"), N_("Magnetism rolling board"), N_("High Stability Sililcon"),
+       N_("MIDA Sapphire Silicon"), N_("Sputtered Thin Film"), N_("Strain Type Sensor"),
+       N_("Weighting sensor")},
+      {N_("+5V"), N_("1.5mA"), N_("1mA"), N_("0.75mA"), N_("0.5mA"), N_("0.25mA")},
+      {N_("Display PV"), N_("Display F.S.%"), N_("Display Loop mA")},
+      {N_("20.8mA"), N_("3.8mA"), N_("Saturated")},
+      {N_("Integer"), N_("1 decimal"), N_("2 decimal"), N_("3 decimal")},
+      {N_("Linear"), N_("SQRT")},
+      {N_("Gauge Modes"), N_("Absolute Modes")},
+  };
+  return texts[static_cast<int>(list)];
+}
+
 CComprehensiveParamDlg::CComprehensiveParamDlg(CMorvaneDlg* mainDlg)
     : PageDialog(mainDlg, 136, "PV Parameters") {
   PageForm form(this);
@@ -79,14 +89,12 @@ CComprehensiveParamDlg::CComprehensiveParamDlg(CMorvaneDlg* mainDlg)
   m_editSensorLower = form.Row("Sensor Lower Range Limit").Edit(1207);
   m_editSensorUpper = form.Row("Sensor Upper Range Limit").Edit(1205);
   m_comboSensorUnit = form.Row("Sensor Unit").Combo(1230, units);
-  m_comboSensorType = form.Row("Sensor Type").Combo(1104, kSensorTypes);
+  m_comboSensorType = form.Row("Sensor Type").Combo(1104, CodeTexts(Coded::SensorType));
   QStringList ranges;
   for (const PresetRange& range : kRanges)
     ranges << range.text;
   m_comboRangeIndex = form.Row("Range Index").Combo(1105, ranges);
-  m_comboExcitation = form.Row("Sensor Excitation")
-                          .Combo(1231, {N_("+5V"), N_("1.5mA"), N_("1mA"), N_("0.75mA"),
-                                        N_("0.5mA"), N_("0.25mA")});
+  m_comboExcitation = form.Row("Sensor Excitation").Combo(1231, CodeTexts(Coded::Excitation));
   // It follows the excitation: the user never chooses it.
   m_comboResistance =
       form.Row("Maximum Resistance").Combo(1109, {"", "1.25K", "1.5625K", "2.083K", "5K", "10K"});
@@ -102,17 +110,11 @@ CComprehensiveParamDlg::CComprehensiveParamDlg(CMorvaneDlg* mainDlg)
   m_editAssembly = form.Row("Assembly ID").Edit(1237);
 
   form.Group("Special Configuration", 1);
-  m_comboDisplayMode =
-      form.Row("Display Mode")
-          .Combo(1217, {N_("Display PV"), N_("Display F.S.%"), N_("Display Loop mA")});
-  m_comboAlarmType =
-      form.Row("Loop Alarm Type").Combo(1216, {N_("20.8mA"), N_("3.8mA"), N_("Saturated")});
-  m_comboNumberFormat =
-      form.Row("Number Format")
-          .Combo(1218, {N_("Integer"), N_("1 decimal"), N_("2 decimal"), N_("3 decimal")});
-  m_comboTransfer = form.Row("Transfer Function").Combo(1211, {N_("Linear"), N_("SQRT")});
-  m_comboPressureMode =
-      form.Row("Pressure Modes").Combo(1381, {N_("Gauge Modes"), N_("Absolute Modes")});
+  m_comboDisplayMode = form.Row("Display Mode").Combo(1217, CodeTexts(Coded::DisplayMode));
+  m_comboAlarmType = form.Row("Loop Alarm Type").Combo(1216, CodeTexts(Coded::AlarmType));
+  m_comboNumberFormat = form.Row("Number Format").Combo(1218, CodeTexts(Coded::NumberFormat));
+  m_comboTransfer = form.Row("Transfer Function").Combo(1211, CodeTexts(Coded::Transfer));
+  m_comboPressureMode = form.Row("Pressure Modes").Combo(1381, CodeTexts(Coded::PressureMode));
   m_comboPressureMode->setCurrentIndex(0);
 
   // The user's own choices only: the Read selecting an entry runs none of these.
@@ -315,7 +317,8 @@ void CComprehensiveParamDlg::hideEvent(QHideEvent* event) {
 void CComprehensiveParamDlg::ShowConfiguration(const ConfigValues& v) {
   m_editSensorLower->setText(Fixed4(v.sensorLower));
   m_editSensorUpper->setText(Fixed4(v.sensorUpper));
-  m_comboSensorType->setCurrentIndex(v.sensorType < kSensorTypes.size() ? v.sensorType : -1);
+  m_comboSensorType->setCurrentIndex(
+      v.sensorType < CodeTexts(Coded::SensorType).size() ? v.sensorType : -1);
   // A device unit code the lists do not have leaves them and the edits' unit as they were.
   const int unit = DeviceUnitListIndex(v.unitCode);
   if (unit >= 0) {

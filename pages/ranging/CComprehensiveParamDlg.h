@@ -5,6 +5,8 @@
 // writes it to the device at once.
 #pragma once
 
+#include <QStringList>
+
 #include "PageDialog.h"
 
 class QComboBox;
@@ -16,6 +18,19 @@ class CComprehensiveParamDlg : public PageDialog {
  public:
   explicit CComprehensiveParamDlg(CMorvaneDlg* mainDlg);
   void ShowConfiguration(const ConfigValues& values) override;
+
+  // The page's lists of coded settings, each entry at its code: the names this page, the
+  // default parameters and the comparison of two configurations give the codes.
+  enum class Coded {
+    SensorType,
+    Excitation,
+    DisplayMode,
+    AlarmType,
+    NumberFormat,
+    Transfer,
+    PressureMode
+  };
+  static const QStringList& CodeTexts(Coded list);
 
   void OnBnClickedRead();
   void OnCbnSelchangeSensorType(int index);
