@@ -61,7 +61,7 @@ std::string Limits(double lower, double upper, const std::string& unit) {
 std::string JoinedList(const std::vector<std::string>& items) {
   std::string out;
   for (size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) out += i + 1 == items.size() ? " and " : ", ";
+    if (i > 0) out += i + 1 == items.size() ? Tr(" and ").toStdString() : Tr(", ").toStdString();
     out += items[i];
   }
   return out;
@@ -142,15 +142,14 @@ std::vector<double> DefaultTestPoints() {
   return {0, 25, 50, 75, 100, 75, 50, 25, 0};
 }
 
-std::string RangeRefusal(const DeviceRange& range, bool shownOnly) {
+std::string RangeRefusal(const DeviceRange& range) {
   const char* why = !std::isfinite(range.lower) || !std::isfinite(range.upper)
                         ? N_("the PV range %s is not a pair of numbers")
                     : range.upper == range.lower ? N_("the PV range %s has no span")
                                                  : nullptr;
   if (!why) return {};
   const std::string limits = Limits(range.lower, range.upper, range.unit);
-  return (shownOnly ? TrFormat(why, limits.c_str()) : QString::asprintf(why, limits.c_str()))
-      .toStdString();
+  return TrFormat(why, limits.c_str()).toStdString();
 }
 
 double NominalPressure(const DeviceRange& range, double percent) {
@@ -170,8 +169,12 @@ std::string PointsOutsideSensor(const DeviceRange& range, const std::vector<doub
     outside.push_back(Shortest(percent) + " % (" + WithUnit(Fixed(pressure, 4), range.unit) + ")");
   }
   if (outside.empty()) return {};
-  return JoinedList(outside) + (outside.size() == 1 ? " lies" : " lie") +
-         " outside the sensor limits " + Limits(range.sensorLower, range.sensorUpper, range.unit);
+  const std::string points = JoinedList(outside);
+  const std::string limits = Limits(range.sensorLower, range.sensorUpper, range.unit);
+  return (outside.size() == 1
+              ? TrFormat("%s lies outside the sensor limits %s", points.c_str(), limits.c_str())
+              : TrFormat("%s lie outside the sensor limits %s", points.c_str(), limits.c_str()))
+      .toStdString();
 }
 
 double UncertaintyPercentOfSpan(const Setup& setup, const DeviceRange& range) {
@@ -185,24 +188,29 @@ std::string SetupRefusal(const Setup& setup, const DeviceRange& range) {
   if (std::string why = RangeRefusal(range); !why.empty()) return why;
   const int count = static_cast<int>(setup.points.size());
   if (count < kMinPoints || count > kMaxPoints)
-    return std::to_string(count) + " test points; a check takes " + std::to_string(kMinPoints) +
-           " to " + std::to_string(kMaxPoints);
+    return TrFormat("%d test points; a check takes %d to %d", count, kMinPoints, kMaxPoints)
+        .toStdString();
   if (std::string why = PointsOutsideSensor(range, setup.points); !why.empty()) return why;
   if (!(setup.pvTolerance > 0) || !(setup.currentTolerance > 0))
-    return "the tolerances must be above 0 % of span";
+    return Tr("the tolerances must be above 0 % of span").toStdString();
   const std::string& unit = setup.referenceUncertaintyUnit;
   if (!unit.empty() && unit != kPercentOfSpan && unit != range.unit)
-    return "the reference's uncertainty is in " + unit + " but the device's PV is in " +
-           range.unit + ": type it again in " + range.unit + " or in % of span";
+    return TrFormat(
+               "the reference's uncertainty is in %s but the device's PV is in %s: type it "
+               "again in %s or in %% of span",
+               unit.c_str(), range.unit.c_str(), range.unit.c_str())
+        .toStdString();
   if (!std::isfinite(setup.referenceUncertainty))
-    return "the reference's uncertainty is not a number";
+    return Tr("the reference's uncertainty is not a number").toStdString();
   if (setup.rule == Rule::Guarded) {
     const double u = UncertaintyPercentOfSpan(setup, range);
     const double tolerance = std::min(setup.pvTolerance, setup.currentTolerance);
     if (u >= tolerance)
-      return "the reference's uncertainty " + Fixed(u, 4) +
-             " % of span leaves no room in the tolerance " + Fixed(tolerance, 4) +
-             " % of span: no point could pass the guarded rule";
+      return TrFormat(
+                 "the reference's uncertainty %s %% of span leaves no room in the "
+                 "tolerance %s %% of span: no point could pass the guarded rule",
+                 Fixed(u, 4).c_str(), Fixed(tolerance, 4).c_str())
+          .toStdString();
   }
   return {};
 }

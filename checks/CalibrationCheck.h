@@ -61,9 +61,8 @@ struct DeviceRange {
 // Why a run cannot start on this range, or empty: a limit that is not a finite number, or a
 // range without span ("the PV range 5.0000..5.0000 kPa has no span"). A reversed range
 // (lower above upper, a falling output) is fine: its span is negative and every formula
-// below holds with it. In the program's own words, as the records keep it; `shownOnly` (a
-// reason that is only shown, never recorded) in the language in force.
-std::string RangeRefusal(const DeviceRange& range, bool shownOnly = false);
+// below holds with it. In the language in force, as every reason here.
+std::string RangeRefusal(const DeviceRange& range);
 
 // The pressure at a test point: lower + percent / 100 * (upper - lower).
 double NominalPressure(const DeviceRange& range, double percent);

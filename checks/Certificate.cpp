@@ -113,7 +113,7 @@ int UnreadPoints(const CertificateRun& run) {
 // Only shown, never recorded: in the language in force.
 std::string RunRefusal(const char* name, const CertificateRun& run) {
   const QByteArray shownName = Tr(name).toUtf8();
-  if (std::string why = RangeRefusal(run.range, true); !why.empty())
+  if (std::string why = RangeRefusal(run.range); !why.empty())
     return TrFormat("%s: %s", shownName.constData(), why.c_str()).toStdString();
   const int unread = UnreadPoints(run);
   if (unread == 0) return {};

@@ -2962,5 +2962,70 @@ mA</translation>
         <source></source>
         <translation>detail</translation>
     </message>
+    <message id="The check cannot start: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The check cannot start: %s</numerusform>
+            <numerusform>The check cannot start: %s</numerusform>
+        </translation>
+    </message>
+    <message id="The device gives its sensor limits in %s and its PV range in %s: the test points cannot be checked against the sensor limits." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>The device gives its sensor limits in %s and its PV range in %s: the test points cannot be checked against the sensor limits.</numerusform>
+            <numerusform>The device gives its sensor limits in %s and its PV range in %s: the test points cannot be checked against the sensor limits.</numerusform>
+        </translation>
+    </message>
+    <message id=" and ">
+        <source></source>
+        <translation> and </translation>
+    </message>
+    <message id=", ">
+        <source></source>
+        <translation>, </translation>
+    </message>
+    <message id="%s lies outside the sensor limits %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s lies outside the sensor limits %s</numerusform>
+            <numerusform>%s lies outside the sensor limits %s</numerusform>
+        </translation>
+    </message>
+    <message id="%s lie outside the sensor limits %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s lie outside the sensor limits %s</numerusform>
+            <numerusform>%s lie outside the sensor limits %s</numerusform>
+        </translation>
+    </message>
+    <message id="%d test points; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%d test points; a check takes %d to %d</numerusform>
+            <numerusform>%d test points; a check takes %d to %d</numerusform>
+        </translation>
+    </message>
+    <message id="the tolerances must be above 0 % of span">
+        <source></source>
+        <translation>the tolerances must be above 0 % of span</translation>
+    </message>
+    <message id="the reference's uncertainty is in %s but the device's PV is in %s: type it again in %s or in %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>the reference&apos;s uncertainty is in %s but the device&apos;s PV is in %s: type it again in %s or in %% of span</numerusform>
+            <numerusform>the reference&apos;s uncertainty is in %s but the device&apos;s PV is in %s: type it again in %s or in %% of span</numerusform>
+        </translation>
+    </message>
+    <message id="the reference's uncertainty is not a number">
+        <source></source>
+        <translation>the reference&apos;s uncertainty is not a number</translation>
+    </message>
+    <message id="the reference's uncertainty %s %% of span leaves no room in the tolerance %s %% of span: no point could pass the guarded rule" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>the reference&apos;s uncertainty %s %% of span leaves no room in the tolerance %s %% of span: no point could pass the guarded rule</numerusform>
+            <numerusform>the reference&apos;s uncertainty %s %% of span leaves no room in the tolerance %s %% of span: no point could pass the guarded rule</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

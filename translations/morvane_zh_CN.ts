@@ -2841,5 +2841,63 @@ mA</translation>
         <source></source>
         <translation>详情</translation>
     </message>
+    <message id="The check cannot start: %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>检查无法开始：%s</numerusform>
+        </translation>
+    </message>
+    <message id="The device gives its sensor limits in %s and its PV range in %s: the test points cannot be checked against the sensor limits." numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>设备的传感器限值单位为 %s，主变量量程单位为 %s：无法按传感器限值核对测试点。</numerusform>
+        </translation>
+    </message>
+    <message id=" and ">
+        <source></source>
+        <translation> 和 </translation>
+    </message>
+    <message id=", ">
+        <source></source>
+        <translation>、</translation>
+    </message>
+    <message id="%s lies outside the sensor limits %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s 超出传感器限值 %s</numerusform>
+        </translation>
+    </message>
+    <message id="%s lie outside the sensor limits %s" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%s 超出传感器限值 %s</numerusform>
+        </translation>
+    </message>
+    <message id="%d test points; a check takes %d to %d" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>%d 个测试点；一次检查需要 %d 到 %d 个</numerusform>
+        </translation>
+    </message>
+    <message id="the tolerances must be above 0 % of span">
+        <source></source>
+        <translation>容差必须大于 0 % 量程</translation>
+    </message>
+    <message id="the reference's uncertainty is in %s but the device's PV is in %s: type it again in %s or in %% of span" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>标准器的不确定度单位为 %s，而设备的主变量单位为 %s：请以 %s 或 %% 量程重新输入</numerusform>
+        </translation>
+    </message>
+    <message id="the reference's uncertainty is not a number">
+        <source></source>
+        <translation>标准器的不确定度不是数字</translation>
+    </message>
+    <message id="the reference's uncertainty %s %% of span leaves no room in the tolerance %s %% of span: no point could pass the guarded rule" numerus="yes">
+        <source></source>
+        <translation>
+            <numerusform>标准器的不确定度 %s %% 量程使容差 %s %% 量程没有余量：按保护规则没有任何点能够通过</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

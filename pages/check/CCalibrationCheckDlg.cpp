@@ -332,8 +332,9 @@ void CCalibrationCheckDlg::Start(Stage stage) {
     std::string refusal;
     *range = check_page::RangeOf(*replies, &refusal);
     if (refusal.empty()) refusal = check::SetupRefusal(*setup, **range);
-    // A refusal is the operation's result in the records too: in the program's own words.
-    return refusal.empty() ? std::string() : "The check cannot start: " + refusal;
+    // The records keep the refusal as the user read it, like every failure they keep.
+    return refusal.empty() ? std::string()
+                           : TrFormat("The check cannot start: %s", refusal.c_str()).toStdString();
   });
   RunOperation(std::move(op), [this, stage, replies, range, setup](OperationResult result) {
     if (*range) ShowDeviceUnit((*range)->unit);

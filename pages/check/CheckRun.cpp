@@ -100,9 +100,11 @@ check::DeviceRange RangeOf(const DeviceReplies& r, std::string* refusal) {
   range.sensorLower = GetFloatBE(d + 8);
   if (refusal) refusal->clear();
   if (d[3] != r.output.rangeUnits && refusal)
-    *refusal = "The device gives its sensor limits in " + UnitName(d[3]).toStdString() +
-               " and its PV range in " + range.unit + ": the test points cannot be checked " +
-               "against the sensor limits.";
+    *refusal = TrFormat(
+                   "The device gives its sensor limits in %s and its PV range in %s: the test "
+                   "points cannot be checked against the sensor limits.",
+                   UnitName(d[3]).toStdString().c_str(), range.unit.c_str())
+                   .toStdString();
   return range;
 }
 

@@ -100,7 +100,7 @@ TEST_F(LanguagePagesTest, ChineseLeavesNoEnglishWordOfTheSourceTextsNorInTheFile
 
 // Reasons that are only shown read in the language in force with their numbers as they
 // were; the same range reason as the records keep it stays in the program's own words.
-TEST_F(LanguagePagesTest, CheckReasonsThatAreOnlyShownAreInChineseAndRecordedOnesAreNot) {
+TEST_F(LanguagePagesTest, TheChecksReasonsAreInTheLanguageInForce) {
   check::CertificateData data;
   data.number = "CC-1";
   data.asFound.range = {0, 100, false, -200, 200, "kPa"};
@@ -118,7 +118,13 @@ TEST_F(LanguagePagesTest, CheckReasonsThatAreOnlyShownAreInChineseAndRecordedOne
   data.asFound.range.upper = 0;
   EXPECT_EQ(QString::fromStdString(check::CertificateRefusal(data)),
             QString::fromUtf8("校前：主变量量程 0.0000..0.0000 kPa 的跨度为零"));
-  EXPECT_EQ(check::RangeRefusal(data.asFound.range), "the PV range 0.0000..0.0000 kPa has no span");
+  check::Setup setup;
+  setup.points = {0, 50, 100, 150};
+  EXPECT_EQ(QString::fromStdString(check::SetupRefusal(setup, data.asFound.range)),
+            QString::fromUtf8("主变量量程 0.0000..0.0000 kPa 的跨度为零"));
+  data.asFound.range = {0, 100, false, 0, 120, "kPa"};
+  EXPECT_EQ(QString::fromStdString(check::SetupRefusal(setup, data.asFound.range)),
+            QString::fromUtf8("150 % (150.0000 kPa) 超出传感器限值 0.0000..120.0000 kPa"));
 }
 
 }  // namespace
