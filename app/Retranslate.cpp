@@ -66,19 +66,21 @@ struct HeaderItem {
   void setText(int, const QString& text) { item->setText(text); }
 };
 
+// A list's entry: the column is the entry's index.
+struct ComboItem {
+  QComboBox* combo;
+  QString text(int i) const { return combo->itemText(i); }
+  QVariant data(int i, int role) const { return combo->itemData(i, role); }
+  void setData(int i, int role, const QVariant& value) { combo->setItemData(i, value, role); }
+  void setText(int i, const QString& text) { combo->setItemText(i, text); }
+};
+
 void RetextCombo(QComboBox* combo) {
   // What the user types into an editable list is a value, not a text of the program.
   if (combo->isEditable()) return;
-  for (int i = 0; i < combo->count(); ++i) {
-    const QString now = combo->itemText(i);
-    if (now.isEmpty()) continue;
-    QVariant source = combo->itemData(i, kSourceRole);
-    QVariant shown = combo->itemData(i, kShownRole);
-    const QString text = Translated(now, source, shown);
-    combo->setItemData(i, source, kSourceRole);
-    combo->setItemData(i, shown, kShownRole);
-    if (text != now) combo->setItemText(i, text);
-  }
+  ComboItem entries{combo};
+  for (int i = 0; i < combo->count(); ++i)
+    RetextItem(&entries, i);
 }
 
 void RetextTree(QTreeWidget* tree) {
