@@ -32,12 +32,8 @@ std::string LinkText(const LinkChoice& choice) {
       return {};
     case LinkChoice::Kind::SystemPort:
       return choice.path;
-    case LinkChoice::Kind::HartIp: {
-      const std::string& host = choice.hartIp.host;
-      const bool ipv6 = host.find(':') != std::string::npos;
-      return std::string(choice.hartIp.tcp ? "hartip+tcp://" : "hartip://") +
-             (ipv6 ? "[" + host + "]" : host) + ":" + std::to_string(choice.hartIp.port);
-    }
+    case LinkChoice::Kind::HartIp:
+      return HartIpName(choice.hartIp);
   }
   return {};
 }

@@ -38,6 +38,13 @@ bool IsHartIpName(const std::string& name) {
   return view.starts_with(kUdpScheme) || view.starts_with(kTcpScheme);
 }
 
+std::string HartIpName(const HartIpAddress& address) {
+  const std::string& host = address.host;
+  const bool ipv6 = host.find(':') != std::string::npos;
+  return std::string(address.tcp ? kTcpScheme : kUdpScheme) + (ipv6 ? "[" + host + "]" : host) +
+         ":" + std::to_string(address.port);
+}
+
 bool ParseHartIpName(const std::string& name, HartIpAddress& out, std::string* error) {
   auto fail = [&](const std::string& why) {
     if (error) *error = "bad HART-IP port name '" + name + "': " + why;

@@ -47,6 +47,9 @@ struct HartIpAddress {
 bool IsHartIpName(const std::string& name);
 // False (with a reason) unless the name is a HART-IP name with a host and a valid port.
 bool ParseHartIpName(const std::string& name, HartIpAddress& out, std::string* error);
+// The port name of an address, as ParseHartIpName reads it back: hartip://HOST:PORT or
+// hartip+tcp://HOST:PORT, an IPv6 host in brackets.
+std::string HartIpName(const HartIpAddress& address);
 
 class HartIpPort final : public SerialPort {
  public:
