@@ -117,7 +117,11 @@ std::string DeviceStatus(uint8_t deviceStatus) {
   QStringList names;
   for (int bit = 7; bit >= 0; --bit)
     if (deviceStatus & (1 << bit)) names << QString::fromStdString(DeviceStatusBit(bit));
-  return (names.isEmpty() ? Tr("OK") : names.join(", ")).toStdString();
+  if (!names.isEmpty()) return names.join(", ").toStdString();
+  // No bit set: "OK" as built. A catalogue words it apart from the buttons' OK, which in
+  // Chinese is a button's word ("确定"), not a device's state.
+  if (CurrentLanguage() == Language::AsBuilt) return "OK";
+  return Tr("device status: no bit set").toStdString();
 }
 
 std::string PleaseSelect(const std::string& listLabel) {

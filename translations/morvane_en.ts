@@ -3027,5 +3027,9 @@ mA</translation>
             <numerusform>the reference&apos;s uncertainty %s %% of span leaves no room in the tolerance %s %% of span: no point could pass the guarded rule</numerusform>
         </translation>
     </message>
+    <message id="device status: no bit set">
+        <source></source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

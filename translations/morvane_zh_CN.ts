@@ -2899,5 +2899,9 @@ mA</translation>
             <numerusform>标准器的不确定度 %s %% 量程使容差 %s %% 量程没有余量：按保护规则没有任何点能够通过</numerusform>
         </translation>
     </message>
+    <message id="device status: no bit set">
+        <source></source>
+        <translation>正常</translation>
+    </message>
 </context>
 </TS>

@@ -192,6 +192,12 @@ TEST_F(LanguageWindowsTest, TheStatusPaneNamesTheDeviceStatusBitsInTheLanguageIn
   const QString tip = dlg->findChild<QLabel*>("statusPane2")->toolTip();
   EXPECT_TRUE(tip.contains("[x] 组态已更改")) << tip.toStdString();
   EXPECT_TRUE(tip.contains("[  ] 冷启动")) << tip.toStdString();
+  // No bit set: the device's word for it, not the OK of the buttons.
+  faults.statusBits = 0;
+  device->SetFaults(faults);
+  EXPECT_EQ(readDamping(), "正常");
+  ASSERT_TRUE(ApplyLanguage(Language::AsBuilt));
+  EXPECT_EQ(readDamping(), "OK");
   TakePrompts();
 }
 
