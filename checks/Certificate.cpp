@@ -16,6 +16,17 @@
 
 namespace check {
 
+QString FixedText(double value, int decimals) {
+  QString text = QString::number(value, 'f', decimals);
+  if (text.startsWith('-') && text.toDouble() == 0) text.remove(0, 1);
+  return text;
+}
+
+QString SignedText(double value, int decimals) {
+  const QString text = FixedText(value, decimals);
+  return text.startsWith('-') || text.toDouble() == 0 ? text : "+" + text;
+}
+
 namespace {
 
 // ---- Texts ----
@@ -24,25 +35,12 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// "%.<decimals>f" (QString::number ignores the locale); never "-0.0000".
-QString Num(double value, int decimals = 4) {
-  QString text = QString::number(value, 'f', decimals);
-  if (text.startsWith('-') && text.toDouble() == 0) text.remove(0, 1);
-  return text;
-}
-
-// An error with its sign: "+0.2000", "-0.0500", "0.0000".
-QString Signed(double value, int decimals = 4) {
-  const QString text = Num(value, decimals);
-  return text.startsWith('-') || text.toDouble() == 0 ? text : "+" + text;
-}
-
 QString WithUnit(const QString& number, const std::string& unit) {
   return unit.empty() ? number : number + " " + Q(unit);
 }
 
 QString Interval(double lower, double upper, const std::string& unit) {
-  return WithUnit(Num(lower) + ".." + Num(upper), unit);
+  return WithUnit(FixedText(lower) + ".." + FixedText(upper), unit);
 }
 
 QString PointText(double percent) {
@@ -72,7 +70,7 @@ QString TransferText(bool squareRoot) {
 QString RuleText(const Setup& setup, const DeviceRange& range) {
   if (setup.rule == Rule::Simple) return Tr("simple acceptance");
   return TrFormat("guarded by the reference uncertainty (%s %% of span)",
-                  qUtf8Printable(Num(UncertaintyPercentOfSpan(setup, range))));
+                  qUtf8Printable(FixedText(UncertaintyPercentOfSpan(setup, range))));
 }
 
 QString UncertaintyText(const Setup& setup, const DeviceRange& range) {
@@ -81,7 +79,7 @@ QString UncertaintyText(const Setup& setup, const DeviceRange& range) {
   if (unit.empty() || unit == "% of span")
     return TrFormat("%s %% of span (k = 2)", qUtf8Printable(typed));
   return TrFormat("%s %s (k = 2), %s %% of span", qUtf8Printable(typed), unit.c_str(),
-                  qUtf8Printable(Num(UncertaintyPercentOfSpan(setup, range))));
+                  qUtf8Printable(FixedText(UncertaintyPercentOfSpan(setup, range))));
 }
 
 QString TimeText(const QDateTime& t) {
@@ -95,8 +93,8 @@ QString TimeText(const QDateTime& t) {
 
 QString ToleranceText(const Setup& setup) {
   return TrFormat("PV ±%s %% of span, loop current ±%s %% of span",
-                  qUtf8Printable(Num(setup.pvTolerance)),
-                  qUtf8Printable(Num(setup.currentTolerance)));
+                  qUtf8Printable(FixedText(setup.pvTolerance)),
+                  qUtf8Printable(FixedText(setup.currentTolerance)));
 }
 
 using KeyValueRows = std::vector<std::pair<QString, QString>>;
@@ -135,17 +133,17 @@ struct RowTexts {
 RowTexts Row(const PointReading& reading, const PointResult& result) {
   RowTexts row;
   row.point = PointText(reading.percent);
-  row.nominal = Num(reading.nominal);
-  row.expectedMa = Num(result.expectedMa);
+  row.nominal = FixedText(reading.nominal);
+  row.expectedMa = FixedText(result.expectedMa);
   if (!reading.read) {
     row.result = N_("NOT READ");
     return row;
   }
-  row.reference = Num(reading.reference);
-  row.pv = Num(reading.pv);
-  row.pvError = Signed(result.pvError);
-  row.measuredMa = Num(reading.currentMa);
-  row.currentError = Signed(result.currentError);
+  row.reference = FixedText(reading.reference);
+  row.pv = FixedText(reading.pv);
+  row.pvError = SignedText(result.pvError);
+  row.measuredMa = FixedText(reading.currentMa);
+  row.currentError = SignedText(result.currentError);
   row.result = result.pass ? N_("PASS") : N_("FAIL");
   return row;
 }
@@ -357,17 +355,17 @@ Block Sheet::DeviceAndMethod() {
        TrFormat("comparison with the reference at %d points, %d rising and %d falling", count,
                 rising, count - rising)},
       {N_("Test points"), TrFormat("%s %% of range", TestPointsText(s.points).c_str())},
-      {N_("PV tolerance"), TrFormat("±%s %% of span", qUtf8Printable(Num(s.pvTolerance)))},
+      {N_("PV tolerance"), TrFormat("±%s %% of span", qUtf8Printable(FixedText(s.pvTolerance)))},
       {N_("Current tolerance"),
-       TrFormat("±%s %% of span (16 mA)", qUtf8Printable(Num(s.currentTolerance)))},
+       TrFormat("±%s %% of span (16 mA)", qUtf8Printable(FixedText(s.currentTolerance)))},
       {N_("Decision rule"), RuleText(s, range)},
       {N_("Reference"), Q(s.referenceName)},
       {N_("Serial number"), Q(s.referenceSerial)},
       {N_("Uncertainty"), UncertaintyText(s, range)},
       {N_("Calibration due"), Q(s.referenceDueDate)},
       {N_("Ambient"),
-       TrFormat("%s °C, %s %% relative humidity", qUtf8Printable(Num(s.ambientCelsius, 1)),
-                qUtf8Printable(Num(s.humidityPercent, 0)))},
+       TrFormat("%s °C, %s %% relative humidity", qUtf8Printable(FixedText(s.ambientCelsius, 1)),
+                qUtf8Printable(FixedText(s.humidityPercent, 0)))},
   };
   const double half = (kWidth - 8) / 2;
   const double height = std::max(KeyValuesHeight(device, half), KeyValuesHeight(method, half));
@@ -379,11 +377,12 @@ Block Sheet::DeviceAndMethod() {
 
 QString Sheet::RunSummary(const RunResult& r) const {
   const QString text = TrFormat("largest errors: PV %s, loop current %s %% of span; hysteresis: ",
-                                qUtf8Printable(Signed(r.largestPvError)),
-                                qUtf8Printable(Signed(r.largestCurrentError)));
+                                qUtf8Printable(SignedText(r.largestPvError)),
+                                qUtf8Printable(SignedText(r.largestCurrentError)));
   if (!r.pvHysteresis) return text + Tr("none (no point read both ways)");
-  return text + TrFormat("PV %s, loop current %s %% of span", qUtf8Printable(Num(*r.pvHysteresis)),
-                         qUtf8Printable(Num(*r.currentHysteresis)));
+  return text + TrFormat("PV %s, loop current %s %% of span",
+                         qUtf8Printable(FixedText(*r.pvHysteresis)),
+                         qUtf8Printable(FixedText(*r.currentHysteresis)));
 }
 
 Block Sheet::ResultBox() {
@@ -409,8 +408,8 @@ Block Sheet::ResultBox() {
               Text(x + 18, y, 14, 5, ShownVerdict(r.verdict), bold, left, VerdictColor(r.verdict));
               Text(x + 32, y, w - 32, 5,
                    Fit(TrFormat("largest error PV %s %%, current %s %%",
-                                qUtf8Printable(Signed(r.largestPvError)),
-                                qUtf8Printable(Signed(r.largestCurrentError))),
+                                qUtf8Printable(SignedText(r.largestPvError)),
+                                qUtf8Printable(SignedText(r.largestCurrentError))),
                        plain, w - 32),
                    plain);
             };
@@ -420,7 +419,7 @@ Block Sheet::ResultBox() {
             const QString tolerance =
                 s.pvTolerance == s.currentTolerance
                     ? TrFormat("±%s %% of span for the PV and the loop current",
-                               qUtf8Printable(Num(s.pvTolerance)))
+                               qUtf8Printable(FixedText(s.pvTolerance)))
                     : ToleranceText(s);
             Text(x, top + 13.5, w, 8,
                  TrFormat("Tolerance %s; %s", qUtf8Printable(tolerance),
@@ -566,7 +565,7 @@ Block Sheet::PlotBlock() {
         for (int k = -ticks; k <= ticks; ++k) {
           const double y = Y(k * ystep);
           Line(x0, y, x1, y, k == 0 ? kGray : QColor(215, 215, 215), k == 0 ? 0.3 : 0.15);
-          Text(x0 - 13, y - 2, 12, 4, Signed(k * ystep, DecimalsOf(ystep)), small,
+          Text(x0 - 13, y - 2, 12, 4, SignedText(k * ystep, DecimalsOf(ystep)), small,
                Qt::AlignRight | Qt::AlignVCenter, kGray);
         }
         for (double p = std::ceil(xmin / xstep) * xstep; p <= xmax + 1e-9; p += xstep) {
@@ -586,10 +585,10 @@ Block Sheet::PlotBlock() {
             Line(x0, Y(sign * (s.pvTolerance - guard)), x1, Y(sign * (s.pvTolerance - guard)),
                  kGuardColor, 0.3, Qt::DotLine);
         Text(x1 - 60, Y(s.pvTolerance) - 4, 59, 4,
-             TrFormat("tolerance +%s %%", qUtf8Printable(Num(s.pvTolerance))), small,
+             TrFormat("tolerance +%s %%", qUtf8Printable(FixedText(s.pvTolerance))), small,
              Qt::AlignRight | Qt::AlignVCenter, kPassColor);
         Text(x1 - 60, Y(-s.pvTolerance), 59, 4,
-             TrFormat("tolerance -%s %%", qUtf8Printable(Num(s.pvTolerance))), small,
+             TrFormat("tolerance -%s %%", qUtf8Printable(FixedText(s.pvTolerance))), small,
              Qt::AlignRight | Qt::AlignVCenter, kPassColor);
 
         painter_.setPen(QPen(kGray, Px(0.3)));
@@ -655,7 +654,8 @@ Block Sheet::PlotBlock() {
         if (guarded) {
           Line(lx, ly, lx + 6, ly, kGuardColor, 0.25, Qt::DotLine);
           Text(lx + 7.5, ly - 2, 60, 4,
-               TrFormat("guarded limit ±%s %%", qUtf8Printable(Num(s.pvTolerance - guard))), small);
+               TrFormat("guarded limit ±%s %%", qUtf8Printable(FixedText(s.pvTolerance - guard))),
+               small);
         }
         painter_.setBrush(Qt::NoBrush);
       }};

@@ -48,6 +48,11 @@ struct CertificateData {
   QDateTime issued;       // printed with its UTC offset
 };
 
+// "%.<decimals>f" whatever the locale, never "-0.0000"; SignedText adds the '+' of an error
+// that reads high: "+0.2000", "-0.0500", "0.0000". The certificate's and the records' numbers.
+QString FixedText(double value, int decimals = 4);
+QString SignedText(double value, int decimals = 4);
+
 // Why this certificate cannot be issued, or empty: no certificate number, no as-found run,
 // a run whose range RangeRefusal refuses, a run with a point not read ("the as-left run is
 // incomplete: 2 of 9 points are not read"). Only shown, never recorded: in the language in

@@ -32,14 +32,11 @@ std::string VersionText(const uint8_t* v) {
 }
 
 std::string Fixed(double value, int decimals) {
-  QString text = QString::number(value, 'f', decimals);
-  if (text.startsWith('-') && text.toDouble() == 0) text.remove(0, 1);
-  return text.toStdString();
+  return check::FixedText(value, decimals).toStdString();
 }
 
 std::string Signed(double value) {
-  const std::string text = Fixed(value, 4);
-  return text[0] == '-' || QString::fromStdString(text).toDouble() == 0 ? text : "+" + text;
+  return check::SignedText(value).toStdString();
 }
 
 std::string WithUnit(const std::string& number, const std::string& unit) {
