@@ -49,13 +49,6 @@ bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host, const std:
   return true;
 }
 
-std::string IdentityAddressText(const HartIdentity& identity) {
-  const uint8_t id[3] = {static_cast<uint8_t>(identity.deviceId >> 16),
-                         static_cast<uint8_t>(identity.deviceId >> 8),
-                         static_cast<uint8_t>(identity.deviceId)};
-  return LongAddressText(identity.manufacturerId, identity.deviceType, id);
-}
-
 void ReportFailure(DeviceOperationHost& host, const HartResult& result, bool blankAfterColon) {
   host.ShowMessage(Texts::CommunicationFailure(result, blankAfterColon));
   host.SetProgressPos(0);

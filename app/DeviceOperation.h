@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "FrameText.h"
 
 class BackgroundJob;
 
@@ -59,10 +60,6 @@ bool ConnectDevice(DeviceState& ds, DeviceOperationHost& host, const std::string
 // and `device` is left empty (which device answers is learnt from its replies).
 bool PrepareDeviceAddress(DeviceState& ds, DeviceOperationHost& host,
                           const std::string& operation = {}, std::string* device = nullptr);
-
-// The long address of an identified device as the status bar and the records write it:
-// "26-05-0A0001".
-std::string IdentityAddressText(const HartIdentity& identity);
 
 // How a device exchange that failed ends a piece of device work: its message ("Communication
 // Failure:%s", or with a blank after the colon; the result's text, with the port's reason in

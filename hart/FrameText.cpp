@@ -87,6 +87,13 @@ std::string LongAddressText(uint8_t manufacturerId, uint8_t deviceType, const ui
   return buf;
 }
 
+std::string IdentityAddressText(const HartIdentity& identity) {
+  const uint8_t id[3] = {static_cast<uint8_t>(identity.deviceId >> 16),
+                         static_cast<uint8_t>(identity.deviceId >> 8),
+                         static_cast<uint8_t>(identity.deviceId)};
+  return LongAddressText(identity.manufacturerId, identity.deviceType, id);
+}
+
 std::string IdentityText(int pollAddress, const HartIdentity& id) {
   char text[200];
   std::snprintf(text, sizeof text,

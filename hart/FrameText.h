@@ -30,6 +30,9 @@ std::string DeviceStatusText(uint8_t deviceStatus);
 std::string LongAddressText(uint8_t manufacturerId, uint8_t deviceType, const uint8_t* deviceId);
 
 struct HartIdentity;
+// The long address of an identified device as the status bar and the records write it:
+// "26-05-0A0001".
+std::string IdentityAddressText(const HartIdentity& identity);
 // What a device's command 0 answer says of it, as the device records keep it:
 // "Manufacturer 0x26; Device type 0x05; Device ID 0x0A0001; Polling address 0; Revisions:
 // universal 5, device 1, software 3, hardware 2".

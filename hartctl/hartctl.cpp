@@ -257,7 +257,7 @@ int Run(DeviceState& ds, const Options& o, const Plan& plan, Notes& notes) {
     HartIdentity id{};
     const HartResult result = HartCmd0(ds, static_cast<uint8_t>(o.address), id);
     if (result != HART_OK) return Fail(result);
-    notes.device = Printed("%02X-%02X-%06X", id.manufacturerId, id.deviceType, id.deviceId);
+    notes.device = IdentityAddressText(id);
     notes.Add("identify", IdentityText(static_cast<int>(o.address), id), result);
     if (command == "identify") {
       std::printf("Polling address: %ld\n", o.address);

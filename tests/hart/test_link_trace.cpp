@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Commands.h"
 #include "FrameText.h"
 #include "LinkFixture.h"
 #include "PcapTrace.h"
@@ -102,6 +103,12 @@ TEST(FrameTextTest, StatusBitsAreNamedFromTheTopBitDown) {
   EXPECT_EQ(DeviceStatusText(0x61), "Configuration changed, Cold start, PV out of limits");
   const uint8_t id[3] = {0x0A, 0x00, 0x01};
   EXPECT_EQ(LongAddressText(0xA6, 0x05, id), "26-05-0A0001");
+  // hartctl and the program name a device the same way from its command 0 answer.
+  HartIdentity identity{};
+  identity.manufacturerId = 0xA6;
+  identity.deviceType = 0x05;
+  identity.deviceId = 0x0A0001;
+  EXPECT_EQ(IdentityAddressText(identity), "26-05-0A0001");
   EXPECT_EQ(DescribeFrame(Hex(kPvReply)), "ACK long M1 26:05:010203 cmd 1 bc 7 rc 0 st 0x00");
 }
 
