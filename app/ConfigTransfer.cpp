@@ -10,6 +10,7 @@
 #include "Commands.h"
 #include "DeviceOperation.h"
 #include "DeviceRecord.h"
+#include "PageRecord.h"
 #include "Prompts.h"
 #include "SafeFile.h"
 #include "Texts.h"
@@ -112,7 +113,7 @@ void RecordTransfer(DeviceOperationHost& host, const std::string& device, const 
   work.detail = detail;
   work.result = result;
   work.forgetValues = work.kind == record_kind::kDownload;
-  if (deviceHoldsImage) work.values = {{"Tag", TrimmedTag(DecodeConfigImage(image))}};
+  if (deviceHoldsImage) work.values = {{value_name::kTag, TrimmedTag(DecodeConfigImage(image))}};
   recorder->WorkEnded(work);
 }
 

@@ -6,11 +6,10 @@
 
 #include "FrameText.h"
 #include "Language.h"
+#include "PageRecord.h"
 #include "RecordWriter.h"
 
 namespace {
-
-constexpr char kTag[] = "Tag";
 
 std::string Join(const std::vector<std::string>& parts) {
   std::string text;
@@ -125,7 +124,7 @@ DeviceRecorder::Values* DeviceRecorder::Kept(const std::string& device) {
 std::string DeviceRecorder::TagOf(const std::string& device) {
   const Values* kept = Kept(device);
   if (!kept) return {};
-  const auto tag = kept->find(kTag);
+  const auto tag = kept->find(value_name::kTag);
   return tag == kept->end() ? std::string() : tag->second;
 }
 

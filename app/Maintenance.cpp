@@ -7,6 +7,7 @@
 
 #include "DeviceRecord.h"
 #include "FrameText.h"
+#include "PageRecord.h"
 #include "Texts.h"
 #include "ThermalBackup.h"
 
@@ -47,7 +48,7 @@ class ThermalLog {
     work_.device = device;
     work_.name = operation;
     work_.kind = record_kind::kMaintenance;
-    work_.values = {{"Tag", tag}};
+    work_.values = {{value_name::kTag, tag}};
   }
 
   Values read, kept, written;
