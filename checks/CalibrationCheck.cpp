@@ -14,7 +14,6 @@ namespace {
 // arithmetic that found it.
 constexpr double kTieSlack = 1e-9;
 constexpr double kLoopSpanMa = 16.0;
-constexpr const char* kPercentOfSpan = "% of span";
 
 bool IsSeparator(char c) {
   return c == ',' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ';';

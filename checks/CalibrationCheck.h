@@ -13,7 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "Language.h"
+
 namespace check {
+
+// The unit of a reference uncertainty given in percent of the device's span (the other unit
+// it may be given in is the PV unit's name).
+inline constexpr char kPercentOfSpan[] = N_("% of span");
 
 inline constexpr int kMinPoints = 3;
 inline constexpr int kMaxPoints = 21;
@@ -43,8 +49,8 @@ struct Setup {
   std::string referenceName;
   std::string referenceSerial;
   double referenceUncertainty = 0;  // expanded (k = 2), in `referenceUncertaintyUnit`
-  std::string referenceUncertaintyUnit = "% of span";  // or the PV unit's name
-  std::string referenceDueDate;                        // yyyy-MM-dd
+  std::string referenceUncertaintyUnit = kPercentOfSpan;  // or the PV unit's name
+  std::string referenceDueDate;                           // yyyy-MM-dd
   double ambientCelsius = 0;
   double humidityPercent = 0;
   std::string technician;

@@ -76,7 +76,7 @@ QString RuleText(const Setup& setup, const DeviceRange& range) {
 QString UncertaintyText(const Setup& setup, const DeviceRange& range) {
   const std::string& unit = setup.referenceUncertaintyUnit;
   const QString typed = QString::number(setup.referenceUncertainty, 'g', 10);
-  if (unit.empty() || unit == "% of span")
+  if (unit.empty() || unit == kPercentOfSpan)
     return TrFormat("%s %% of span (k = 2)", qUtf8Printable(typed));
   return TrFormat("%s %s (k = 2), %s %% of span", qUtf8Printable(typed), unit.c_str(),
                   qUtf8Printable(FixedText(UncertaintyPercentOfSpan(setup, range))));

@@ -34,7 +34,7 @@ namespace {
 
 const QStringList kRules = {N_("Simple acceptance"), N_("Guarded by the reference uncertainty")};
 const char* const kRuleKeys[] = {"Simple", "Guarded"};
-constexpr char kPercentOfSpan[] = N_("% of span");
+using check::kPercentOfSpan;
 constexpr char kPdfFilter[] = "PDF (*.pdf)";
 // The pages the links show.
 constexpr int kLoopPage = 1;
