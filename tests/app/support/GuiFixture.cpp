@@ -124,14 +124,24 @@ std::vector<int> GuiFixture::Command0Addresses() const {
   return addresses;
 }
 
-bool GuiFixture::WaitForJobEnd() {
-  if (!QTest::qWaitFor([this] { return dlg->m_bJobIdle.load() == 1; }, 20000)) return false;
-  // What the job handed to the UI thread before it ended (the bar back to 0, the pages
-  // shown) runs now, not whenever the event loop next looks.
+namespace {
+
+// Pumps the UI until `done`; then what the worker handed to the UI thread before it ended
+// (the bar back to 0, the pages shown, the frames for the status panes) runs at once, not
+// whenever the event loop next looks.
+template <class Done>
+bool WaitThenRunHandedOver(Done done) {
+  if (!QTest::qWaitFor(done, 20000)) return false;
   TheUiQueue().RunPending();
   return true;
 }
 
+}  // namespace
+
+bool GuiFixture::WaitForJobEnd() {
+  return WaitThenRunHandedOver([this] { return dlg->m_bJobIdle.load() == 1; });
+}
+
 bool GuiFixture::WaitForOperation() {
-  return QTest::qWaitFor([this] { return !dlg->OperationRunning(); }, 20000);
+  return WaitThenRunHandedOver([this] { return !dlg->OperationRunning(); });
 }
